@@ -1,0 +1,40 @@
+// The looks of whole groups of cards, and the end of a game.
+#include "memo.h"
+
+#include "dialoge.h"
+
+namespace vun {
+
+void Memo::PaarMarkieren() {
+    const int a = Spielstand::wert(spielstand_.ErstesFeld);
+    const int b = Spielstand::wert(spielstand_.ZweitesFeld);
+    const Rgb gefunden = QBColor(GefundenFarbnummer);
+    for (int k = 1; k <= Kartenzahl; ++k)
+        if (k == a || k == b)
+            setzeHintergrund(k, gefunden);
+    for (int k = 1; k <= Kartenzahl; ++k)
+        if (k == a || k == b)
+            setzeKursiv(k, true);
+    spielstand_.ErstesFeld = QStringLiteral("0");
+    spielstand_.ZweitesFeld = QStringLiteral("0");
+}
+
+void Memo::FelderLeeren() {
+    const Rgb verdeckt = QBColor(VerdecktFarbnummer);
+    for (int k = 1; k <= Kartenzahl; ++k)
+        setzeHintergrund(k, verdeckt);
+    for (int k = 1; k <= Kartenzahl; ++k)
+        setzeBeschriftung(k, QString());
+    for (int k = 1; k <= Kartenzahl; ++k)
+        setzeKursiv(k, false);
+    spielstand_.Gestartet = QStringLiteral("0");
+}
+
+void Memo::SpielGewonnen() {
+    dialoge_.MsgBox(QStringLiteral("Prima, du hast es geschafft!") + CR, NurOk,
+                    QStringLiteral("Memory"));
+    FelderLeeren();
+    KartenMischen();
+}
+
+} // namespace vun

@@ -1,0 +1,72 @@
+// Start-up and the commands of the tool column.
+#include "memo.h"
+
+#include "dialoge.h"
+#include "wortdatei.h"
+#include "zufall.h"
+
+namespace vun {
+
+namespace {
+const QString VunMemory = QStringLiteral("VUN-Memory");
+}
+
+void Memo::Form_Load() {
+    ListeLaden(liste2_, dialoge_, arbeitsordner_);
+    zufall_.Randomize();
+    KartenMischen();
+}
+
+bool Memo::Bild1_Click() {
+    const QString prompt = QStringLiteral("  Dieses Programm jetzt beenden?") + CR;
+    return dialoge_.MsgBox(prompt, JaNeinFrage, QStringLiteral("VUN-Memospiel")) == AntwortJa;
+}
+
+void Memo::Bild2_Click() {
+    const QString name = dialoge_.InputBox(QStringLiteral("Neuer Benutzer:"), VunMemory,
+                                           QStringLiteral("Freund und Gast"));
+    if (name.isEmpty())
+        return;
+    fenstertitel_ = QStringLiteral("VUN-Memospiel: ") + name;
+    if (beobachter_)
+        beobachter_->titelGeaendert();
+}
+
+void Memo::Bild3_Click() {
+    dialoge_.MsgBox(QStringLiteral("Immer zwei Felder haben das gleiche Wort, klicke") + CR +
+                        QStringLiteral("jedes Einzelfeld an und suche so alle Wortpaare!"),
+                    NurOk, VunMemory);
+}
+
+void Memo::Bild4_Click() {
+    const QString prompt = QStringLiteral("Mit einem neuen Spiel beginnen?") + CR;
+    if (dialoge_.MsgBox(prompt, JaNeinFrage, VunMemory) == AntwortNein)
+        return;
+    FelderLeeren();
+    KartenMischen();
+}
+
+void Memo::Bild5_Click() {
+    dateilisteSichtbar_ = !dateilisteSichtbar_;
+    // Listed afresh on every show, so a list copied in during play can be chosen.
+    if (dateilisteSichtbar_)
+        dateiliste_ = wortlistenDateien(arbeitsordner_);
+    if (beobachter_)
+        beobachter_->dateilisteGeaendert();
+}
+
+void Memo::Datei1_Click(const QString& name) {
+    DateiLaden(name);
+}
+
+void Memo::DateiLaden(const QString& name) {
+    DateiEinlesen(name, liste2_, dialoge_, arbeitsordner_);
+    dateilisteSichtbar_ = false;
+    if (beobachter_)
+        beobachter_->dateilisteGeaendert();
+    KartenMischen();
+    FelderLeeren();
+    dialoge_.MsgBox(name.toUpper() + QStringLiteral(" wurde geladen!") + CR, NurOk, VunMemory);
+}
+
+} // namespace vun

@@ -1,0 +1,29 @@
+#include "kartenbild.h"
+
+#include <array>
+
+namespace vun {
+
+Rgb QBColor(int nummer) {
+    static constexpr std::array<Rgb, 16> palette{{
+        {0, 0, 0},
+        {0, 0, 128},
+        {0, 128, 0},
+        {0, 128, 128},
+        {128, 0, 0},
+        {128, 0, 128},
+        {128, 128, 0},
+        {192, 192, 192},
+        {128, 128, 128},
+        {0, 0, 255},
+        {0, 255, 0},
+        {0, 255, 255},
+        {255, 0, 0},
+        {255, 0, 255},
+        {255, 255, 0},
+        {255, 255, 255},
+    }};
+    return palette.at(static_cast<std::size_t>(nummer & 15));
+}
+
+} // namespace vun

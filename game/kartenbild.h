@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace vun {
+
+struct Rgb {
+    quint8 rot = 0;
+    quint8 gruen = 0;
+    quint8 blau = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// One of the 16 classic palette colours, by number 0 to 15.
+Rgb QBColor(int nummer);
+
+inline constexpr Rgb Designblau{0, 0, 192};  // the cards before the board is first cleared
+inline constexpr Rgb Weiss{255, 255, 255};   // card text in every state
+inline constexpr int VerdecktFarbnummer = 1; // palette blue of covered cards after clearing
+inline constexpr int GefundenFarbnummer = 3; // palette cyan of found cards
+
+// Everything a view needs to draw one card; the view decides none of it.
+struct Kartenbild {
+    QString beschriftung;
+    Rgb hintergrund = Designblau;
+    Rgb textfarbe = Weiss;
+    bool kursiv = false;
+    friend bool operator==(const Kartenbild&, const Kartenbild&) = default;
+};
+
+} // namespace vun

@@ -1,0 +1,46 @@
+#include "memo.h"
+
+#include "wortdatei.h"
+
+namespace vun {
+
+Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner)
+    : dialoge_(dialoge), zufall_(zufall), arbeitsordner_(std::move(arbeitsordner)),
+      dateiliste_(wortlistenDateien(arbeitsordner_)) {
+}
+
+void Memo::meldeKarte(int karte) {
+    if (beobachter_)
+        beobachter_->karteGeaendert(karte);
+}
+
+// The setters tell the view only about real changes, so a view repaints no more than changed.
+void Memo::setzeBeschriftung(int karte, const QString& text) {
+    Kartenbild& bild = karten_.at(karte - 1);
+    if (bild.beschriftung != text) {
+        bild.beschriftung = text;
+        meldeKarte(karte);
+    }
+}
+
+void Memo::setzeHintergrund(int karte, Rgb farbe) {
+    Kartenbild& bild = karten_.at(karte - 1);
+    if (bild.hintergrund != farbe) {
+        bild.hintergrund = farbe;
+        meldeKarte(karte);
+    }
+}
+
+void Memo::setzeKursiv(int karte, bool kursiv) {
+    Kartenbild& bild = karten_.at(karte - 1);
+    if (bild.kursiv != kursiv) {
+        bild.kursiv = kursiv;
+        meldeKarte(karte);
+    }
+}
+
+void Memo::KartenMischen() {
+    vun::KartenMischen(liste2_, liste1_, modul1_, zufall_);
+}
+
+} // namespace vun

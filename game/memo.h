@@ -1,0 +1,90 @@
+#pragma once
+
+#include "kartenbild.h"
+#include "kartenmischen.h"
+#include "spielstand.h"
+#include "wortliste.h"
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace vun {
+
+class Dialoge;
+class Zufallsquelle;
+
+// Told whenever something a view draws has changed.
+class MemoBeobachter {
+public:
+    virtual ~MemoBeobachter() = default;
+    virtual void karteGeaendert(int /*karte*/) {}
+    virtual void titelGeaendert() {}
+    virtual void dateilisteGeaendert() {}
+};
+
+// The main window's game: the board, its state, the words and every command of the tool
+// column. A view draws what it holds and forwards the player's clicks to the handlers below.
+class Memo {
+public:
+    Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner = QDir::current());
+
+    void setBeobachter(MemoBeobachter* beobachter) { beobachter_ = beobachter; }
+
+    // --- What a view shows ---
+    const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
+    const QString& fenstertitel() const { return fenstertitel_; }
+    bool dateilisteSichtbar() const { return dateilisteSichtbar_; }
+    const QStringList& dateiliste() const { return dateiliste_; }
+
+    // --- Start-up: the start-up word list, the seed and the first deal; no clearing ---
+    void Form_Load();
+
+    // --- Events ---
+    void Bezeichnung_Click(int karte);      // a click on card 1..18
+    bool Bild1_Click();                     // quit: true when the player confirmed
+    void Bild2_Click();                     // player name
+    void Bild3_Click();                     // help
+    void Bild4_Click();                     // new game
+    void Bild5_Click();                     // show or hide the file list
+    void Datei1_Click(const QString& name); // a word-list file chosen in the file list
+
+    // --- The game's procedures ---
+    void FeldGeklickt();
+    void PaarZudecken();
+    void PaarMarkieren();
+    void FelderLeeren();
+    void SpielGewonnen();
+    void KartenMischen();
+    void DateiLaden(const QString& name);
+
+    // --- State, readable for views and tests ---
+    const Spielstand& spielstand() const { return spielstand_; }
+    const QStringList& liste1() const { return liste1_; }
+    const Wortliste& liste2() const { return liste2_; }
+    const Modul1& modul1() const { return modul1_; }
+
+private:
+    QString wort(int karte) const { return liste1_.value(karte - 1); }
+    void setzeBeschriftung(int karte, const QString& text);
+    void setzeHintergrund(int karte, Rgb farbe);
+    void setzeKursiv(int karte, bool kursiv);
+    void meldeKarte(int karte);
+
+    Dialoge& dialoge_;
+    Zufallsquelle& zufall_;
+    QDir arbeitsordner_;
+    MemoBeobachter* beobachter_ = nullptr;
+
+    Spielstand spielstand_;
+    QStringList liste1_;
+    Wortliste liste2_;
+    Modul1 modul1_;
+    std::array<Kartenbild, Kartenzahl> karten_{};
+    QString fenstertitel_ = QStringLiteral("VUN-Memospiel: Freund und Gast");
+    bool dateilisteSichtbar_ = false;
+    QStringList dateiliste_;
+};
+
+} // namespace vun

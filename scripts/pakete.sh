@@ -1,0 +1,17 @@
+# Installs the Debian packages given as arguments that are not installed yet (needs root).
+pakete_sicherstellen() {
+    local fehlend=()
+    for paket in "$@"; do
+        dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "install ok installed" ||
+            fehlend+=("$paket")
+    done
+    if [ ${#fehlend[@]} -gt 0 ]; then
+        echo "Installing: ${fehlend[*]}"
+        apt-get update -q
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}"
+    fi
+}
+
+# What building and running the program needs.
+BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    qt6-translations-l10n fonts-liberation)

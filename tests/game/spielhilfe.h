@@ -1,0 +1,82 @@
+#pragma once
+
+#include "memo.h"
+#include "skript.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace vun::test {
+
+// A game on a word list of the test's choosing, in a folder of its own, with scripted dialogs.
+struct Spiel {
+    QTemporaryDir ordner;
+    SkriptDialoge dialoge;
+    SkriptZufall zufall;
+    Memo memo;
+
+    explicit Spiel(const QStringList& woerter = standardWoerter())
+        : memo(dialoge, zufall, QDir(ordnerMitListe(woerter))) {
+        memo.Form_Load();
+    }
+
+    static QStringList standardWoerter() {
+        return {"Apfel",  "Birne",  "Kirsche", "Pflaume", "Traube",
+                "Banane", "Melone", "Zitrone", "Orange"};
+    }
+
+    // The two cards that carry a word, in ascending order.
+    QList<int> paarVon(const QString& wort) const {
+        QList<int> karten;
+        for (int k = 1; k <= 18; ++k)
+            if (memo.liste1().at(k - 1) == wort)
+                karten.append(k);
+        return karten;
+    }
+    QList<int> paarVonKarte(int karte) const { return paarVon(memo.liste1().at(karte - 1)); }
+    int partner(int karte) const {
+        const QList<int> p = paarVonKarte(karte);
+        return p.at(0) == karte ? p.at(1) : p.at(0);
+    }
+    // A card in play whose word differs from the given card's.
+    int andereKarte(int karte, QList<int> ausser = {}) const {
+        for (int k = 1; k <= 18; ++k)
+            if (k != karte && memo.liste1().at(k - 1) != memo.liste1().at(karte - 1) &&
+                memo.spielstand().imSpiel(k) && !ausser.contains(k))
+                return k;
+        return 0;
+    }
+    void klick(int karte) { memo.Bezeichnung_Click(karte); }
+    QString beschriftung(int karte) const { return memo.karte(karte).beschriftung; }
+    int offeneKarten() const {
+        int n = 0;
+        for (int k = 1; k <= 18; ++k)
+            n += !beschriftung(k).isEmpty() && !memo.karte(k).kursiv;
+        return n;
+    }
+    // Finds every pair in card order; stops before the last pair when asked to.
+    void allePaareFinden(bool letztesAuslassen = false) {
+        QList<int> erledigt;
+        for (int k = 1; k <= 18; ++k) {
+            if (erledigt.contains(k))
+                continue;
+            const int p = partner(k);
+            erledigt << k << p;
+            if (letztesAuslassen && erledigt.size() == 18)
+                return;
+            klick(k);
+            klick(p);
+        }
+    }
+
+private:
+    QString ordnerMitListe(const QStringList& woerter) {
+        QFile datei(ordner.filePath(QStringLiteral("VUNMEMO.TXT")));
+        if (datei.open(QIODevice::WriteOnly))
+            datei.write(woerter.join(QLatin1String("\r\n")).toUtf8());
+        return ordner.path();
+    }
+};
+
+} // namespace vun::test

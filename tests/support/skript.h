@@ -1,0 +1,71 @@
+#pragma once
+
+#include "dialoge.h"
+#include "zufall.h"
+
+#include <QList>
+#include <QString>
+#include <QtTest>
+
+namespace vun::test {
+
+// One dialog the code under test showed.
+struct Gezeigt {
+    QString art; // "MsgBox" or "InputBox"
+    QString prompt;
+    int stil = 0;
+    QString titel;
+    QString vorgabe;
+};
+
+// Dialogs answered from a script; every dialog shown is recorded. Without a scripted answer a
+// message box answers OK and an input box Cancel.
+class SkriptDialoge : public Dialoge {
+public:
+    QList<Gezeigt> gezeigt;
+    QList<int> antworten;
+    QList<QString> eingaben;
+    std::function<void(const Gezeigt&)> beimZeigen;
+
+    int MsgBox(const QString& prompt, int stil, const QString& titel) override {
+        melde({QStringLiteral("MsgBox"), prompt, stil, titel, {}});
+        return antworten.isEmpty() ? AntwortOk : antworten.takeFirst();
+    }
+    QString InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) override {
+        melde({QStringLiteral("InputBox"), prompt, 0, titel, vorgabe});
+        return eingaben.isEmpty() ? QString() : eingaben.takeFirst();
+    }
+
+private:
+    void melde(const Gezeigt& g) {
+        gezeigt.append(g);
+        if (beimZeigen)
+            beimZeigen(g);
+    }
+};
+
+// Random numbers from a script, then from a seeded generator once the script runs out.
+class SkriptZufall : public Zufallsquelle {
+public:
+    explicit SkriptZufall(QList<double> folge = {}, quint32 saat = 1)
+        : folge(std::move(folge)), rest(saat) {}
+    QList<double> folge;
+    int gezogen = 0;
+    int randomizeAufrufe = 0;
+
+    double naechste() override {
+        ++gezogen;
+        return folge.isEmpty() ? rest.generateDouble() : folge.takeFirst();
+    }
+    void Randomize() override { ++randomizeAufrufe; }
+
+private:
+    QRandomGenerator rest;
+};
+
+// u for a draw that must give index r of n (the integer part of n * u).
+inline double fuer(int r, int n) {
+    return (r + 0.5) / n;
+}
+
+} // namespace vun::test

@@ -1,0 +1,65 @@
+#include "kartenmischen.h"
+
+#include "standardliste.h"
+#include "zufall.h"
+
+namespace vun {
+
+namespace {
+
+// Integer part of n * u, kept inside 0..n-1 even if a source strays to u = 1.
+int zufallsIndex(int n, Zufallsquelle& zufall) {
+    const int r = static_cast<int>(n * zufall.naechste());
+    return qBound(0, r, n - 1);
+}
+
+// Phase 1: nine different words, in the order drawn.
+void neunWoerterZiehen(const QStringList& woerter, QStringList& liste1, Modul1& m,
+                       Zufallsquelle& zufall) {
+    liste1.clear();
+    const int n = static_cast<int>(woerter.size());
+    for (int k = 1; k <= 9; ++k) {
+        do {
+            m.Kartenwort[0] = woerter.at(zufallsIndex(n, zufall));
+        } while (liste1.contains(m.Kartenwort[0], Qt::CaseSensitive));
+        liste1.append(m.Kartenwort[0]);
+    }
+}
+
+// Phase 2: every card a different place from 1 to 18.
+void plaetzeVerteilen(Modul1& m, Zufallsquelle& zufall) {
+    for (int i = 1; i <= 18; ++i) {
+        bool schonVergeben;
+        do {
+            m.Kartenplatz[i] = static_cast<qint16>(zufallsIndex(18, zufall) + 1);
+            schonVergeben = false;
+            for (int j = 1; j < i; ++j)
+                schonVergeben = schonVergeben || m.Kartenplatz[j] == m.Kartenplatz[i];
+        } while (schonVergeben);
+    }
+}
+
+// Phase 3: places p and p + 9 both become word number p.
+void plaetzeInWoerter(QStringList& liste1, Modul1& m) {
+    for (int i = 1; i <= 18; ++i) {
+        if (m.Kartenplatz[i] > 9)
+            m.Kartenplatz[i] = static_cast<qint16>(m.Kartenplatz[i] - 9);
+        m.Kartenwort[i] = liste1.at(m.Kartenplatz[i] - 1);
+    }
+    liste1.clear();
+    for (int i = 1; i <= 18; ++i)
+        liste1.append(m.Kartenwort[i]);
+}
+
+} // namespace
+
+void KartenMischen(const Wortliste& liste2, QStringList& liste1, Modul1& modul1,
+                   Zufallsquelle& zufall) {
+    const QStringList& woerter =
+        liste2.hatNeunVerschiedene() ? liste2.eintraege() : Standardliste();
+    neunWoerterZiehen(woerter, liste1, modul1, zufall);
+    plaetzeVerteilen(modul1, zufall);
+    plaetzeInWoerter(liste1, modul1);
+}
+
+} // namespace vun

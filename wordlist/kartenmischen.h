@@ -1,0 +1,26 @@
+#pragma once
+
+#include "wortliste.h"
+
+#include <QStringList>
+#include <QtGlobal>
+#include <array>
+
+namespace vun {
+
+class Zufallsquelle;
+
+// The deal's two working tables, slots 0 to 20. They keep their contents from one deal to the
+// next; a deal writes every slot it reads before reading it.
+struct Modul1 {
+    std::array<qint16, 21> Kartenplatz{};
+    std::array<QString, 21> Kartenwort;
+};
+
+// Deals nine different words of liste2, each onto two of the 18 cards, into liste1
+// (entry i-1 is the word of card i). A list without nine different texts could never be
+// dealt from; the deal then takes the nine built-in words instead of drawing forever.
+void KartenMischen(const Wortliste& liste2, QStringList& liste1, Modul1& modul1,
+                   Zufallsquelle& zufall);
+
+} // namespace vun
