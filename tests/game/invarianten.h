@@ -1,0 +1,46 @@
+#pragma once
+
+#include "memo.h"
+
+#include <QString>
+
+namespace vun::test {
+
+// Checks what must hold between any two events; returns the first broken rule, or nothing.
+inline QString verletzteInvariante(const Memo& memo) {
+    const Spielstand& s = memo.spielstand();
+    if (s.Gestartet != QLatin1String("1"))
+        return {};
+    const int e = Spielstand::wert(s.ErstesFeld);
+    const int z = Spielstand::wert(s.ZweitesFeld);
+    if (e == 0 && z != 0)
+        return QStringLiteral("ZweitesFeld without ErstesFeld");
+    if (e != 0 && e == z)
+        return QStringLiteral("both open-card fields name card %1").arg(e);
+    if (e && z && (memo.liste1().at(e - 1) == memo.liste1().at(z - 1) || !s.imSpiel(e) ||
+                   !s.imSpiel(z)))
+        return QStringLiteral("open pair %1/%2 is not an unmatched pair in play").arg(e).arg(z);
+    if (s.Restmaske.size() != Kartenzahl || s.Restmaske.count(QLatin1Char('0')) % 2 != 0)
+        return QStringLiteral("Restmaske %1").arg(s.Restmaske);
+    int offen = 0;
+    for (int k = 1; k <= Kartenzahl; ++k) {
+        const Kartenbild& bild = memo.karte(k);
+        const bool zeigtWort = bild.beschriftung == memo.liste1().at(k - 1);
+        if (!s.imSpiel(k) && !(zeigtWort && bild.kursiv && bild.hintergrund == QBColor(3)))
+            return QStringLiteral("found card %1 lacks the found look").arg(k);
+        if (s.imSpiel(k) && (bild.kursiv || bild.hintergrund == QBColor(3)))
+            return QStringLiteral("card %1 in play looks found").arg(k);
+        if (s.imSpiel(k) && !bild.beschriftung.isEmpty()) {
+            if (!zeigtWort || (k != e && k != z))
+                return QStringLiteral("card %1 shows a word without being open").arg(k);
+            ++offen;
+        }
+        if (bild.textfarbe != Weiss)
+            return QStringLiteral("card %1 text is not white").arg(k);
+    }
+    if (offen > 2)
+        return QStringLiteral("%1 cards open").arg(offen);
+    return {};
+}
+
+} // namespace vun::test
