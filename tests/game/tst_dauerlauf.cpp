@@ -25,14 +25,15 @@ private slots:
     void zufaelligeAktionen() {
         QTemporaryDir tmp;
         const QDir ordner(tmp.path());
-        schreibe(ordner, "VUNMEMO.TXT", "Hund\r\nKatze\r\nMaus\r\nPferd\r\nKuh\r\nSchaf\r\nZiege\r\n"
-                                        "Huhn\r\nEnte\r\nGans\r\n");
+        schreibe(ordner, "VUNMEMO.TXT",
+                 "Hund\r\nKatze\r\nMaus\r\nPferd\r\nKuh\r\nSchaf\r\nZiege\r\n"
+                 "Huhn\r\nEnte\r\nGans\r\n");
         schreibe(ordner, "gut.txt", "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\n");
         schreibe(ordner, "ACHT.TXT", "1\n2\n3\n4\n5\n6\n7\n8\n");
         schreibe(ordner, "gleich.txt", QByteArray("Wort\n").repeated(20));
         schreibe(ordner, "leer.txt", "");
-        const QStringList dateien{"VUNMEMO.TXT", "gut.txt", "ACHT.TXT", "gleich.txt", "leer.txt",
-                                  "fehlt.txt"};
+        const QStringList dateien{"VUNMEMO.TXT", "gut.txt",  "ACHT.TXT",
+                                  "gleich.txt",  "leer.txt", "fehlt.txt"};
 
         SkriptDialoge dialoge;
         SkriptZufall zufall({}, 20261207);
@@ -57,9 +58,8 @@ private slots:
                 memo.Bild5_Click();
             }
             const QString fehler = verletzteInvariante(memo);
-            QVERIFY2(fehler.isEmpty(), qPrintable(QStringLiteral("after action %1: %2")
-                                                     .arg(i)
-                                                     .arg(fehler)));
+            QVERIFY2(fehler.isEmpty(),
+                     qPrintable(QStringLiteral("after action %1: %2").arg(i).arg(fehler)));
             if (!dialoge.gezeigt.isEmpty() && dialoge.gezeigt.last().titel == "Memory")
                 ++gewonnen;
             dialoge.gezeigt.clear();
