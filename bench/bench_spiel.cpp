@@ -1,0 +1,99 @@
+// The deal and single clicks through the core, with a view listening to every change.
+#include "benchhilfe.h"
+#include "kartenmischen.h"
+#include "memo.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+using namespace vun;
+
+namespace {
+
+void BM_KartenMischen(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    QStringList woerter;
+    for (int i = 0; i < n; ++i)
+        woerter << QStringLiteral("Wort%1").arg(i);
+    Wortliste liste2;
+    liste2.ersetzen(woerter);
+    Zufallsgenerator zufall(1);
+    QStringList liste1;
+    Modul1 modul1;
+    for (auto _ : state) {
+        KartenMischen(liste2, liste1, modul1, zufall);
+        benchmark::DoNotOptimize(liste1.size());
+    }
+}
+BENCHMARK(BM_KartenMischen)->Arg(9)->Arg(100)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+// Counts what a view would be told, as the window does.
+struct ZaehlenderBeobachter : MemoBeobachter {
+    int meldungen = 0;
+    void karteGeaendert(int) override { ++meldungen; }
+};
+
+struct Brett {
+    QTemporaryDir ordner;
+    bench::StummeDialoge dialoge;
+    Zufallsgenerator zufall{7};
+    ZaehlenderBeobachter beobachter;
+    Memo memo{dialoge, zufall, QDir(ordner.path())};
+    Brett() {
+        memo.Form_Load(); // no file: the built-in list
+        memo.setBeobachter(&beobachter);
+    }
+    int partner(int karte) const {
+        for (int k = 1; k <= 18; ++k)
+            if (k != karte && memo.liste1().at(k - 1) == memo.liste1().at(karte - 1))
+                return k;
+        return 0;
+    }
+    int anderesWort(int karte) const {
+        for (int k = 1; k <= 18; ++k)
+            if (memo.liste1().at(k - 1) != memo.liste1().at(karte - 1))
+                return k;
+        return 0;
+    }
+};
+
+enum Zug { ErsteKarte, UnpassendeZweite, PaarGefunden, NeuntesPaar };
+
+// Brings the board to the state right before the measured click; returns the card to click.
+int vorbereiten(Brett& b, Zug zug) {
+    b.memo.FelderLeeren();
+    if (zug == ErsteKarte)
+        return 1;
+    if (zug == NeuntesPaar) {
+        for (int k = 1; k <= 18; ++k)
+            if (b.memo.spielstand().imSpiel(k) && b.partner(k) != 18 && k != 18) {
+                b.memo.Bezeichnung_Click(k);
+                b.memo.Bezeichnung_Click(b.partner(k));
+            }
+        b.memo.Bezeichnung_Click(18);
+        return b.partner(18);
+    }
+    b.memo.Bezeichnung_Click(1);
+    return zug == PaarGefunden ? b.partner(1) : b.anderesWort(1);
+}
+
+void BM_Klick(benchmark::State& state) {
+    const Zug zug = static_cast<Zug>(state.range(0));
+    Brett b;
+    for (auto _ : state) {
+        const int karte = vorbereiten(b, zug);
+        const auto start = std::chrono::steady_clock::now();
+        b.memo.Bezeichnung_Click(karte);
+        const auto ende = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(ende - start).count());
+    }
+}
+BENCHMARK(BM_Klick)
+    ->ArgName("zug")
+    ->DenseRange(ErsteKarte, NeuntesPaar)
+    ->UseManualTime()
+    ->Unit(benchmark::kNanosecond);
+
+} // namespace

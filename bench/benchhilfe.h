@@ -1,0 +1,26 @@
+#pragma once
+
+#include "dialoge.h"
+#include "zufall.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace vun::bench {
+
+// Dialogs that answer at once: OK to every message, Cancel to every input.
+class StummeDialoge : public Dialoge {
+public:
+    int MsgBox(const QString&, int, const QString&) override { return AntwortOk; }
+    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// A word list of n different German-looking words, CR LF line ends, with umlauts.
+inline QByteArray wortlistenBytes(int n) {
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i)
+        bytes += QStringLiteral("Wörterbuch%1straße\r\n").arg(i).toUtf8();
+    return bytes;
+}
+
+} // namespace vun::bench
