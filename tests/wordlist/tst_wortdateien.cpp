@@ -145,6 +145,20 @@ private slots:
         }
     }
 
+    // Whatever the outcome, the file is closed again, so later loads can open theirs.
+    void keineDateiBleibtOffen() {
+        const QDir fds(QStringLiteral("/proc/self/fd"));
+        if (!fds.exists())
+            QSKIP("no /proc on this system");
+        QVERIFY(dateiSchreiben(pfad("kurz.txt"), "eins\r\nzwei"));
+        QVERIFY(dateiSchreiben(pfad("gut.txt"), zeilen(nummerierteWoerter(9))));
+        const qsizetype vorher = fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+        for (const char* name : {"kurz.txt", "gut.txt", "ORDNER.TXT", "rohr.txt", "speicher.txt",
+                                 "riesig.txt", "zeilen.txt", "fehlt.txt"})
+            wortdateiLesen(pfad(name));
+        QCOMPARE(fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), vorher);
+    }
+
     void listeLaden() {
         QTemporaryDir leer;
         SkriptDialoge dialoge;
