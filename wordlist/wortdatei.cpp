@@ -1,56 +1,109 @@
 #include "wortdatei.h"
 
+#include "dekodierung.h"
 #include "dialoge.h"
 #include "standardliste.h"
 
-#include <QFile>
-#include <QRegularExpression>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace vun {
 
 namespace {
 
+const QString Startdatei = QStringLiteral("VUNMEMO.TXT");
+
+bool istZeilenende(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Case ignored first; names that differ only in case then in a fixed order.
+bool namensfolge(const QString& a, const QString& b) {
+    const int ohneFall = QString::compare(a, b, Qt::CaseInsensitive);
+    return ohneFall != 0 ? ohneFall < 0 : a < b;
+}
+
 void standardlisteNehmen(Wortliste& liste2, Dialoge& dialoge, const QString& erste_zeile) {
     dialoge.MsgBox(erste_zeile + CR + QStringLiteral("Eine Standardliste wird verwendet!") + CR,
                    NurOk, QStringLiteral("VUN-Memory"));
-    liste2.leeren();
-    for (const QString& wort : Standardliste())
-        liste2.hinzufuegen(wort);
+    liste2.ersetzen(Standardliste());
 }
 
 void laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
     liste2.leeren();
     if (auto eintraege = gueltigeWortdatei(pfad))
-        liste2.ersetzen(*eintraege);
+        liste2.ersetzen(std::move(*eintraege));
     else
         standardlisteNehmen(liste2, dialoge, meldung);
 }
 
 } // namespace
 
-// Placeholder reader: lines split at CR LF, CR and LF, read as Latin-1.
 QStringList zeilenAusBytes(const QByteArray& bytes) {
+    QByteArrayView rest(bytes);
+    const Kodierung kodierung = kodierungErkennen(rest);
+    if (kodierung == Kodierung::Utf8 && rest.startsWith(Bom))
+        rest = rest.sliced(Bom.size());
+    // CR and LF are single bytes in both encodings, so lines are cut before decoding. Cutting at
+    // every CR and every LF gives CR LF an empty line between, which is skipped like any other.
     QStringList eintraege;
-    const QString text = QString::fromLatin1(bytes);
-    for (const QString& zeile : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-        if (!zeile.isEmpty())
-            eintraege.append(zeile);
+    const qsizetype n = rest.size();
+    for (qsizetype anfang = 0; anfang < n;) {
+        qsizetype ende = anfang;
+        while (ende < n && !istZeilenende(rest[ende]))
+            ++ende;
+        if (ende > anfang)
+            eintraege.append(dekodieren(rest.sliced(anfang, ende - anfang), kodierung));
+        anfang = ende + 1;
+    }
     return eintraege;
+}
+
+Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
+    if (eintraege.size() > Wortliste::MaxEintraege)
+        return Wortdateifehler::ZuVieleEintraege;
+    if (eintraege.size() < 9)
+        return Wortdateifehler::ZuWenigEintraege;
+    if (!Wortliste::mindestensNeunVerschiedene(eintraege))
+        return Wortdateifehler::ZuWenigVerschiedene;
+    return Wortdateifehler::Keiner;
+}
+
+Wortdatei wortdateiLesen(const QString& pfad) {
+    Wortdatei datei;
+    const std::optional<QByteArray> bytes =
+        dateiBytesLesen(pfad, Wortliste::MaxEintraege, datei.fehler);
+    if (!bytes)
+        return datei;
+    QStringList eintraege = zeilenAusBytes(*bytes);
+    datei.fehler = eintraegePruefen(eintraege);
+    if (datei.fehler == Wortdateifehler::Keiner)
+        datei.eintraege = std::move(eintraege);
+    return datei;
 }
 
 std::optional<QStringList> gueltigeWortdatei(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    Wortdatei datei = wortdateiLesen(pfad);
+    if (datei.fehler != Wortdateifehler::Keiner)
         return std::nullopt;
-    QStringList eintraege = zeilenAusBytes(datei.readAll());
-    if (eintraege.size() < 9 || eintraege.size() > Wortliste::MaxEintraege ||
-        !Wortliste::mindestensNeunVerschiedene(eintraege))
-        return std::nullopt;
-    return eintraege;
+    return std::move(datei.eintraege);
+}
+
+QString startdateiPfad(const QDir& ordner) {
+    const QString genau = ordner.filePath(Startdatei);
+    if (QFileInfo(genau).isFile())
+        return genau;
+    // The name filter of a folder listing ignores letter case.
+    QStringList andere = ordner.entryList({Startdatei}, QDir::Files);
+    if (andere.isEmpty())
+        return genau;
+    std::sort(andere.begin(), andere.end());
+    return ordner.filePath(andere.constFirst());
 }
 
 void ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
-    laden(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), liste2, dialoge,
+    // The message names MEMORY.TXT although VUNMEMO.TXT is read: the players know it so.
+    laden(startdateiPfad(ordner), liste2, dialoge,
           QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!"));
 }
 
@@ -59,7 +112,11 @@ void DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge, con
 }
 
 QStringList wortlistenDateien(const QDir& ordner) {
-    return ordner.entryList({QStringLiteral("*.TXT")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Without QDir::System a listing leaves out broken links, pipes and devices; without
+    // QDir::Hidden the dot files.
+    QStringList namen = ordner.entryList({QStringLiteral("*.TXT")}, QDir::Files, QDir::NoSort);
+    std::sort(namen.begin(), namen.end(), namensfolge);
+    return namen;
 }
 
 } // namespace vun

@@ -1,0 +1,144 @@
+// Choosing a word-list file in the file list: the messages, their order and the new game.
+#include "spielhilfe.h"
+
+#include "dateien.h"
+#include "standardliste.h"
+
+using namespace vun;
+using namespace vun::test;
+
+namespace {
+const QString Fehlermeldung =
+    QStringLiteral("Gewählte Datei ist fehlerhaft!\rEine Standardliste wird verwendet!\r");
+
+// What the board looked like while a message box was shown.
+struct Zustand {
+    QString prompt;
+    bool dateilisteSichtbar = false;
+    QString gestartet;
+    int aufgedeckt = 0;
+    QStringList liste1;
+};
+
+struct Beobachtet : Spiel {
+    QList<Zustand> zustaende;
+    explicit Beobachtet(const QStringList& woerter = standardWoerter()) : Spiel(woerter) {
+        dialoge.gezeigt.clear();
+        dialoge.beimZeigen = [this](const Gezeigt& g) {
+            int aufgedeckt = 0;
+            for (int k = 1; k <= 18; ++k)
+                aufgedeckt += !beschriftung(k).isEmpty();
+            zustaende.append({g.prompt, memo.dateilisteSichtbar(), memo.spielstand().Gestartet,
+                              aufgedeckt, memo.liste1()});
+        };
+    }
+    void schreiben(const QString& name, const QByteArray& bytes) {
+        QVERIFY(dateiSchreiben(ordner.filePath(name), bytes));
+    }
+    // Opens the file list (which lists the folder afresh) and chooses the name.
+    void waehlen(const QString& name) {
+        memo.Bild5_Click();
+        QVERIFY(memo.dateilisteSichtbar());
+        memo.Datei1_Click(name);
+    }
+    void mitteImSpiel() {
+        const int a = 1;
+        klick(a);
+        klick(partner(a));
+        klick(andereKarte(a));
+    }
+};
+
+bool ausListe(const QStringList& liste1, const QStringList& woerter) {
+    for (const QString& w : liste1)
+        if (!woerter.contains(w))
+            return false;
+    return liste1.size() == 18;
+}
+} // namespace
+
+class TstDateiwahl : public QObject {
+    Q_OBJECT
+private slots:
+    void gueltigeDatei() {
+        Beobachtet s;
+        const QStringList tiere{"Hund", "Katze", "Maus",  "Igel",  "Bär",
+                                "Löwe", "Esel",  "Ziege", "Fuchs", "Dachs"};
+        s.schreiben("tüten.txt", alsWindows1252(tiere));
+        s.mitteImSpiel();
+        s.waehlen("tüten.txt");
+        QCOMPARE(s.dialoge.gezeigt.size(), 1);
+        const Gezeigt& g = s.dialoge.gezeigt.first();
+        QCOMPARE(g.prompt, QStringLiteral("TÜTEN.TXT wurde geladen!\r"));
+        QCOMPARE(g.stil, 0);
+        QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
+        // By the load message the list is hidden, the board cleared and dealt from the new list.
+        const Zustand& z = s.zustaende.first();
+        QVERIFY(!z.dateilisteSichtbar);
+        QCOMPARE(z.gestartet, QStringLiteral("0"));
+        QCOMPARE(z.aufgedeckt, 0);
+        QVERIFY(ausListe(z.liste1, tiere));
+        QCOMPARE(s.memo.liste2().anzahl(), tiere.size());
+        for (int k = 1; k <= 18; ++k)
+            QCOMPARE(s.memo.karte(k).hintergrund, (Rgb{0, 0, 128}));
+    }
+
+    void fehlerhafteWahl_data() {
+        QTest::addColumn<QByteArray>("inhalt"); // empty: no file at all
+        QTest::newRow("fehlt") << QByteArray();
+        QTest::newRow("acht Wörter") << alsWindows1252(nummerierteWoerter(8));
+        QTest::newRow("neun gleiche") << alsWindows1252(QStringList(9, "Maus"));
+    }
+    // Failure message, then the load message naming the file, then play on the built-in list.
+    void fehlerhafteWahl() {
+        QFETCH(QByteArray, inhalt);
+        Beobachtet s;
+        if (!inhalt.isEmpty())
+            s.schreiben("Liste.txt", inhalt);
+        s.mitteImSpiel();
+        s.waehlen("Liste.txt");
+        QCOMPARE(s.zustaende.size(), 2);
+        QCOMPARE(s.zustaende.at(0).prompt, Fehlermeldung);
+        QCOMPARE(s.zustaende.at(1).prompt, QStringLiteral("LISTE.TXT wurde geladen!\r"));
+        for (const Gezeigt& g : s.dialoge.gezeigt) {
+            QCOMPARE(g.stil, 0);
+            QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
+        }
+        // The failure comes while the old game still stands; the new one before the load message.
+        QVERIFY(s.zustaende.at(0).dateilisteSichtbar);
+        QCOMPARE(s.zustaende.at(0).gestartet, QStringLiteral("1"));
+        QVERIFY(!s.zustaende.at(1).dateilisteSichtbar);
+        QCOMPARE(s.zustaende.at(1).gestartet, QStringLiteral("0"));
+        QCOMPARE(s.zustaende.at(1).aufgedeckt, 0);
+        QVERIFY(ausListe(s.memo.liste1(), Standardliste()));
+        QCOMPARE(s.memo.liste2().anzahl(), 9);
+    }
+
+    void geloeschtNachDemAuflisten() {
+        Beobachtet s;
+        s.schreiben("weg.txt", alsWindows1252(nummerierteWoerter(9)));
+        s.memo.Bild5_Click();
+        QVERIFY(s.memo.dateiliste().contains("weg.txt"));
+        QVERIFY(QFile::remove(s.ordner.filePath("weg.txt")));
+        s.memo.Datei1_Click("weg.txt");
+        QCOMPARE(s.dialoge.gezeigt.size(), 2);
+        QCOMPARE(s.dialoge.gezeigt.at(0).prompt, Fehlermeldung);
+        QCOMPARE(s.dialoge.gezeigt.at(1).prompt, QStringLiteral("WEG.TXT wurde geladen!\r"));
+        QVERIFY(ausListe(s.memo.liste1(), Standardliste()));
+    }
+
+    // After a failed choice the built-in list stays for every later game; a good file replaces it.
+    void standardlisteBleibtBisZurNaechstenWahl() {
+        Beobachtet s;
+        s.waehlen("fehlt.txt");
+        s.dialoge.antworten = {AntwortJa};
+        s.memo.Bild4_Click();
+        QVERIFY(ausListe(s.memo.liste1(), Standardliste()));
+        s.waehlen("VUNMEMO.TXT");
+        QVERIFY(ausListe(s.memo.liste1(), Spiel::standardWoerter()));
+        QCOMPARE(s.dialoge.gezeigt.last().prompt, QStringLiteral("VUNMEMO.TXT wurde geladen!\r"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDateiwahl)
+#include "tst_dateiwahl.moc"

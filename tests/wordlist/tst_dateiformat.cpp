@@ -1,0 +1,157 @@
+// The format of a word-list file: where lines end, what an entry is, how bytes become text,
+// and which lists are usable.
+#include "dekodierung.h"
+#include "wortdatei.h"
+
+#include "dateien.h"
+
+#include <QStringDecoder>
+#include <QtTest>
+
+using namespace vun;
+using namespace vun::test;
+
+namespace {
+QByteArray alle256Bytes() {
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.append(static_cast<char>(b));
+    return bytes;
+}
+} // namespace
+
+class TstDateiformat : public QObject {
+    Q_OBJECT
+private slots:
+    void zeilenenden_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("CR LF") << QByteArray("eins\r\nzwei\r\ndrei");
+        QTest::newRow("CR") << QByteArray("eins\rzwei\rdrei");
+        QTest::newRow("LF") << QByteArray("eins\nzwei\ndrei");
+        QTest::newRow("gemischt") << QByteArray("eins\r\nzwei\rdrei\n");
+        QTest::newRow("Ende mit CR LF") << QByteArray("eins\r\nzwei\r\ndrei\r\n");
+        QTest::newRow("Leerzeilen CR LF") << QByteArray("\r\n\r\neins\r\n\r\nzwei\r\ndrei\r\n\r\n");
+        QTest::newRow("Leerzeilen LF") << QByteArray("\n\neins\n\n\nzwei\ndrei\n\n");
+        QTest::newRow("Leerzeilen CR") << QByteArray("\reins\r\r\rzwei\rdrei\r\r");
+        QTest::newRow("LF CR") << QByteArray("eins\n\rzwei\n\rdrei");
+    }
+    void zeilenenden() {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(zeilenAusBytes(bytes), (QStringList{"eins", "zwei", "drei"}));
+    }
+
+    void eintraegeGenauWieGeschrieben() {
+        const QByteArray bytes("  Maus\r\nMaus  \r\n   \r\n\tTab\r\nGROSS klein\r\nMaus\r\n");
+        QCOMPARE(zeilenAusBytes(bytes),
+                 (QStringList{"  Maus", "Maus  ", "   ", "\tTab", "GROSS klein", "Maus"}));
+        QVERIFY(zeilenAusBytes(QByteArray()).isEmpty());
+        QVERIFY(zeilenAusBytes(QByteArray("\r\n\n\r")).isEmpty());
+    }
+
+    // Every byte but CR and LF on a line of its own: 254 entries of one character each.
+    void alle256BytesAlsWindows1252() {
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\r' && b != '\n')
+                bytes.append(static_cast<char>(b)).append('\n');
+        const QStringList eintraege = zeilenAusBytes(bytes);
+        QCOMPARE(eintraege.size(), 254);
+        QString zeichen;
+        for (const QString& e : eintraege) {
+            QCOMPARE(e.size(), 1);
+            zeichen += e;
+        }
+        QCOMPARE(zeichen, ausWindows1252(QByteArray(bytes).replace('\n', QByteArray())));
+
+        const QString text = ausWindows1252(alle256Bytes());
+        QCOMPARE(text.size(), 256);
+        for (int b : {0x00, 0x41, 0x7F, 0xA0, 0xE4, 0xF6, 0xFC, 0xDF, 0xC4, 0xFF})
+            QCOMPARE(text.at(b).unicode(), b);
+        QCOMPARE(text.at(0x80), QChar(0x20AC)); // euro sign
+        QCOMPARE(text.at(0x84), QChar(0x201E)); // German opening quote
+        QCOMPARE(text.at(0x93), QChar(0x201C));
+        QCOMPARE(text.at(0x9F), QChar(0x0178));
+        for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+            QCOMPARE(text.at(b).unicode(), b);
+        // Every byte its own character: a list can never have two entries become equal.
+        QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256);
+
+        // The system's own table, where Qt has one, agrees on every byte.
+        QStringDecoder system("windows-1252");
+        if (system.isValid())
+            QCOMPARE(text, QString(system.decode(alle256Bytes())));
+    }
+
+    void utf8MitBom() {
+        const QByteArray bytes("\xEF\xBB\xBF"
+                               "f\xC3\xBCr\r\n\xC3\x84rger\r\nStra\xC3\x9F"
+                               "e\r\n");
+        QCOMPARE(zeilenAusBytes(bytes), (QStringList{"für", "Ärger", "Straße"}));
+        // A byte-order mark with plain ASCII after it, and one standing on a line of its own.
+        QCOMPARE(zeilenAusBytes("\xEF\xBB\xBF"
+                                "Maus\nHaus"),
+                 (QStringList{"Maus", "Haus"}));
+        QCOMPARE(zeilenAusBytes("\xEF\xBB\xBF\r\nMaus"), (QStringList{"Maus"}));
+        QVERIFY(zeilenAusBytes("\xEF\xBB\xBF").isEmpty());
+        // Only the first mark is the file's; a second one belongs to the entry.
+        QCOMPARE(zeilenAusBytes("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                "Maus"),
+                 (QStringList{QChar(0xFEFF) + QStringLiteral("Maus")}));
+        // The mark promised UTF-8; a byte that breaks it is replaced, nothing else is lost.
+        QCOMPARE(zeilenAusBytes("\xEF\xBB\xBF"
+                                "f\xFCr\nT\xC3\xBCr"),
+                 (QStringList{QStringLiteral("f") + QChar(0xFFFD) + QStringLiteral("r"), "Tür"}));
+    }
+
+    void utf8OhneBom() {
+        QCOMPARE(zeilenAusBytes("f\xC3\xBCr\n\xC3\x96l\nMaus\n\xE2\x82\xAC\n\xF0\x9F\x90\xB1"),
+                 (QStringList{"für", "Öl", "Maus", "€", QString::fromUcs4(U"\U0001F431", 1)}));
+        QCOMPARE(kodierungErkennen("Maus\r\nHaus"), Kodierung::Windows1252); // ASCII: the same
+    }
+
+    // Anything that is not well-formed UTF-8 is read as the old lists always were.
+    void keinUtf8AlsWindows1252_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Umlaut 1252") << QByteArray("f\xFCr");
+        QTest::newRow("UTF-8 und 1252 gemischt") << QByteArray("f\xC3\xBCr\nf\xFCr");
+        QTest::newRow("zu lang kodiert") << QByteArray("a\xC0\xAF"
+                                                       "b\xC3\xBC");
+        QTest::newRow("Surrogat") << QByteArray("\xED\xA0\x80\xC3\xBC");
+        QTest::newRow("ueber 10FFFF") << QByteArray("\xF4\x90\x80\x80\xC3\xBC");
+        QTest::newRow("Folgebyte allein") << QByteArray("\xBC\xC3\xBC");
+        QTest::newRow("am Ende abgeschnitten") << QByteArray("\xC3\xBC\xC3");
+        QTest::newRow("vor Zeilenende abgeschnitten") << QByteArray("\xE2\x82\r\n\xC3\xBC");
+        QTest::newRow("F8") << QByteArray("\xF8\x88\x80\x80\x80");
+    }
+    void keinUtf8AlsWindows1252() {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(kodierungErkennen(bytes), Kodierung::Windows1252);
+        QStringList erwartet;
+        for (const QByteArray& zeile : bytes.split('\n'))
+            for (const QByteArray& teil : zeile.split('\r'))
+                if (!teil.isEmpty())
+                    erwartet << ausWindows1252(teil);
+        QCOMPARE(zeilenAusBytes(bytes), erwartet);
+    }
+
+    void gueltigkeit() {
+        const QStringList acht = nummerierteWoerter(8);
+        QCOMPARE(eintraegePruefen(acht), Wortdateifehler::ZuWenigEintraege);
+        QCOMPARE(eintraegePruefen(acht + QStringList{"W00000"}),
+                 Wortdateifehler::ZuWenigVerschiedene);
+        QCOMPARE(eintraegePruefen(QStringList(9, "Maus")), Wortdateifehler::ZuWenigVerschiedene);
+        QCOMPARE(eintraegePruefen(QStringList(500, "W00003") + acht),
+                 Wortdateifehler::ZuWenigVerschiedene);
+        QCOMPARE(eintraegePruefen(nummerierteWoerter(9)), Wortdateifehler::Keiner);
+        // Texts are compared exactly: blanks and letter case make different words.
+        QCOMPARE(eintraegePruefen(acht + QStringList{" W00000"}), Wortdateifehler::Keiner);
+        QCOMPARE(eintraegePruefen(acht + QStringList{"w00000"}), Wortdateifehler::Keiner);
+        QCOMPARE(eintraegePruefen(nummerierteWoerter(Wortliste::MaxEintraege)),
+                 Wortdateifehler::Keiner);
+        QCOMPARE(eintraegePruefen(nummerierteWoerter(Wortliste::MaxEintraege + 1)),
+                 Wortdateifehler::ZuVieleEintraege);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDateiformat)
+#include "tst_dateiformat.moc"

@@ -1,0 +1,246 @@
+// Reading word-list files from disk: every file ends as a list or as the built-in list, and
+// the start-up load and the folder listing behave as the player expects.
+#include "standardliste.h"
+#include "wortdatei.h"
+
+#include "dateien.h"
+#include "skript.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace vun;
+using namespace vun::test;
+
+namespace {
+QByteArray zeilen(const QStringList& woerter, const char* ende = "\r\n") {
+    return woerter.join(QLatin1String(ende)).toUtf8() + ende;
+}
+} // namespace
+
+class TstWortdateien : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir ordner;
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+    Wortdateifehler fehlerVon(const QString& name) const {
+        return wortdateiLesen(pfad(name)).fehler;
+    }
+
+private slots:
+    void gueltigeDatei() {
+        QVERIFY(
+            dateiSchreiben(pfad("neun.txt"), "\r\n\r\nA\r\n\r\nB\nC\rD\r\n\r\nE\nF\nG\nH\n\nI"));
+        const Wortdatei d = wortdateiLesen(pfad("neun.txt"));
+        QCOMPARE(d.fehler, Wortdateifehler::Keiner);
+        QCOMPARE(d.eintraege, (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
+        QCOMPARE(gueltigeWortdatei(pfad("neun.txt")), std::optional<QStringList>(d.eintraege));
+    }
+
+    void fehlerhafteInhalte() {
+        QVERIFY(dateiSchreiben(pfad("leer.txt"), QByteArray()));
+        QVERIFY(dateiSchreiben(pfad("acht.txt"), zeilen(nummerierteWoerter(8)) + "\r\n\n\r\n"));
+        QVERIFY(dateiSchreiben(pfad("gleich.txt"), zeilen(QStringList(9, "Maus"))));
+        QVERIFY(dateiSchreiben(pfad("eine.txt"), QByteArray(2'000'000, 'x')));
+        QCOMPARE(fehlerVon("leer.txt"), Wortdateifehler::ZuWenigEintraege);
+        QCOMPARE(fehlerVon("acht.txt"), Wortdateifehler::ZuWenigEintraege);
+        QCOMPARE(fehlerVon("gleich.txt"), Wortdateifehler::ZuWenigVerschiedene);
+        QCOMPARE(fehlerVon("eine.txt"), Wortdateifehler::ZuWenigEintraege);
+        QVERIFY(wortdateiLesen(pfad("gleich.txt")).eintraege.isEmpty());
+    }
+
+    void sehrLangeZeileBleibtGanz() {
+        const QString lang(1'000'000, QChar(0xE4));
+        QVERIFY(dateiSchreiben(pfad("lang.txt"), zeilen(nummerierteWoerter(8) << lang)));
+        const Wortdatei d = wortdateiLesen(pfad("lang.txt"));
+        QCOMPARE(d.fehler, Wortdateifehler::Keiner);
+        QCOMPARE(d.eintraege.last(), lang);
+    }
+
+    void nichtZuOeffnen() {
+        QVERIFY(QDir(ordner.path()).mkdir("ORDNER.TXT"));
+        QVERIFY(QFile::link(pfad("nirgends"), pfad("kaputt.txt")));
+        QVERIFY(::mkfifo(QFile::encodeName(pfad("rohr.txt")).constData(), 0644) == 0);
+        QCOMPARE(fehlerVon("fehlt.txt"), Wortdateifehler::NichtGeoeffnet);
+        QCOMPARE(fehlerVon("ORDNER.TXT"), Wortdateifehler::NichtGeoeffnet);
+        QCOMPARE(fehlerVon("kaputt.txt"), Wortdateifehler::NichtGeoeffnet);
+        // A pipe with no writer would block an ordinary open for ever.
+        QCOMPARE(fehlerVon("rohr.txt"), Wortdateifehler::NichtGeoeffnet);
+    }
+
+    void ohneLeserecht() {
+        if (::geteuid() == 0)
+            QSKIP("root reads a file without read permission");
+        QVERIFY(dateiSchreiben(pfad("gesperrt.txt"), zeilen(nummerierteWoerter(9))));
+        QVERIFY(QFile::setPermissions(pfad("gesperrt.txt"), QFileDevice::WriteOwner));
+        QCOMPARE(fehlerVon("gesperrt.txt"), Wortdateifehler::NichtGeoeffnet);
+    }
+
+    // A regular file that opens but fails on reading, even for root: the process's own memory
+    // at address 0.
+    void lesefehlerMittendrin() {
+        if (!QFileInfo::exists("/proc/self/mem"))
+            QSKIP("no /proc on this system");
+        QVERIFY(QFile::link("/proc/self/mem", pfad("speicher.txt")));
+        QCOMPARE(fehlerVon("speicher.txt"), Wortdateifehler::Lesefehler);
+    }
+
+    // Huge files are refused after a bounded read: an 8 GB file without a line end (a sparse
+    // file, so the test costs no disk) and one with far too many lines.
+    void riesigeDateien() {
+        QFile sparse(pfad("riesig.txt"));
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(8LL * 1024 * 1024 * 1024));
+        sparse.close();
+        QElapsedTimer uhr;
+        uhr.start();
+        QCOMPARE(fehlerVon("riesig.txt"), Wortdateifehler::ZuGross);
+        QVERIFY2(uhr.elapsed() < 5000, "read far beyond the limit");
+
+        QVERIFY(
+            dateiSchreiben(pfad("zeilen.txt"), QByteArray(3'000'000, '\n').replace("\n", "x\n")));
+        QCOMPARE(fehlerVon("zeilen.txt"), Wortdateifehler::ZuVieleEintraege);
+    }
+
+    void grenzen() {
+        const int max = Wortliste::MaxEintraege;
+        QVERIFY(dateiSchreiben(pfad("max.txt"), zeilen(nummerierteWoerter(max))));
+        QVERIFY(dateiSchreiben(pfad("zuviel.txt"), zeilen(nummerierteWoerter(max + 1))));
+        QVERIFY(
+            dateiSchreiben(pfad("bom.txt"), "\xEF\xBB\xBF\r\n" + zeilen(nummerierteWoerter(max))));
+        QCOMPARE(wortdateiLesen(pfad("max.txt")).eintraege.size(), max);
+        QCOMPARE(fehlerVon("zuviel.txt"), Wortdateifehler::ZuVieleEintraege);
+        QCOMPARE(wortdateiLesen(pfad("bom.txt")).eintraege.size(), max);
+
+        // Exactly the size limit is still read; one byte more is not.
+        QByteArray gross = zeilen(nummerierteWoerter(9));
+        gross.append(QByteArray(MaxDateigroesse - gross.size(), 'x'));
+        QVERIFY(dateiSchreiben(pfad("grenze.txt"), gross));
+        QCOMPARE(fehlerVon("grenze.txt"), Wortdateifehler::Keiner);
+        QVERIFY(dateiSchreiben(pfad("drueber.txt"), gross + "x"));
+        QCOMPARE(fehlerVon("drueber.txt"), Wortdateifehler::ZuGross);
+    }
+
+    // Random bytes end in one of the two outcomes, with exactly the entries of the bytes.
+    void binaereDaten() {
+        QRandomGenerator zufall(4711);
+        for (int runde = 0; runde < 20; ++runde) {
+            QByteArray bytes(zufall.bounded(1, 20000), Qt::Uninitialized);
+            for (char& b : bytes)
+                b = static_cast<char>(zufall.bounded(256));
+            QVERIFY(dateiSchreiben(pfad("binaer.txt"), bytes));
+            const Wortdatei d = wortdateiLesen(pfad("binaer.txt"));
+            const QStringList erwartet = zeilenAusBytes(bytes);
+            // The early stop of a huge file counts on the bytes alone; it must agree.
+            if (!bytes.startsWith("\xEF\xBB\xBF"))
+                QCOMPARE(eintraegeZaehlen(bytes), erwartet.size());
+            QCOMPARE(d.fehler, eintraegePruefen(erwartet));
+            if (d.fehler == Wortdateifehler::Keiner)
+                QCOMPARE(d.eintraege, erwartet);
+        }
+    }
+
+    // Whatever the outcome, the file is closed again, so later loads can open theirs.
+    void keineDateiBleibtOffen() {
+        const QDir fds(QStringLiteral("/proc/self/fd"));
+        if (!fds.exists())
+            QSKIP("no /proc on this system");
+        QVERIFY(dateiSchreiben(pfad("kurz.txt"), "eins\r\nzwei"));
+        QVERIFY(dateiSchreiben(pfad("gut.txt"), zeilen(nummerierteWoerter(9))));
+        const qsizetype vorher = fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+        for (const char* name : {"kurz.txt", "gut.txt", "ORDNER.TXT", "rohr.txt", "speicher.txt",
+                                 "riesig.txt", "zeilen.txt", "fehlt.txt"})
+            wortdateiLesen(pfad(name));
+        QCOMPARE(fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), vorher);
+    }
+
+    void listeLaden() {
+        QTemporaryDir leer;
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        liste2.ersetzen(nummerierteWoerter(20)); // the previous list must not survive
+        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+        const Gezeigt& g = dialoge.gezeigt.first();
+        QCOMPARE(g.prompt, QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!\rEine "
+                                          "Standardliste wird verwendet!\r"));
+        QCOMPARE(g.stil, 0);
+        QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
+        Wortliste standard;
+        for (const QString& wort : Standardliste())
+            standard.hinzufuegen(wort);
+        QCOMPARE(liste2.eintraege(), standard.eintraege());
+
+        QVERIFY(dateiSchreiben(leer.filePath("VUNMEMO.TXT"),
+                               alsWindows1252({"Zebra", "Äffchen", "Bär", "Maus", "Hund", "Katze",
+                                               "Igel", "Spaß", "Esel"})));
+        dialoge.gezeigt.clear();
+        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.eintraege(), (QStringList{"Bär", "Esel", "Hund", "Igel", "Katze", "Maus",
+                                                  "Spaß", "Zebra", "Äffchen"}));
+    }
+
+    // On Linux a list copied from Windows may carry its name in small letters.
+    void startdateiOhneGrossKlein() {
+        QTemporaryDir d;
+        const QDir o(d.path());
+        QCOMPARE(startdateiPfad(o), o.filePath("VUNMEMO.TXT"));
+        QVERIFY(dateiSchreiben(o.filePath("vunmemo.txt"), zeilen(nummerierteWoerter(9))));
+        QCOMPARE(startdateiPfad(o), o.filePath("vunmemo.txt"));
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        ListeLaden(liste2, dialoge, o);
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.eintraege(), nummerierteWoerter(9));
+        // A folder of the exact name does not hide the file.
+        QVERIFY(o.mkdir("VUNMEMO.TXT"));
+        QCOMPARE(startdateiPfad(o), o.filePath("vunmemo.txt"));
+        QVERIFY(o.rmdir("VUNMEMO.TXT"));
+        // The exact name wins over any other spelling.
+        QVERIFY(dateiSchreiben(o.filePath("VUNMEMO.TXT"), QByteArray()));
+        QCOMPARE(startdateiPfad(o), o.filePath("VUNMEMO.TXT"));
+        ListeLaden(liste2, dialoge, o);
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+    }
+
+    void dateiEinlesen() {
+        QTemporaryDir d;
+        const QDir o(d.path());
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        QVERIFY(dateiSchreiben(o.filePath("tiere.txt"), zeilen(nummerierteWoerter(12), "\n")));
+        DateiEinlesen("tiere.txt", liste2, dialoge, o);
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.anzahl(), 12);
+        DateiEinlesen("fehlt.txt", liste2, dialoge, o);
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+        QCOMPARE(
+            dialoge.gezeigt.first().prompt,
+            QStringLiteral("Gewählte Datei ist fehlerhaft!\rEine Standardliste wird verwendet!\r"));
+        QCOMPARE(liste2.anzahl(), 9);
+        QVERIFY(liste2.eintraege().contains("Diskette"));
+    }
+
+    void dateiliste() {
+        QTemporaryDir d;
+        const QDir o(d.path());
+        for (const char* name : {"z.TXT", "b.Txt", "A.txt", "Ärger.txt", ".versteckt.TXT",
+                                 "notiz.md", "alt.txt.bak", "a.TXT", "txt"})
+            QVERIFY(dateiSchreiben(o.filePath(name), "x"));
+        QVERIFY(o.mkdir("ordner.txt"));
+        QVERIFY(QFile::link(o.filePath("nirgends"), o.filePath("kaputt.txt")));
+        QVERIFY(QFile::link(o.filePath("z.TXT"), o.filePath("verweis.txt")));
+        QVERIFY(::mkfifo(QFile::encodeName(o.filePath("rohr.txt")).constData(), 0644) == 0);
+        QCOMPARE(wortlistenDateien(o),
+                 (QStringList{"A.txt", "a.TXT", "b.Txt", "verweis.txt", "z.TXT", "Ärger.txt"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstWortdateien)
+#include "tst_wortdateien.moc"

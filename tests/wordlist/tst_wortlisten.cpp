@@ -1,0 +1,55 @@
+// The word lists that ship with the game: all of them load, and the start-up list is written
+// the way the old lists are.
+#include "dekodierung.h"
+#include "wortdatei.h"
+
+#include <QFile>
+#include <QSet>
+#include <QtTest>
+
+using namespace vun;
+
+namespace {
+const QDir Ordner(QStringLiteral(VUN_WORTLISTEN));
+
+QByteArray bytesVon(const QString& name) {
+    QFile datei(Ordner.filePath(name));
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+} // namespace
+
+class TstWortlisten : public QObject {
+    Q_OBJECT
+private slots:
+    void alleGueltig() {
+        const QStringList namen = wortlistenDateien(Ordner);
+        QVERIFY(namen.contains("VUNMEMO.TXT"));
+        QVERIFY2(namen.size() >= 6, "the start-up list and at least five themed lists");
+        int inUtf8 = 0;
+        for (const QString& name : namen) {
+            const Wortdatei d = wortdateiLesen(Ordner.filePath(name));
+            QVERIFY2(d.fehler == Wortdateifehler::Keiner, qPrintable(name));
+            QVERIFY2(d.eintraege.size() >= 20, qPrintable(name));
+            // A word twice on the board would be two pairs of the same word.
+            QCOMPARE(QSet<QString>(d.eintraege.begin(), d.eintraege.end()).size(),
+                     d.eintraege.size());
+            for (const QString& wort : d.eintraege)
+                QVERIFY2(wort == wort.trimmed() && !wort.contains(QChar(0xFFFD)), qPrintable(wort));
+            inUtf8 += kodierungErkennen(bytesVon(name)) == Kodierung::Utf8;
+        }
+        QVERIFY2(inUtf8 >= 1, "one list as a Linux editor saves it");
+    }
+
+    void startlisteWieEineAlteListe() {
+        const QByteArray bytes = bytesVon("VUNMEMO.TXT");
+        QCOMPARE(kodierungErkennen(bytes), Kodierung::Windows1252);
+        QCOMPARE(bytes.count('\r'), bytes.count('\n'));
+        QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
+        const QString text = ausWindows1252(bytes);
+        for (QChar c : QStringLiteral("äöüÖß"))
+            QVERIFY2(text.contains(c), qPrintable(QString(c)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstWortlisten)
+#include "tst_wortlisten.moc"
