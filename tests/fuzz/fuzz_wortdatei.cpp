@@ -1,4 +1,5 @@
 // Feeds arbitrary bytes to the word-list reader and checks what every result must satisfy.
+#include "dateilesen.h"
 #include "wortdatei.h"
 #include "wortliste.h"
 
@@ -36,8 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         pruefe(!eintrag.isEmpty());
         pruefe(!eintrag.contains(QLatin1Char('\r')) && !eintrag.contains(QLatin1Char('\n')));
     }
-    pruefe(eintraege.size() <= bytes.size());
+    // The byte count may see one more entry: a line holding nothing but a byte-order mark.
+    const qsizetype gezaehlt = vun::eintraegeZaehlen(bytes);
+    pruefe(eintraege.size() <= gezaehlt && gezaehlt <= eintraege.size() + 1);
     vergleicheAscii(bytes, eintraege);
+    const bool brauchbar = eintraege.size() >= 9 &&
+                           eintraege.size() <= vun::Wortliste::MaxEintraege &&
+                           vun::Wortliste::mindestensNeunVerschiedene(eintraege);
+    pruefe(brauchbar == (vun::eintraegePruefen(eintraege) == vun::Wortdateifehler::Keiner));
     vun::Wortliste liste;
     liste.ersetzen(eintraege);
     pruefe(liste.anzahl() == eintraege.size());
