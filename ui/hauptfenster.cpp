@@ -150,6 +150,9 @@ void Hauptfenster::starten() {
 }
 
 void Hauptfenster::mittigSetzen() {
+    // A window system that frames windows before they are shown reports its frame only once
+    // the native window exists.
+    winId();
     const QRect bildschirm = screen()->geometry();
     const QSize aussen = frameGeometry().size();
     move(bildschirm.topLeft() + QPoint((bildschirm.width() - aussen.width()) / 2,
