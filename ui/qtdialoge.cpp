@@ -45,6 +45,7 @@ int QtDialoge::MsgBox(const QString& prompt, int stil, const QString& titel) {
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
     box.setIcon(symbol(stil));
+    // The game asks with OK alone or with Yes and No; any other button set shows OK.
     if ((stil & 15) == JaNein) {
         QPushButton* ja = knopf(box, QMessageBox::Yes, QStringLiteral("Ja"));
         QPushButton* nein = knopf(box, QMessageBox::No, QStringLiteral("Nein"));
