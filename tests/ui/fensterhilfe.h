@@ -1,0 +1,79 @@
+#pragma once
+
+#include "../game/spielhilfe.h"
+#include "aussehen.h"
+#include "dateiliste.h"
+#include "hauptfenster.h"
+#include "infofenster.h"
+#include "karte.h"
+
+#include <QLabel>
+#include <QtTest>
+
+namespace vun::test {
+
+// A game in its real main window, shown offscreen, played with mouse clicks.
+struct FensterSpiel : Spiel {
+    ui::Hauptfenster fenster{memo};
+
+    explicit FensterSpiel(const QStringList& woerter = standardWoerter()) : Spiel(woerter) {
+        fenster.show();
+    }
+
+    QWidget* teil(const QString& name) const {
+        return fenster.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    }
+    QWidget* bild(int n) const { return teil(QStringLiteral("Bild%1").arg(n)); }
+    ui::Karte* karte(int n) const { return fenster.karte(n); }
+
+    void klickKarte(int n) { QTest::mouseClick(karte(n), Qt::LeftButton); }
+    void klickBild(int n) { QTest::mouseClick(bild(n), Qt::LeftButton); }
+
+    // A file of the game's folder, lines joined by CR LF.
+    void datei(const QString& name, const QStringList& zeilen) {
+        QFile f(ordner.filePath(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(zeilen.join(QLatin1String("\r\n")).toUtf8());
+    }
+    // The load messages shown so far, as "NAME wurde geladen!".
+    QStringList geladen() const {
+        QStringList namen;
+        for (const Gezeigt& g : dialoge.gezeigt)
+            if (g.prompt.endsWith(QStringLiteral(" wurde geladen!\r")))
+                namen.append(g.prompt.chopped(1));
+        return namen;
+    }
+};
+
+// The colour a widget shows at a point, as drawn.
+inline QColor pixel(QWidget* widget, QPoint p) {
+    return widget->grab().toImage().pixelColor(p);
+}
+
+inline QColor farbeVon(Rgb rgb) {
+    return QColor(rgb.rot, rgb.gruen, rgb.blau);
+}
+
+// Counts the paint events a widget gets.
+class Malzaehler : public QObject {
+public:
+    explicit Malzaehler(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+    int anzahl = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint)
+            ++anzahl;
+        return false;
+    }
+};
+
+// Lets every pending paint happen.
+inline void ausmalen() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(10);
+    }
+}
+
+} // namespace vun::test

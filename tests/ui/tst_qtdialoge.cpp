@@ -1,0 +1,183 @@
+// The real Qt dialogs, opened and answered as a player would.
+#include "qtdialoge.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+using namespace vun;
+
+namespace {
+
+// Runs the check on the modal box as soon as it is up, while the code under test waits in it.
+void beimDialog(std::function<void(QWidget*)> pruefen) {
+    auto* uhr = new QTimer;
+    uhr->setInterval(5);
+    QObject::connect(uhr, &QTimer::timeout, [uhr, pruefen] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || !box->isVisible())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        QPointer<QWidget> offen = box;
+        pruefen(box);
+        // A failed check leaves the box up; closing it lets the test end.
+        if (offen && offen->isVisible())
+            offen->close();
+    });
+    uhr->start();
+}
+
+QStringList knopftexte(QWidget* box) {
+    QStringList texte;
+    for (QAbstractButton* k : box->findChild<QDialogButtonBox*>()->buttons())
+        texte.append(k->text());
+    texte.sort();
+    return texte;
+}
+
+QAbstractButton* knopf(QWidget* box, const QString& text) {
+    for (QAbstractButton* k : box->findChild<QDialogButtonBox*>()->buttons())
+        if (k->text() == text)
+            return k;
+    return nullptr;
+}
+
+} // namespace
+
+class TstQtDialoge : public QObject {
+    Q_OBJECT
+private slots:
+    void nurOk() {
+        ui::QtDialoge dialoge;
+        bool geprueft = false;
+        beimDialog([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("VUN-Memory"));
+            QCOMPARE(box->text(), QStringLiteral("Immer zwei\njedes <b>Feld</b> & mehr\n"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+            QCOMPARE(knopftexte(box), QStringList{"OK"});
+            QCOMPARE(box->defaultButton(), knopf(box, "OK"));
+            geprueft = true;
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(dialoge.MsgBox(QStringLiteral("Immer zwei\rjedes <b>Feld</b> & mehr\r"), NurOk,
+                                QStringLiteral("VUN-Memory")),
+                 int(AntwortOk));
+        QVERIFY(geprueft);
+    }
+
+    // Yes/No with the question mark and No as default; Escape and the close box say No.
+    void jaNein_data() {
+        QTest::addColumn<QString>("wie");
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("Ja geklickt") << "Ja" << int(AntwortJa);
+        QTest::newRow("Nein geklickt") << "Nein" << int(AntwortNein);
+        QTest::newRow("Eingabetaste") << "Return" << int(AntwortNein);
+        QTest::newRow("Escape") << "Escape" << int(AntwortNein);
+        QTest::newRow("Schliessfeld") << "schliessen" << int(AntwortNein);
+    }
+    void jaNein() {
+        QFETCH(QString, wie);
+        QFETCH(int, antwort);
+        ui::QtDialoge dialoge;
+        bool geprueft = false;
+        beimDialog([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("VUN-Memospiel"));
+            QCOMPARE(box->text(), QStringLiteral("  Dieses Programm jetzt beenden?\n"));
+            QCOMPARE(box->icon(), QMessageBox::Question);
+            QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+            QCOMPARE(knopftexte(box), (QStringList{"Ja", "Nein"}));
+            QCOMPARE(box->defaultButton(), knopf(box, "Nein"));
+            geprueft = true;
+            if (wie == QLatin1String("Return"))
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (wie == QLatin1String("Escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (wie == QLatin1String("schliessen"))
+                box->close();
+            else
+                knopf(box, wie)->click();
+        });
+        QCOMPARE(dialoge.MsgBox(QStringLiteral("  Dieses Programm jetzt beenden?\r"), JaNeinFrage,
+                                QStringLiteral("VUN-Memospiel")),
+                 antwort);
+        QVERIFY(geprueft);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void eingabe_data() {
+        QTest::addColumn<QString>("tippen");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("Vorgabe mit OK") << QString() << true << "Freund und Gast";
+        QTest::newRow("Name mit OK") << "  <i>Lea</i> " << true << "  <i>Lea</i> ";
+        QTest::newRow("Abbrechen") << "Lea" << false << QString();
+    }
+    void eingabe() {
+        QFETCH(QString, tippen);
+        QFETCH(bool, ok);
+        QFETCH(QString, ergebnis);
+        ui::QtDialoge dialoge;
+        bool geprueft = false;
+        beimDialog([&](QWidget* w) {
+            auto* box = qobject_cast<QInputDialog*>(w);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("VUN-Memory"));
+            QCOMPARE(box->labelText(), QStringLiteral("Neuer Benutzer:"));
+            QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+            QCOMPARE(knopftexte(box), (QStringList{"Abbrechen", "OK"}));
+            for (QLabel* label : box->findChildren<QLabel*>())
+                QCOMPARE(label->textFormat(), Qt::PlainText);
+            auto* feld = box->findChild<QLineEdit*>();
+            QCOMPARE(feld->text(), QStringLiteral("Freund und Gast"));
+            if (!tippen.isEmpty()) {
+                feld->clear();
+                QTest::keyClicks(feld, tippen);
+            }
+            geprueft = true;
+            knopf(box, ok ? "OK" : "Abbrechen")->click();
+        });
+        QCOMPARE(dialoge.InputBox(QStringLiteral("Neuer Benutzer:"), QStringLiteral("VUN-Memory"),
+                                  QStringLiteral("Freund und Gast")),
+                 ergebnis);
+        QVERIFY(geprueft);
+    }
+
+    // The boxes belong to the main window once it shows, and stand alone before.
+    void eltern() {
+        ui::QtDialoge dialoge;
+        QWidget fenster;
+        dialoge.setEltern(&fenster);
+        QWidget* gesehen = &fenster;
+        beimDialog([&](QWidget* box) {
+            gesehen = box->parentWidget();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        dialoge.MsgBox(QStringLiteral("a"), NurOk, QStringLiteral("b"));
+        QCOMPARE(gesehen, nullptr);
+        fenster.show();
+        beimDialog([&](QWidget* box) {
+            gesehen = box->parentWidget();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        dialoge.MsgBox(QStringLiteral("a"), NurOk, QStringLiteral("b"));
+        QCOMPARE(gesehen, &fenster);
+    }
+};
+
+QTEST_MAIN(TstQtDialoge)
+#include "tst_qtdialoge.moc"

@@ -1,0 +1,83 @@
+#include "aussehen.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QWidget>
+
+// The pictures live in a static library; their resources must be pulled in by name.
+static void bilderEinbinden() {
+    static const bool eingebunden = [] {
+        Q_INIT_RESOURCE(bilder);
+        return true;
+    }();
+    Q_UNUSED(eingebunden);
+}
+
+namespace vun::ui {
+
+QFont schrift(double punkt, bool fett, bool kursiv) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(qRound(punkt * 96.0 / 72.0));
+    f.setBold(fett);
+    f.setItalic(kursiv);
+    return f;
+}
+
+QString zeilen(const QString& text) {
+    QString ergebnis = text;
+    ergebnis.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    ergebnis.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return ergebnis;
+}
+
+QString bildpfad(const QString& name) {
+    bilderEinbinden();
+    return QStringLiteral(":/bilder/") + name;
+}
+
+QIcon svgSymbol(const QString& name) {
+    QSvgRenderer svg(bildpfad(name));
+    QIcon symbol;
+    for (int seite : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap bild(seite, seite);
+        bild.fill(Qt::transparent);
+        QPainter maler(&bild);
+        svg.render(&maler);
+        maler.end();
+        symbol.addPixmap(bild);
+    }
+    return symbol;
+}
+
+void einfaerben(QWidget* widget, QColor hintergrund, QColor text) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, hintergrund);
+    p.setColor(QPalette::WindowText, text);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* neuesLabel(QWidget* eltern, const QString& name, QRect rahmen, const QString& text,
+                   Qt::Alignment ausrichtung) {
+    auto* label = new QLabel(eltern);
+    label->setObjectName(name);
+    label->setGeometry(rahmen);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(ausrichtung | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setMargin(0);
+    label->setIndent(0);
+    label->setText(text);
+    return label;
+}
+
+bool istKlick(const QWidget* widget, const QMouseEvent* ereignis) {
+    return ereignis->button() == Qt::LeftButton &&
+           widget->rect().contains(ereignis->position().toPoint());
+}
+
+} // namespace vun::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "kartenbild.h"
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+#include <QString>
+#include <Qt>
+
+class QLabel;
+class QMouseEvent;
+class QWidget;
+
+namespace vun::ui {
+
+// Both windows are laid out in twips; 15 of them make one pixel at 96 dots per inch.
+inline constexpr int TwipsProPixel = 15;
+
+constexpr QRect twips(int links, int oben, int breite, int hoehe) {
+    return {links / TwipsProPixel, oben / TwipsProPixel, breite / TwipsProPixel,
+            hoehe / TwipsProPixel};
+}
+
+inline QColor farbe(Rgb rgb) {
+    return QColor(rgb.rot, rgb.gruen, rgb.blau);
+}
+
+// The windows' sans-serif face at the pixel size a point size has at 96 dpi, so the layout
+// holds on any screen; Qt's high-DPI scaling does the rest.
+QFont schrift(double punkt, bool fett, bool kursiv = false);
+
+// Line breaks as the platform's labels expect them: CR LF and a lone CR become LF.
+QString zeilen(const QString& text);
+
+// A picture of the resource folder :/bilder, drawn from its SVG at every size asked for.
+QIcon svgSymbol(const QString& name);
+QString bildpfad(const QString& name);
+
+// Fills the widget's background and sets its text colour.
+void einfaerben(QWidget* widget, QColor hintergrund, QColor text);
+
+// A label of the design: plain text, top-aligned as such labels are, wrapped within its width.
+QLabel* neuesLabel(QWidget* eltern, const QString& name, QRect rahmen, const QString& text,
+                   Qt::Alignment ausrichtung);
+
+// True for a release of the left button inside the widget: a click as the player means it.
+bool istKlick(const QWidget* widget, const QMouseEvent* ereignis);
+
+} // namespace vun::ui

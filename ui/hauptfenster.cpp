@@ -1,0 +1,181 @@
+#include "hauptfenster.h"
+
+#include "aussehen.h"
+#include "bildknopf.h"
+#include "dateiliste.h"
+#include "infofenster.h"
+#include "karte.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScreen>
+
+namespace vun::ui {
+
+namespace {
+
+const QColor Cyan(0, 255, 255);
+
+struct Werkzeug {
+    const char* bild;
+    const char* datei;
+    const char* beschriftungName;
+    const char* beschriftung;
+};
+
+// The tool column from top to bottom; button i stands at 120 + 960 * i twips.
+constexpr std::array<Werkzeug, 6> Werkzeuge{{
+    {"Bild1", "ende.svg", "Bezeichnung19", "Ende"},
+    {"Bild2", "name.svg", "Bezeichnung26", "Name"},
+    {"Bild3", "hilfe.svg", "Bezeichnung27", "Hilfe"},
+    {"Bild4", "neu.svg", "Bezeichnung28", "N e u"},
+    {"Bild5", "liste.svg", "Bezeichnung29", "Liste"},
+    {"Bild6", "info.svg", "Bezeichnung30", "Info"},
+}};
+
+} // namespace
+
+Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
+    setObjectName(QStringLiteral("memo"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twips(0, 0, 7605, 5790).size());
+    einfaerben(this, QColor(192, 255, 255), palette().color(QPalette::WindowText));
+    setFont(schrift(8.25, true));
+    setWindowIcon(svgSymbol(QStringLiteral("programm.svg")));
+    setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
+    bauen();
+    memo_.setBeobachter(this);
+}
+
+Hauptfenster::~Hauptfenster() {
+    memo_.setBeobachter(nullptr);
+}
+
+// Children are made from the bottom of the stacking order to the top: the strip, then labels
+// and the line, then the picture buttons and the file list.
+void Hauptfenster::bauen() {
+    auto* figur1 = new QWidget(this);
+    figur1->setObjectName(QStringLiteral("Figur1"));
+    figur1->setGeometry(twips(0, 0, 735, 5895));
+    einfaerben(figur1, Cyan, Cyan);
+
+    // A 2 pixel line drawn at x = 48 covers the pixel columns 47 and 48.
+    auto* linie1 = new QWidget(this);
+    linie1->setObjectName(QStringLiteral("Linie1"));
+    linie1->setGeometry(720 / TwipsProPixel - 1, 0, 2, 5760 / TwipsProPixel);
+    einfaerben(linie1, QColor(0, 192, 192), QColor(0, 192, 192));
+
+    kartenBauen();
+    werkzeugleisteBauen();
+
+    datei1_ = new Dateiliste(this);
+    connect(datei1_, &Dateiliste::gewaehlt, this,
+            [this](const QString& name) { memo_.Datei1_Click(name); });
+}
+
+void Hauptfenster::kartenBauen() {
+    for (int n = 1; n <= Kartenzahl; ++n) {
+        const int spalte = (n - 1) / 9, zeile = (n - 1) % 9;
+        auto* karte = new Karte(memo_, n, this);
+        karte->setGeometry(twips(960 + 3240 * spalte, 240 + 600 * zeile, 3135, 495));
+        connect(karte, &Karte::geklickt, this, [this](int k) { memo_.Bezeichnung_Click(k); });
+        karten_.at(n - 1) = karte;
+    }
+}
+
+void Hauptfenster::werkzeugleisteBauen() {
+    for (int i = 0; i < int(Werkzeuge.size()); ++i) {
+        const Werkzeug& w = Werkzeuge.at(i);
+        QLabel* label = neuesLabel(this, QString::fromLatin1(w.beschriftungName),
+                                   twips(120, 600 + 960 * i, 495, 255),
+                                   QString::fromUtf8(w.beschriftung), Qt::AlignLeft);
+        einfaerben(label, Cyan, palette().color(QPalette::WindowText));
+    }
+    for (int i = 0; i < int(Werkzeuge.size()); ++i) {
+        const Werkzeug& w = Werkzeuge.at(i);
+        auto* knopf = new Bildknopf(QString::fromLatin1(w.bild), QString::fromLatin1(w.datei),
+                                    twips(120, 120 + 960 * i, 495, 495), Cyan, this);
+        connect(knopf, &Bildknopf::geklickt, this, [this, i] { befehl(i + 1); });
+    }
+}
+
+void Hauptfenster::befehl(int bild) {
+    switch (bild) {
+    case 1:
+        if (memo_.Bild1_Click())
+            beenden();
+        break;
+    case 2:
+        memo_.Bild2_Click();
+        break;
+    case 3:
+        memo_.Bild3_Click();
+        break;
+    case 4:
+        memo_.Bild4_Click();
+        break;
+    case 5:
+        memo_.Bild5_Click();
+        break;
+    case 6:
+        infoZeigen();
+        break;
+    }
+}
+
+void Hauptfenster::infoZeigen() {
+    if (!info_)
+        info_ = std::make_unique<Infofenster>();
+    info_->zeigen();
+}
+
+void Hauptfenster::beenden() {
+    if (info_)
+        info_->hide();
+    hide();
+    emit programmEnde();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
+    ereignis->accept();
+    beenden();
+}
+
+void Hauptfenster::starten() {
+    mittigSetzen();
+    memo_.Form_Load();
+    show();
+}
+
+void Hauptfenster::mittigSetzen() {
+    // A window system that frames windows before they are shown reports its frame only once
+    // the native window exists.
+    winId();
+    const QRect bildschirm = screen()->geometry();
+    const QSize aussen = frameGeometry().size();
+    move(bildschirm.topLeft() + QPoint((bildschirm.width() - aussen.width()) / 2,
+                                       (bildschirm.height() - aussen.height()) / 2));
+}
+
+QString Hauptfenster::titelFuerFenster(const QString& titel) {
+    // Qt reads "[*]" as the place of a modified mark; doubled, it stands for itself.
+    QString text = titel;
+    return text.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+}
+
+void Hauptfenster::karteGeaendert(int karte) {
+    if (karte >= 1 && karte <= Kartenzahl)
+        karten_.at(karte - 1)->update();
+}
+
+void Hauptfenster::titelGeaendert() {
+    setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
+}
+
+void Hauptfenster::dateilisteGeaendert() {
+    datei1_->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste());
+}
+
+} // namespace vun::ui

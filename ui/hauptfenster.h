@@ -1,0 +1,61 @@
+#pragma once
+
+#include "memo.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+namespace vun::ui {
+
+class Dateiliste;
+class Infofenster;
+class Karte;
+
+// The main window: the board, the tool column and the file list. It draws what the game holds,
+// redraws only what the game reports as changed, and hands every click to the game.
+class Hauptfenster : public QWidget, public MemoBeobachter {
+    Q_OBJECT
+public:
+    explicit Hauptfenster(Memo& memo);
+    ~Hauptfenster() override;
+
+    // Start-up: centred on the screen, the game loaded and dealt, then shown.
+    void starten();
+    // Centred with the outer sizes; nothing keeps it on a screen smaller than the window.
+    void mittigSetzen();
+
+    Karte* karte(int nummer) const { return karten_.at(nummer - 1); }
+    Dateiliste* dateiliste() const { return datei1_; }
+    // The information window once the player asked for it, else null.
+    Infofenster* infofenster() const { return info_.get(); }
+
+    // The title the window system shows for a text, which Qt would otherwise read as a pattern.
+    static QString titelFuerFenster(const QString& titel);
+
+    void karteGeaendert(int karte) override;
+    void titelGeaendert() override;
+    void dateilisteGeaendert() override;
+
+signals:
+    // The player ended the program; both windows are gone already.
+    void programmEnde();
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void bauen();
+    void werkzeugleisteBauen();
+    void kartenBauen();
+    void befehl(int bild);
+    void infoZeigen();
+    void beenden();
+
+    Memo& memo_;
+    std::array<Karte*, Kartenzahl> karten_{};
+    Dateiliste* datei1_ = nullptr;
+    std::unique_ptr<Infofenster> info_;
+};
+
+} // namespace vun::ui

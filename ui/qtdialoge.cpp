@@ -1,0 +1,79 @@
+#include "qtdialoge.h"
+
+#include "aussehen.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vun::ui {
+
+namespace {
+
+QMessageBox::Icon symbol(int stil) {
+    switch (stil & 0x70) {
+    case 16:
+        return QMessageBox::Critical;
+    case Fragezeichen:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QPushButton* knopf(QMessageBox& box, QMessageBox::StandardButton art, const QString& text) {
+    QPushButton* k = box.addButton(art);
+    k->setText(text);
+    return k;
+}
+
+} // namespace
+
+QWidget* QtDialoge::eltern() const {
+    return eltern_ && eltern_->isVisible() ? eltern_.data() : nullptr;
+}
+
+int QtDialoge::MsgBox(const QString& prompt, int stil, const QString& titel) {
+    QMessageBox box(eltern());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(titel);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(zeilen(prompt));
+    box.setIcon(symbol(stil));
+    // The game asks with OK alone or with Yes and No; any other button set shows OK.
+    if ((stil & 15) == JaNein) {
+        QPushButton* ja = knopf(box, QMessageBox::Yes, QStringLiteral("Ja"));
+        QPushButton* nein = knopf(box, QMessageBox::No, QStringLiteral("Nein"));
+        box.setDefaultButton(stil & ZweiteTasteVorgabe ? nein : ja);
+        // Escape and the close box answer No, as with any Yes/No question.
+        box.setEscapeButton(nein);
+        box.exec();
+        return box.clickedButton() == ja ? AntwortJa : AntwortNein;
+    }
+    QPushButton* ok = knopf(box, QMessageBox::Ok, QStringLiteral("OK"));
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return AntwortOk;
+}
+
+QString QtDialoge::InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) {
+    QInputDialog box(eltern());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(titel);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setLabelText(zeilen(prompt));
+    box.setTextValue(vorgabe);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    for (QLabel* label : box.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+} // namespace vun::ui
