@@ -20,6 +20,9 @@ inline constexpr Rgb Weiss{255, 255, 255};   // card text in every state
 inline constexpr int VerdecktFarbnummer = 1; // palette blue of covered cards after clearing
 inline constexpr int GefundenFarbnummer = 3; // palette cyan of found cards
 
+// What a card is in the game, for views that tell it in words rather than colours.
+enum class Kartenzustand { Verdeckt, Offen, Gefunden };
+
 // Everything a view needs to draw one card; the view decides none of it.
 struct Kartenbild {
     QString beschriftung;

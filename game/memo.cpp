@@ -39,6 +39,15 @@ void Memo::setzeKursiv(int karte, bool kursiv) {
     }
 }
 
+Kartenzustand Memo::zustand(int nummer) const {
+    if (karte(nummer).beschriftung.isEmpty())
+        return Kartenzustand::Verdeckt;
+    // A cleared board keeps the old mask; only a running round gives it meaning.
+    const bool rundeLaeuft = spielstand_.Gestartet != QLatin1String("0");
+    return rundeLaeuft && !spielstand_.imSpiel(nummer) ? Kartenzustand::Gefunden
+                                                       : Kartenzustand::Offen;
+}
+
 void Memo::KartenMischen() {
     vun::KartenMischen(liste2_, liste1_, modul1_, zufall_);
 }

@@ -34,6 +34,8 @@ public:
 
     // --- What a view shows ---
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
+    // Covered without its word; showing it, found while its round runs, else open.
+    Kartenzustand zustand(int nummer) const;
     const QString& fenstertitel() const { return fenstertitel_; }
     bool dateilisteSichtbar() const { return dateilisteSichtbar_; }
     const QStringList& dateiliste() const { return dateiliste_; }

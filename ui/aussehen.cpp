@@ -1,5 +1,6 @@
 #include "aussehen.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +26,18 @@ QFont schrift(double punkt, bool fett, bool kursiv) {
     f.setBold(fett);
     f.setItalic(kursiv);
     return f;
+}
+
+QFont passendeSchrift(QFont schrift, QRect feld, int art, const QString& text) {
+    // Below this nobody reads it anyway; the text is then drawn at this size and clipped.
+    constexpr int Kleinste = 4;
+    while (schrift.pixelSize() > Kleinste) {
+        const QSize noetig = QFontMetrics(schrift).boundingRect(feld, art, text).size();
+        if (noetig.width() <= feld.width() && noetig.height() <= feld.height())
+            break;
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    }
+    return schrift;
 }
 
 QString zeilen(const QString& text) {

@@ -31,6 +31,10 @@ inline QColor farbe(Rgb rgb) {
 // holds on any screen; Qt's high-DPI scaling does the rest.
 QFont schrift(double punkt, bool fett, bool kursiv = false);
 
+// The given font, its pixel size stepped down until the text laid out with the given flags
+// fits the field; a text that fits keeps the font as it is.
+QFont passendeSchrift(QFont schrift, QRect feld, int art, const QString& text);
+
 // Line breaks as the platform's labels expect them: CR LF and a lone CR become LF.
 QString zeilen(const QString& text);
 

@@ -21,16 +21,17 @@ struct Werkzeug {
     const char* datei;
     const char* beschriftungName;
     const char* beschriftung;
+    const char* zugangsname;
 };
 
 // The tool column from top to bottom; button i stands at 120 + 960 * i twips.
 constexpr std::array<Werkzeug, 6> Werkzeuge{{
-    {"Bild1", "ende.svg", "Bezeichnung19", "Ende"},
-    {"Bild2", "name.svg", "Bezeichnung26", "Name"},
-    {"Bild3", "hilfe.svg", "Bezeichnung27", "Hilfe"},
-    {"Bild4", "neu.svg", "Bezeichnung28", "N e u"},
-    {"Bild5", "liste.svg", "Bezeichnung29", "Liste"},
-    {"Bild6", "info.svg", "Bezeichnung30", "Info"},
+    {"Bild1", "ende.svg", "Bezeichnung19", "Ende", "Ende"},
+    {"Bild2", "name.svg", "Bezeichnung26", "Name", "Name"},
+    {"Bild3", "hilfe.svg", "Bezeichnung27", "Hilfe", "Hilfe"},
+    {"Bild4", "neu.svg", "Bezeichnung28", "N e u", "Neues Spiel"},
+    {"Bild5", "liste.svg", "Bezeichnung29", "Liste", "Liste"},
+    {"Bild6", "info.svg", "Bezeichnung30", "Info", "Info"},
 }};
 
 } // namespace
@@ -73,6 +74,39 @@ void Hauptfenster::bauen() {
     datei1_ = new Dateiliste(this);
     connect(datei1_, &Dateiliste::gewaehlt, this,
             [this](const QString& name) { memo_.Datei1_Click(name); });
+    tabfolgeSetzen();
+}
+
+// The order Qt itself follows when it picks the first focus or hides the focused widget;
+// Tab itself goes through focusNextPrevChild. The keyboard starts on the board.
+void Hauptfenster::tabfolgeSetzen() {
+    QList<QWidget*> folge(bilder_.begin(), bilder_.end());
+    folge.append(datei1_);
+    for (Karte* k : karten_)
+        folge.append(k);
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        setTabOrder(folge.at(i - 1), folge.at(i));
+    karte(brettkarte_)->setFocus(Qt::OtherFocusReason);
+}
+
+bool Hauptfenster::focusNextPrevChild(bool vor) {
+    if (auto* k = qobject_cast<Karte*>(focusWidget()))
+        brettkarte_ = k->nummer();
+    QList<QWidget*> halte(bilder_.begin(), bilder_.end());
+    halte.append(datei1_);
+    halte.append(karte(brettkarte_));
+    qsizetype jetzt = halte.indexOf(focusWidget());
+    if (jetzt < 0) // from outside the window: to the first stop, or back to the last
+        jetzt = vor ? -1 : 0;
+    for (qsizetype schritt = 1; schritt <= halte.size(); ++schritt) {
+        const qsizetype i = (jetzt + (vor ? schritt : -schritt) + halte.size()) % halte.size();
+        QWidget* ziel = halte.at(i);
+        if (ziel->isVisible() && ziel->isEnabled()) {
+            ziel->setFocus(vor ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Hauptfenster::kartenBauen() {
@@ -81,6 +115,10 @@ void Hauptfenster::kartenBauen() {
         auto* karte = new Karte(memo_, n, this);
         karte->setGeometry(twips(960 + 3240 * spalte, 240 + 600 * zeile, 3135, 495));
         connect(karte, &Karte::geklickt, this, [this](int k) { memo_.Bezeichnung_Click(k); });
+        connect(karte, &Karte::weiter, this, [this](int k) {
+            brettkarte_ = k;
+            this->karte(k)->setFocus(Qt::OtherFocusReason);
+        });
         karten_.at(n - 1) = karte;
     }
 }
@@ -97,7 +135,9 @@ void Hauptfenster::werkzeugleisteBauen() {
         const Werkzeug& w = Werkzeuge.at(i);
         auto* knopf = new Bildknopf(QString::fromLatin1(w.bild), QString::fromLatin1(w.datei),
                                     twips(120, 120 + 960 * i, 495, 495), Cyan, this);
+        knopf->setAccessibleName(QString::fromUtf8(w.zugangsname));
         connect(knopf, &Bildknopf::geklickt, this, [this, i] { befehl(i + 1); });
+        bilder_.at(i) = knopf;
     }
 }
 
@@ -167,7 +207,7 @@ QString Hauptfenster::titelFuerFenster(const QString& titel) {
 
 void Hauptfenster::karteGeaendert(int karte) {
     if (karte >= 1 && karte <= Kartenzahl)
-        karten_.at(karte - 1)->update();
+        karten_.at(karte - 1)->modellGeaendert();
 }
 
 void Hauptfenster::titelGeaendert() {

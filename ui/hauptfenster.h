@@ -8,6 +8,7 @@
 
 namespace vun::ui {
 
+class Bildknopf;
 class Dateiliste;
 class Infofenster;
 class Karte;
@@ -26,6 +27,7 @@ public:
     void mittigSetzen();
 
     Karte* karte(int nummer) const { return karten_.at(nummer - 1); }
+    Bildknopf* bild(int nummer) const { return bilder_.at(nummer - 1); }
     Dateiliste* dateiliste() const { return datei1_; }
     // The information window once the player asked for it, else null.
     Infofenster* infofenster() const { return info_.get(); }
@@ -43,17 +45,22 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    // Tab goes round the tool buttons, the file list when shown, and the board as one stop.
+    bool focusNextPrevChild(bool vor) override;
 
 private:
     void bauen();
     void werkzeugleisteBauen();
     void kartenBauen();
+    void tabfolgeSetzen();
     void befehl(int bild);
     void infoZeigen();
     void beenden();
 
     Memo& memo_;
     std::array<Karte*, Kartenzahl> karten_{};
+    std::array<Bildknopf*, 6> bilder_{};
+    int brettkarte_ = 1; // the card Tab comes back to on the board
     Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
 };

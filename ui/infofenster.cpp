@@ -95,6 +95,7 @@ void Infofenster::bauen() {
 
     auto* flagge = new Bildknopf(QStringLiteral("Bild1"), QStringLiteral("flagge.svg"),
                                  twips(2400, 2400, 855, 615), Dunkelblau, this);
+    flagge->setAccessibleName(QStringLiteral("Schließen"));
     connect(flagge, &Bildknopf::geklickt, this, &QWidget::hide);
 }
 

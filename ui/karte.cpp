@@ -3,20 +3,71 @@
 #include "aussehen.h"
 #include "memo.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace vun::ui {
 
 namespace {
+
 const QColor Randfarbe = Qt::black; // the single thin line around a card
-}
+constexpr int Zeilen = 9;           // cards in a column
+constexpr int Beschriftungsart = Qt::AlignCenter | Qt::TextWordWrap;
+
+// The focus mark lies two pixels inside the border; the caption keeps clear of it.
+constexpr int FokusAbstand = 3;
+constexpr int TextAbstand = 5;
+
+} // namespace
 
 Karte::Karte(const Memo& memo, int nummer, QWidget* eltern)
-    : QWidget(eltern), memo_(memo), nummer_(nummer) {
+    : Schaltflaeche(eltern), memo_(memo), nummer_(nummer) {
     setObjectName(QStringLiteral("Bezeichnung%1").arg(nummer));
     setFont(schrift(13.5, true));
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    gemeldeterName_ = zugangsname();
+}
+
+void Karte::ausloesen() {
+    emit geklickt(nummer_);
+}
+
+QString Karte::zugangsname() const {
+    const QString karte = QStringLiteral("Karte %1").arg(nummer_);
+    const QString wort = memo_.karte(nummer_).beschriftung;
+    switch (memo_.zustand(nummer_)) {
+    case Kartenzustand::Verdeckt:
+        return karte + QStringLiteral(", verdeckt");
+    case Kartenzustand::Offen:
+        return karte + QStringLiteral(": ") + wort;
+    case Kartenzustand::Gefunden:
+        return karte + QStringLiteral(": ") + wort + QStringLiteral(", gefunden");
+    }
+    return karte;
+}
+
+void Karte::modellGeaendert() {
+    update();
+    const QString name = zugangsname();
+    if (name != gemeldeterName_) {
+        gemeldeterName_ = name;
+        nameGeaendert();
+    }
+}
+
+QRect Karte::textfeld() const {
+    return rect().adjusted(TextAbstand, TextAbstand, -TextAbstand, -TextAbstand);
+}
+
+QFont Karte::beschriftungsschrift() const {
+    const Kartenbild& bild = memo_.karte(nummer_);
+    QFont f = font();
+    f.setItalic(bild.kursiv);
+    return passendeSchrift(f, textfeld(), Beschriftungsart, bild.beschriftung);
+}
+
+QRect Karte::beschriftungsrahmen() const {
+    return QFontMetrics(beschriftungsschrift())
+        .boundingRect(textfeld(), Beschriftungsart, memo_.karte(nummer_).beschriftung);
 }
 
 void Karte::paintEvent(QPaintEvent*) {
@@ -24,18 +75,43 @@ void Karte::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     // The border is filled rather than stroked, so it stays one crisp line at any scale.
     maler.fillRect(rect(), Randfarbe);
-    const QRect innen = rect().adjusted(1, 1, -1, -1);
-    maler.fillRect(innen, farbe(bild.hintergrund));
-    QFont f = font();
-    f.setItalic(bild.kursiv);
-    maler.setFont(f);
+    maler.fillRect(rect().adjusted(1, 1, -1, -1), farbe(bild.hintergrund));
+    maler.setFont(beschriftungsschrift());
     maler.setPen(farbe(bild.textfarbe));
-    maler.drawText(innen, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, bild.beschriftung);
+    maler.drawText(textfeld(), Beschriftungsart, bild.beschriftung);
+    if (hasFocus())
+        fokusrahmenMalen(maler,
+                         rect().adjusted(FokusAbstand, FokusAbstand, -FokusAbstand, -FokusAbstand));
 }
 
-void Karte::mouseReleaseEvent(QMouseEvent* ereignis) {
-    if (istKlick(this, ereignis))
-        emit geklickt(nummer_);
+int Karte::nachbar(int nummer, int taste) {
+    const int zeile = (nummer - 1) % Zeilen;
+    const bool links = nummer <= Zeilen;
+    switch (taste) {
+    case Qt::Key_Up:
+        return zeile > 0 ? nummer - 1 : nummer;
+    case Qt::Key_Down:
+        return zeile < Zeilen - 1 ? nummer + 1 : nummer;
+    case Qt::Key_Left:
+        return links ? nummer : nummer - Zeilen;
+    case Qt::Key_Right:
+        return links ? nummer + Zeilen : nummer;
+    default:
+        return nummer;
+    }
+}
+
+void Karte::keyPressEvent(QKeyEvent* ereignis) {
+    const int taste = ereignis->key();
+    if (taste != Qt::Key_Up && taste != Qt::Key_Down && taste != Qt::Key_Left &&
+        taste != Qt::Key_Right) {
+        Schaltflaeche::keyPressEvent(ereignis);
+        return;
+    }
+    const int ziel = nachbar(nummer_, taste);
+    if (ziel != nummer_)
+        emit weiter(ziel);
+    ereignis->accept();
 }
 
 } // namespace vun::ui

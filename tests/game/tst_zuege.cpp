@@ -239,6 +239,37 @@ private slots:
         QVERIFY(std::all_of(zaehler.karten.begin(), zaehler.karten.end(),
                             [&](int k) { return k == 1 || k == p; }));
     }
+
+    // The state told to screen readers follows the turns; a cleared board is covered even
+    // where the mask of the round before still says found.
+    void zustandDerKarten() {
+        Spiel s;
+        using Z = Kartenzustand;
+        QCOMPARE(s.memo.zustand(4), Z::Verdeckt);
+        const int x = 4, y = s.andereKarte(4);
+        s.klick(x);
+        s.klick(y);
+        QCOMPARE(s.memo.zustand(x), Z::Offen);
+        QCOMPARE(s.memo.zustand(y), Z::Offen);
+        const int p = s.partner(x);
+        s.klick(p);
+        QCOMPARE(s.memo.zustand(x), Z::Verdeckt);
+        s.klick(x);
+        QCOMPARE(s.memo.zustand(x), Z::Gefunden);
+        QCOMPARE(s.memo.zustand(p), Z::Gefunden);
+        QCOMPARE(s.memo.zustand(y), Z::Verdeckt);
+        s.klick(x); // a found card stays found
+        QCOMPARE(s.memo.zustand(x), Z::Gefunden);
+
+        s.allePaareFinden(true);
+        s.memo.FelderLeeren();
+        for (int k = 1; k <= 18; ++k)
+            QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
+        s.allePaareFinden(); // won: cleared with a mask of nothing but found
+        QCOMPARE(s.memo.spielstand().Restmaske, QString(18, QLatin1Char('0')));
+        for (int k = 1; k <= 18; ++k)
+            QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
+    }
 };
 
 QTEST_APPLESS_MAIN(TstZuege)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QPainter;
+
+namespace vun::ui {
+
+// A flat widget the player presses: with a left click, or with Space or Enter once Tab has
+// brought the focus to it. Screen readers see it as a button with a name and a press action.
+class Schaltflaeche : public QWidget {
+    Q_OBJECT
+public:
+    explicit Schaltflaeche(QWidget* eltern);
+
+    // What a press does; the same for the mouse, the keys and a screen reader.
+    virtual void ausloesen() = 0;
+    // The name a screen reader speaks.
+    virtual QString zugangsname() const { return accessibleName(); }
+
+    // The focus mark: a 2 pixel frame whose outer edge is the given rectangle, yellow dashes on
+    // black, which stands out on dark and on light backgrounds alike.
+    static void fokusrahmenMalen(QPainter& maler, QRect aussen);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    // Tells screen readers that the name changed.
+    void nameGeaendert();
+};
+
+} // namespace vun::ui
