@@ -1,0 +1,57 @@
+// Takes the pictures of the windows shown in the README, on a real display: a game played by
+// keys to two found pairs and an open miss, the focus on the card turned last.
+// Usage: vun_bildschirmfoto hauptfenster|infofenster FILE.png [WORD...]
+#include "tastenhilfe.h"
+
+#include <QScreen>
+
+using namespace vun;
+using namespace vun::test;
+
+namespace {
+
+// The first two words of the list found, then a miss.
+void spielen(TastenSpiel& s, const QStringList& woerter) {
+    QList<int> offen;
+    for (const QString& wort : woerter.mid(0, 2)) {
+        for (int k : s.paarVon(wort))
+            s.dreheMitTasten(k);
+        offen << s.paarVon(wort);
+    }
+    const int x = s.andereKarte(1, offen);
+    const int y = s.andereKarte(x, offen + QList<int>{s.partner(x)});
+    s.dreheMitTasten(x);
+    s.dreheMitTasten(y);
+}
+
+bool speichern(QWidget* fenster, const QString& datei) {
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(25);
+    }
+    // From the display itself, as the player sees it.
+    return fenster->screen()->grabWindow(fenster->winId()).save(datei);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3) {
+        qWarning("Usage: vun_bildschirmfoto hauptfenster|infofenster FILE.png [WORD...]");
+        return 2;
+    }
+    const QStringList woerter = args.size() > 3 ? args.mid(3) : Spiel::standardWoerter();
+    TastenSpiel s(woerter);
+    s.fenster.mittigSetzen();
+    spielen(s, woerter);
+    if (args.at(1) == QLatin1String("infofenster")) {
+        s.klickBild(6);
+        QWidget* info = s.fenster.infofenster();
+        if (!QTest::qWaitForWindowExposed(info))
+            return 1;
+        return speichern(info, args.at(2)) ? 0 : 1;
+    }
+    return speichern(&s.fenster, args.at(2)) ? 0 : 1;
+}
