@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -179,6 +180,10 @@ private slots:
             umgebungVorher[name] = ordnerBild(umgebung->wurzel.filePath(name));
         const QString frueher = QDir::currentPath();
         QDir::setCurrent(ordner.path());
+        const auto zurueck = qScopeGuard([&] {
+            QDir::setCurrent(frueher);
+            schreibschutz(ordner.path(), false);
+        });
 
         sitzung();
 
@@ -186,7 +191,6 @@ private slots:
         QCOMPARE(ordnerBild(ordner.path()), vorher);
         for (const QString& name : umgebung->variablen)
             QCOMPARE(ordnerBild(umgebung->wurzel.filePath(name)), umgebungVorher[name]);
-        schreibschutz(ordner.path(), false);
     }
 
 private:
