@@ -1,0 +1,250 @@
+// A long run of random mouse clicks on the real windows: cards, picture buttons, entries of the
+// file list and the information window, every dialog answered at random. The board's rules hold
+// after every click, the windows show what the game holds, and memory stays level.
+#include "../game/invarianten.h"
+#include "dateilesen.h"
+#include "fensterhilfe.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <memory>
+
+using namespace vun;
+using namespace vun::test;
+
+namespace {
+
+// A player who answers every box with whatever button comes to hand.
+class ZufallsDialoge : public Dialoge {
+public:
+    explicit ZufallsDialoge(QRandomGenerator& wuerfel) : wuerfel_(wuerfel) {}
+    int gezeigt = 0;
+    int gewonnen = 0;
+
+    int MsgBox(const QString&, int stil, const QString& titel) override {
+        ++gezeigt;
+        gewonnen += titel == QLatin1String("Memory");
+        if ((stil & 15) == JaNein)
+            return wuerfel_.bounded(2) ? AntwortJa : AntwortNein;
+        return AntwortOk;
+    }
+    QString InputBox(const QString&, const QString&, const QString& vorgabe) override {
+        ++gezeigt;
+        const QStringList namen = {QString(),
+                                   vorgabe,
+                                   QStringLiteral("Anna"),
+                                   QStringLiteral("   "),
+                                   QStringLiteral("<b>Lea</b> & [*] %1"),
+                                   QStringLiteral("Ä\tÖ\r\nß"),
+                                   QString(300, QLatin1Char('x'))};
+        return namen.at(wuerfel_.bounded(int(namen.size())));
+    }
+
+private:
+    QRandomGenerator& wuerfel_;
+};
+
+// The folder the game runs in: sound lists and every kind of faulty one.
+void ordnerFuellen(const QDir& ordner) {
+    const auto schreibe = [&](const char* name, const QByteArray& inhalt) {
+        QFile datei(ordner.filePath(QLatin1String(name)));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        QCOMPARE(datei.write(inhalt), inhalt.size());
+    };
+    schreibe("VUNMEMO.TXT", "Hund\r\nKatze\r\nMaus\r\nPferd\r\nKuh\r\nSchaf\r\nZiege\r\n"
+                            "Huhn\r\nEnte\r\nGans\r\n");
+    schreibe("gut.txt", "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\n");
+    schreibe("UMLAUTE.TXT", "\xef\xbb\xbf\xc3\x84pfel\rB\xc3\xa4r\rM\xc3\xb6we\r\xc3\x9c"
+                            "bung\rStra\xc3\x9f"
+                            "e\rSee\rTee\rFee\rKlee\rSchnee\r");
+    schreibe("ACHT.TXT", "1\n2\n3\n4\n5\n6\n7\n8\n");
+    schreibe("GLEICH.TXT", QByteArray("Wort\n").repeated(20));
+    schreibe("LEER.TXT", "");
+    schreibe("BINAER.TXT", QByteArray("\0\xff\xfe\x80\n", 5).repeated(40));
+    // Too large to be any list: refused without being taken into memory.
+    schreibe("GROSS.TXT", QByteArray(MaxDateigroesse + 1, 'x'));
+    QVERIFY(ordner.mkdir(QStringLiteral("ORDNER.TXT")));
+}
+
+// The whole program as main() puts it together, but with random answers.
+struct Programm {
+    SkriptZufall zufall;
+    Memo memo;
+    ui::Hauptfenster fenster{memo};
+    QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
+
+    Programm(ZufallsDialoge& dialoge, const QDir& ordner, quint32 saat)
+        : zufall({}, saat), memo(dialoge, zufall, ordner) {
+        fenster.starten();
+    }
+};
+
+qint64 residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& zeile : status.readAll().split('\n'))
+        if (zeile.startsWith("VmRSS:"))
+            return zeile.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+// AddressSanitizer holds freed memory back in quarantine, so resident memory says nothing there.
+constexpr bool mitAdressSanitizer() {
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return true;
+#endif
+#endif
+    return false;
+}
+
+// The card in play a player would click: now and then the partner of an open card, so that
+// games are won, otherwise any card.
+int karteWaehlen(const Memo& memo, QRandomGenerator& wuerfel) {
+    const int erste = Spielstand::wert(memo.spielstand().ErstesFeld);
+    if (erste != 0 && wuerfel.bounded(2)) {
+        for (int k = 1; k <= Kartenzahl; ++k)
+            if (k != erste && memo.liste1().at(k - 1) == memo.liste1().at(erste - 1))
+                return k;
+    }
+    return 1 + wuerfel.bounded(Kartenzahl);
+}
+
+// What the windows show agrees with the game; empty when it does.
+QString ansichtWeicht(const Programm& p) {
+    const ui::Hauptfenster& f = p.fenster;
+    if (f.windowTitle() != ui::Hauptfenster::titelFuerFenster(p.memo.fenstertitel()))
+        return QStringLiteral("title %1").arg(f.windowTitle());
+    const bool sichtbar = f.dateiliste()->isVisibleTo(&f);
+    if (sichtbar != p.memo.dateilisteSichtbar())
+        return QStringLiteral("file list shown: %1").arg(sichtbar);
+    if (sichtbar) {
+        QStringList eintraege;
+        for (int i = 0; i < f.dateiliste()->count(); ++i)
+            eintraege.append(f.dateiliste()->item(i)->text());
+        if (eintraege != p.memo.dateiliste())
+            return QStringLiteral("file list %1").arg(eintraege.join(QLatin1Char(' ')));
+    }
+    return {};
+}
+
+// Every card as drawn: the game's background colour for that card.
+QString bildWeicht(const Programm& p) {
+    for (int k = 1; k <= Kartenzahl; ++k)
+        if (pixel(p.fenster.karte(k), {5, 30}) != farbeVon(p.memo.karte(k).hintergrund))
+            return QStringLiteral("card %1 drawn in another colour").arg(k);
+    return {};
+}
+
+// The run: the player, the program and what happened so far.
+struct Dauerlauf {
+    QTemporaryDir tmp;
+    QDir ordner{tmp.path()};
+    QRandomGenerator wuerfel{20261207};
+    ZufallsDialoge dialoge{wuerfel};
+    std::unique_ptr<Programm> programm;
+    int neustarts = 0, dateiKlicks = 0, infoKlicks = 0;
+
+    // One click on whatever the player's hand lands on among the things that take clicks.
+    void klicken() {
+        Programm& p = *programm;
+        ui::Infofenster* info = p.fenster.infofenster();
+        ui::Dateiliste* liste = p.fenster.dateiliste();
+        const int wurf = wuerfel.bounded(100);
+        if (info && info->isVisible() && wurf < 10) {
+            ++infoKlicks;
+            const char* ziel = wurf < 5 ? "Bezeichnung1" : "Bild1"; // "O k a y", flag
+            QTest::mouseClick(info->findChild<QWidget*>(QLatin1String(ziel)), Qt::LeftButton);
+        } else if (liste->isVisible() && liste->count() > 0 && wurf < 50) {
+            ++dateiKlicks;
+            QListWidgetItem* eintrag = liste->item(wuerfel.bounded(liste->count()));
+            liste->scrollToItem(eintrag);
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                              liste->visualItemRect(eintrag).center());
+        } else if (wurf < 88) {
+            QTest::mouseClick(p.fenster.karte(karteWaehlen(p.memo, wuerfel)), Qt::LeftButton);
+        } else {
+            const QString bild = QStringLiteral("Bild%1").arg(1 + wuerfel.bounded(6));
+            QTest::mouseClick(p.fenster.findChild<QWidget*>(bild, Qt::FindDirectChildrenOnly),
+                              Qt::LeftButton);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    // After the player confirmed quitting: both windows gone, and the program is started again.
+    void neustartNachEnde(int klick) {
+        if (programm->ende.isEmpty())
+            return;
+        ui::Infofenster* info = programm->fenster.infofenster();
+        QVERIFY(!programm->fenster.isVisible());
+        QVERIFY(!info || !info->isVisible());
+        programm.reset();
+        programm = std::make_unique<Programm>(dialoge, ordner, 1 + klick);
+        ++neustarts;
+    }
+};
+
+// The offscreen platform cannot raise a window and says so on every showing of the file list;
+// thousands of those would drown the log and the test's own limit of warnings.
+QtMessageHandler qtsMeldungen = nullptr;
+void meldung(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+    if (text != QLatin1String("This plugin does not support raise()"))
+        qtsMeldungen(art, ort, text);
+}
+
+} // namespace
+
+class TstFensterdauerlauf : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qtsMeldungen = qInstallMessageHandler(meldung); }
+    void cleanupTestCase() { qInstallMessageHandler(qtsMeldungen); }
+
+    void zufaelligeKlicks() {
+        Dauerlauf lauf;
+        ordnerFuellen(lauf.ordner);
+        if (QTest::currentTestFailed())
+            return;
+        lauf.programm = std::make_unique<Programm>(lauf.dialoge, lauf.ordner, 1);
+        const int klicks = 20000;
+        qint64 rssBei1000 = 0;
+        QElapsedTimer uhr;
+        uhr.start();
+        for (int i = 1; i <= klicks; ++i) {
+            lauf.klicken();
+            const QString fehler = verletzteInvariante(lauf.programm->memo) +
+                                   ansichtWeicht(*lauf.programm) +
+                                   (i % 250 == 0 ? bildWeicht(*lauf.programm) : QString());
+            QVERIFY2(fehler.isEmpty(),
+                     qPrintable(QStringLiteral("click %1: %2").arg(i).arg(fehler)));
+            lauf.neustartNachEnde(i);
+            if (QTest::currentTestFailed())
+                return;
+            if (i == 1000)
+                rssBei1000 = residentKiB();
+        }
+        const qint64 rssAmEnde = residentKiB();
+        const qint64 ms = uhr.elapsed();
+        lauf.programm.reset();
+
+        qInfo("%d clicks in %lld ms: %d dialogs, %d games won, %d restarts, %d file-list clicks, "
+              "%d info-window clicks; VmRSS %lld KiB after click 1000, %lld KiB at the end",
+              klicks, ms, lauf.dialoge.gezeigt, lauf.dialoge.gewonnen, lauf.neustarts,
+              lauf.dateiKlicks, lauf.infoKlicks, rssBei1000, rssAmEnde);
+        QVERIFY(lauf.dialoge.gewonnen > 5);
+        QVERIFY(lauf.neustarts > 5);
+        QVERIFY(lauf.dateiKlicks > 50);
+        QVERIFY(lauf.infoKlicks > 20);
+        if (mitAdressSanitizer())
+            return;
+        QVERIFY(rssBei1000 > 0);
+        QVERIFY2(rssAmEnde <= rssBei1000 + 2048,
+                 qPrintable(QStringLiteral("%1 KiB -> %2 KiB").arg(rssBei1000).arg(rssAmEnde)));
+    }
+};
+
+QTEST_MAIN(TstFensterdauerlauf)
+#include "tst_fensterdauerlauf.moc"
