@@ -36,6 +36,7 @@ public:
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
     const QString& fenstertitel() const { return fenstertitel_; }
     bool dateilisteSichtbar() const { return dateilisteSichtbar_; }
+    // The folder's word-list files as listed when the file list was last shown.
     const QStringList& dateiliste() const { return dateiliste_; }
 
     // --- Start-up: the start-up word list, the seed and the first deal; no clearing ---

@@ -42,7 +42,7 @@ QString bildpfad(const QString& name) {
 QIcon svgSymbol(const QString& name) {
     QSvgRenderer svg(bildpfad(name));
     QIcon symbol;
-    for (int seite : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int seite : {16, 24, 32, 48, 64}) {
         QPixmap bild(seite, seite);
         bild.fill(Qt::transparent);
         QPainter maler(&bild);

@@ -54,7 +54,7 @@ Hauptfenster::~Hauptfenster() {
 }
 
 // Children are made from the bottom of the stacking order to the top: the strip, then labels
-// and the line, then the picture buttons and the file list.
+// and the line, then the picture buttons; the file list, made later, lies above them all.
 void Hauptfenster::bauen() {
     auto* figur1 = new QWidget(this);
     figur1->setObjectName(QStringLiteral("Figur1"));
@@ -69,10 +69,16 @@ void Hauptfenster::bauen() {
 
     kartenBauen();
     werkzeugleisteBauen();
+}
 
-    datei1_ = new Dateiliste(this);
-    connect(datei1_, &Dateiliste::gewaehlt, this,
-            [this](const QString& name) { memo_.Datei1_Click(name); });
+Dateiliste* Hauptfenster::dateiliste() const {
+    if (!datei1_) {
+        auto* selbst = const_cast<Hauptfenster*>(this);
+        datei1_ = new Dateiliste(selbst);
+        connect(datei1_, &Dateiliste::gewaehlt, selbst,
+                [selbst](const QString& name) { selbst->memo_.Datei1_Click(name); });
+    }
+    return datei1_;
 }
 
 void Hauptfenster::kartenBauen() {
@@ -175,7 +181,8 @@ void Hauptfenster::titelGeaendert() {
 }
 
 void Hauptfenster::dateilisteGeaendert() {
-    datei1_->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste());
+    if (datei1_ || memo_.dateilisteSichtbar())
+        dateiliste()->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste());
 }
 
 } // namespace vun::ui

@@ -26,7 +26,8 @@ public:
     void mittigSetzen();
 
     Karte* karte(int nummer) const { return karten_.at(nummer - 1); }
-    Dateiliste* dateiliste() const { return datei1_; }
+    // The file list, made when first needed: most games never show it.
+    Dateiliste* dateiliste() const;
     // The information window once the player asked for it, else null.
     Infofenster* infofenster() const { return info_.get(); }
 
@@ -54,7 +55,7 @@ private:
 
     Memo& memo_;
     std::array<Karte*, Kartenzahl> karten_{};
-    Dateiliste* datei1_ = nullptr;
+    mutable Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
 };
 
