@@ -136,6 +136,7 @@ void BM_FensterKlick(benchmark::State& state) {
         state.SkipWithError("a card that did not change was repainted");
 }
 BENCHMARK(BM_FensterKlick)
+    ->Apply(bench::mitSpanne)
     ->ArgName("zug")
     ->DenseRange(bench::ErsteKarte, bench::NeuntesPaar)
     ->UseManualTime()
@@ -166,8 +167,12 @@ void BM_InfofensterZeigen(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_InfofensterZeigen)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InfofensterZeigen)
+    ->Apply(bench::mitSpanne)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InfofensterZeigen)
+    ->Apply(bench::mitSpanne)
     ->Name("BM_InfofensterZeigen/kalt")
     ->Iterations(1)
     ->UseManualTime()

@@ -28,7 +28,12 @@ void BM_KartenMischen(benchmark::State& state) {
         benchmark::DoNotOptimize(liste1.size());
     }
 }
-BENCHMARK(BM_KartenMischen)->Arg(9)->Arg(100)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KartenMischen)
+    ->Apply(bench::mitSpanne)
+    ->Arg(9)
+    ->Arg(100)
+    ->Arg(32767)
+    ->Unit(benchmark::kMicrosecond);
 
 // Counts what a view would be told, as the window does.
 struct ZaehlenderBeobachter : MemoBeobachter {
@@ -60,6 +65,7 @@ void BM_Klick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Klick)
+    ->Apply(bench::mitSpanne)
     ->ArgName("zug")
     ->DenseRange(bench::ErsteKarte, bench::NeuntesPaar)
     ->UseManualTime()
