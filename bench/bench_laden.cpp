@@ -51,5 +51,15 @@ void BM_BytesLesen(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_DateiLaden)->Arg(9)->Arg(1024)->Arg(32767)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BytesLesen)->Arg(9)->Arg(1024)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DateiLaden)
+    ->Apply(bench::mitSpanne)
+    ->Arg(9)
+    ->Arg(1024)
+    ->Arg(32767)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BytesLesen)
+    ->Apply(bench::mitSpanne)
+    ->Arg(9)
+    ->Arg(1024)
+    ->Arg(32767)
+    ->Unit(benchmark::kMicrosecond);

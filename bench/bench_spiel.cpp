@@ -2,6 +2,7 @@
 #include "benchhilfe.h"
 #include "kartenmischen.h"
 #include "memo.h"
+#include "zughilfe.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,7 +28,12 @@ void BM_KartenMischen(benchmark::State& state) {
         benchmark::DoNotOptimize(liste1.size());
     }
 }
-BENCHMARK(BM_KartenMischen)->Arg(9)->Arg(100)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KartenMischen)
+    ->Apply(bench::mitSpanne)
+    ->Arg(9)
+    ->Arg(100)
+    ->Arg(32767)
+    ->Unit(benchmark::kMicrosecond);
 
 // Counts what a view would be told, as the window does.
 struct ZaehlenderBeobachter : MemoBeobachter {
@@ -45,45 +51,13 @@ struct Brett {
         memo.Form_Load(); // no file: the built-in list
         memo.setBeobachter(&beobachter);
     }
-    int partner(int karte) const {
-        for (int k = 1; k <= 18; ++k)
-            if (k != karte && memo.liste1().at(k - 1) == memo.liste1().at(karte - 1))
-                return k;
-        return 0;
-    }
-    int anderesWort(int karte) const {
-        for (int k = 1; k <= 18; ++k)
-            if (memo.liste1().at(k - 1) != memo.liste1().at(karte - 1))
-                return k;
-        return 0;
-    }
 };
 
-enum Zug { ErsteKarte, UnpassendeZweite, PaarGefunden, NeuntesPaar };
-
-// Brings the board to the state right before the measured click; returns the card to click.
-int vorbereiten(Brett& b, Zug zug) {
-    b.memo.FelderLeeren();
-    if (zug == ErsteKarte)
-        return 1;
-    if (zug == NeuntesPaar) {
-        for (int k = 1; k <= 18; ++k)
-            if (b.memo.spielstand().imSpiel(k) && b.partner(k) != 18 && k != 18) {
-                b.memo.Bezeichnung_Click(k);
-                b.memo.Bezeichnung_Click(b.partner(k));
-            }
-        b.memo.Bezeichnung_Click(18);
-        return b.partner(18);
-    }
-    b.memo.Bezeichnung_Click(1);
-    return zug == PaarGefunden ? b.partner(1) : b.anderesWort(1);
-}
-
 void BM_Klick(benchmark::State& state) {
-    const Zug zug = static_cast<Zug>(state.range(0));
+    const auto zug = static_cast<bench::Zug>(state.range(0));
     Brett b;
     for (auto _ : state) {
-        const int karte = vorbereiten(b, zug);
+        const int karte = bench::vorbereiten(b.memo, zug);
         const auto start = std::chrono::steady_clock::now();
         b.memo.Bezeichnung_Click(karte);
         const auto ende = std::chrono::steady_clock::now();
@@ -91,8 +65,9 @@ void BM_Klick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Klick)
+    ->Apply(bench::mitSpanne)
     ->ArgName("zug")
-    ->DenseRange(ErsteKarte, NeuntesPaar)
+    ->DenseRange(bench::ErsteKarte, bench::NeuntesPaar)
     ->UseManualTime()
     ->Unit(benchmark::kNanosecond);
 

@@ -5,6 +5,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <vector>
 
 namespace vun::bench {
 
@@ -21,6 +24,15 @@ inline QByteArray wortlistenBytes(int n) {
     for (int i = 0; i < n; ++i)
         bytes += QStringLiteral("Wörterbuch%1straße\r\n").arg(i).toUtf8();
     return bytes;
+}
+
+// Repeated runs report their fastest and slowest beside mean, median and deviation, so every
+// figure comes with its spread.
+inline void mitSpanne(benchmark::internal::Benchmark* b) {
+    b->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    b->ComputeStatistics(
+        "max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
 }
 
 } // namespace vun::bench

@@ -4,9 +4,10 @@
 
 namespace vun {
 
+// The folder is not listed here: the file list is listed afresh whenever it is shown, and
+// start-up does not need it.
 Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner)
-    : dialoge_(dialoge), zufall_(zufall), arbeitsordner_(std::move(arbeitsordner)),
-      dateiliste_(wortlistenDateien(arbeitsordner_)) {
+    : dialoge_(dialoge), zufall_(zufall), arbeitsordner_(std::move(arbeitsordner)) {
 }
 
 void Memo::meldeKarte(int karte) {

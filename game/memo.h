@@ -38,6 +38,7 @@ public:
     Kartenzustand zustand(int nummer) const;
     const QString& fenstertitel() const { return fenstertitel_; }
     bool dateilisteSichtbar() const { return dateilisteSichtbar_; }
+    // The folder's word-list files as listed when the file list was last shown.
     const QStringList& dateiliste() const { return dateiliste_; }
 
     // --- Start-up: the start-up word list, the seed and the first deal; no clearing ---

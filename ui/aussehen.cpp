@@ -55,7 +55,10 @@ QString bildpfad(const QString& name) {
 QIcon svgSymbol(const QString& name) {
     QSvgRenderer svg(bildpfad(name));
     QIcon symbol;
-    for (int seite : {16, 24, 32, 48, 64, 128, 256}) {
+    // The sizes of title bars and task bars. Larger pictures come from the desktop's icon theme;
+    // drawn here they would cost every start a few milliseconds, as Qt starts drawing threads
+    // for pictures from 48 pixels on.
+    for (int seite : {16, 24, 32}) {
         QPixmap bild(seite, seite);
         bild.fill(Qt::transparent);
         QPainter maler(&bild);

@@ -38,7 +38,7 @@ QFont passendeSchrift(QFont schrift, QRect feld, int art, const QString& text);
 // Line breaks as the platform's labels expect them: CR LF and a lone CR become LF.
 QString zeilen(const QString& text);
 
-// A picture of the resource folder :/bilder, drawn from its SVG at every size asked for.
+// A window icon drawn from a picture of the resource folder :/bilder at 16, 24 and 32 pixels.
 QIcon svgSymbol(const QString& name);
 QString bildpfad(const QString& name);
 

@@ -55,7 +55,7 @@ Hauptfenster::~Hauptfenster() {
 }
 
 // Children are made from the bottom of the stacking order to the top: the strip, then labels
-// and the line, then the picture buttons and the file list.
+// and the line, then the picture buttons; the file list, made later, lies above them all.
 void Hauptfenster::bauen() {
     auto* figur1 = new QWidget(this);
     figur1->setObjectName(QStringLiteral("Figur1"));
@@ -70,10 +70,6 @@ void Hauptfenster::bauen() {
 
     kartenBauen();
     werkzeugleisteBauen();
-
-    datei1_ = new Dateiliste(this);
-    connect(datei1_, &Dateiliste::gewaehlt, this,
-            [this](const QString& name) { memo_.Datei1_Click(name); });
     tabfolgeSetzen();
 }
 
@@ -81,7 +77,8 @@ void Hauptfenster::bauen() {
 // Tab itself goes through focusNextPrevChild. The keyboard starts on the board.
 void Hauptfenster::tabfolgeSetzen() {
     QList<QWidget*> folge(bilder_.begin(), bilder_.end());
-    folge.append(datei1_);
+    if (datei1_)
+        folge.append(datei1_);
     for (Karte* k : karten_)
         folge.append(k);
     for (qsizetype i = 1; i < folge.size(); ++i)
@@ -93,7 +90,8 @@ bool Hauptfenster::focusNextPrevChild(bool vor) {
     if (auto* k = qobject_cast<Karte*>(focusWidget()))
         brettkarte_ = k->nummer();
     QList<QWidget*> halte(bilder_.begin(), bilder_.end());
-    halte.append(datei1_);
+    if (datei1_)
+        halte.append(datei1_);
     halte.append(karte(brettkarte_));
     qsizetype jetzt = halte.indexOf(focusWidget());
     if (jetzt < 0) // from outside the window: to the first stop, or back to the last
@@ -107,6 +105,19 @@ bool Hauptfenster::focusNextPrevChild(bool vor) {
         }
     }
     return false;
+}
+
+Dateiliste* Hauptfenster::dateiliste() const {
+    if (!datei1_) {
+        auto* selbst = const_cast<Hauptfenster*>(this);
+        datei1_ = new Dateiliste(selbst);
+        connect(datei1_, &Dateiliste::gewaehlt, selbst,
+                [selbst](const QString& name) { selbst->memo_.Datei1_Click(name); });
+        // Between the tool column and the board, where it stands.
+        setTabOrder(selbst->bilder_.back(), datei1_);
+        setTabOrder(datei1_, selbst->karte(1));
+    }
+    return datei1_;
 }
 
 void Hauptfenster::kartenBauen() {
@@ -215,7 +226,8 @@ void Hauptfenster::titelGeaendert() {
 }
 
 void Hauptfenster::dateilisteGeaendert() {
-    datei1_->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste());
+    if (datei1_ || memo_.dateilisteSichtbar())
+        dateiliste()->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste());
 }
 
 } // namespace vun::ui

@@ -28,7 +28,8 @@ public:
 
     Karte* karte(int nummer) const { return karten_.at(nummer - 1); }
     Bildknopf* bild(int nummer) const { return bilder_.at(nummer - 1); }
-    Dateiliste* dateiliste() const { return datei1_; }
+    // The file list, made when first needed: most games never show it.
+    Dateiliste* dateiliste() const;
     // The information window once the player asked for it, else null.
     Infofenster* infofenster() const { return info_.get(); }
 
@@ -61,7 +62,7 @@ private:
     std::array<Karte*, Kartenzahl> karten_{};
     std::array<Bildknopf*, 6> bilder_{};
     int brettkarte_ = 1; // the card Tab comes back to on the board
-    Dateiliste* datei1_ = nullptr;
+    mutable Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
 };
 

@@ -53,6 +53,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, twips);
         FensterSpiel s;
+        s.fenster.dateiliste(); // made when first needed
         QWidget* w = s.teil(name);
         QVERIFY2(w, qPrintable(name));
         QCOMPARE(w->geometry(),
@@ -107,6 +108,7 @@ private slots:
     // Strip at the bottom; labels, cards and line above it; buttons and file list on top.
     void stapelung() {
         FensterSpiel s;
+        s.fenster.dateiliste(); // made when first needed
         QList<QWidget*> reihe;
         for (QObject* o : s.fenster.children())
             if (auto* w = qobject_cast<QWidget*>(o))
@@ -150,6 +152,8 @@ private slots:
         QCOMPARE(memo.spielstand().Gestartet, QStringLiteral("0"));
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(pixel(fenster.karte(k), {5, 5}), QColor(0, 0, 192));
+        // Start-up does not make the file list; it is made hidden when first asked for.
+        QVERIFY(!fenster.findChild<ui::Dateiliste*>());
         QVERIFY(!fenster.dateiliste()->isVisible());
 
         const QRect schirm = fenster.screen()->geometry();

@@ -5,6 +5,8 @@
 #include "wortliste.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <random>
 
 using namespace vun;
 using namespace vun::test;
@@ -34,6 +36,35 @@ private slots:
         Wortliste b;
         b.ersetzen({"maus", "Apfel", "Maus", "zebra", "Äpfel", "MAUS", "baum"});
         QCOMPARE(b.eintraege(), l.eintraege());
+    }
+
+    // The whole-list sort orders exactly as the case-insensitive comparison of single entries,
+    // also where case folding is unusual: sharp s, final sigma, dotless i, signs that fold to
+    // letters, pairs of surrogates, lone surrogates, prefixes; equal keys keep their order.
+    void sortiertWieEinzelvergleich() {
+        QStringList woerter = {
+            "a",     "A",     "ä",  "Ä",  "ß",  "ẞ",  "ss",    "SS",     "Σ",       "σ",
+            "ς",     "İ",     "ı",  "I",  "i",  "K",  "k",     "Å",      "å",       "ﬀ",
+            "ff",    "𐐀",     "𐐨",  "𐐀b", "𐐨a", "😀",  "a😀",    "A😀b",    "ͅ",        "ι",
+            "µ",     "μ",     "ſ",  "s",  "ǅ",  "ǆ",  "Ǆ",     "Straße", "STRASSE", "straße",
+            "Äpfel", "äpfel", "10", "9",  " a", "a ", "Zebra", "zebra",
+        };
+        woerter << QString(QChar(0xD800)) << QString(QChar(0xDC00))
+                << QStringLiteral("x") + QChar(0xDC00) << QString(QChar(0xE000))
+                << QString(QChar(0xFFFF));
+        std::mt19937 zufall(4711);
+        for (int runde = 0; runde < 20; ++runde) {
+            QStringList erwartet = woerter;
+            std::stable_sort(erwartet.begin(), erwartet.end(),
+                             [](const QString& a, const QString& b) {
+                                 return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+                             });
+            Wortliste l;
+            l.ersetzen(woerter);
+            QCOMPARE(l.eintraege(), erwartet);
+            QCOMPARE(liste(woerter).eintraege(), erwartet);
+            std::shuffle(woerter.begin(), woerter.end(), zufall);
+        }
     }
 
     // Every draw of both phases is scripted, redraws included, and the result is exact.
