@@ -17,7 +17,7 @@ void Bildknopf::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.fillRect(rect(), hintergrund_);
     bild_.render(&maler, QRectF(0, 0, Bildseite, Bildseite));
-    if (hasFocus())
+    if (hasFocus() && fokusSichtbar())
         fokusrahmenMalen(maler, rect());
 }
 

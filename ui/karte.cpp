@@ -79,7 +79,7 @@ void Karte::paintEvent(QPaintEvent*) {
     maler.setFont(beschriftungsschrift());
     maler.setPen(farbe(bild.textfarbe));
     maler.drawText(textfeld(), Beschriftungsart, bild.beschriftung);
-    if (hasFocus())
+    if (hasFocus() && fokusSichtbar())
         fokusrahmenMalen(maler,
                          rect().adjusted(FokusAbstand, FokusAbstand, -FokusAbstand, -FokusAbstand));
 }
@@ -108,6 +108,7 @@ void Karte::keyPressEvent(QKeyEvent* ereignis) {
         Schaltflaeche::keyPressEvent(ereignis);
         return;
     }
+    tastaturBenutzen(true);
     const int ziel = nachbar(nummer_, taste);
     if (ziel != nummer_)
         emit weiter(ziel);

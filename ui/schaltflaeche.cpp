@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -51,16 +53,38 @@ void zugangAnmelden() {
     Q_UNUSED(angemeldet);
 }
 
+bool tastaturBenutzt = false;
+
 } // namespace
+
+// Repaints the focused widget when the mark comes or goes.
+void Schaltflaeche::tastaturBenutzen(bool benutzt) {
+    if (tastaturBenutzt == benutzt)
+        return;
+    tastaturBenutzt = benutzt;
+    if (QWidget* fokus = QApplication::focusWidget())
+        fokus->update();
+}
+
+bool Schaltflaeche::fokusSichtbar() {
+    return tastaturBenutzt;
+}
+
+void Schaltflaeche::focusInEvent(QFocusEvent* ereignis) {
+    if (ereignis->reason() == Qt::TabFocusReason || ereignis->reason() == Qt::BacktabFocusReason)
+        tastaturBenutzen(true);
+    QWidget::focusInEvent(ereignis);
+}
 
 Schaltflaeche::Schaltflaeche(QWidget* eltern) : QWidget(eltern) {
     zugangAnmelden();
-    // Tab brings the focus, a mouse click does not: mouse players never see the focus mark.
+    // Tab brings the focus, a mouse click does not: the focus stays where the keys left it.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
+    tastaturBenutzen(true);
     const int taste = ereignis->key();
     const bool drueckt = taste == Qt::Key_Space || taste == Qt::Key_Return ||
                          taste == Qt::Key_Enter || taste == Qt::Key_Select;
@@ -75,6 +99,7 @@ void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
 }
 
 void Schaltflaeche::mouseReleaseEvent(QMouseEvent* ereignis) {
+    tastaturBenutzen(false);
     if (istKlick(this, ereignis))
         ausloesen();
 }

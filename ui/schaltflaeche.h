@@ -21,8 +21,13 @@ public:
     // The focus mark: a 2 pixel frame whose outer edge is the given rectangle, yellow dashes on
     // black, which stands out on dark and on light backgrounds alike.
     static void fokusrahmenMalen(QPainter& maler, QRect aussen);
+    // Whether the focus mark shows: from the first key that moves or presses until the next
+    // mouse click, so a game played with the mouse never shows it.
+    static bool fokusSichtbar();
 
 protected:
+    static void tastaturBenutzen(bool benutzt);
+    void focusInEvent(QFocusEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     // Tells screen readers that the name changed.

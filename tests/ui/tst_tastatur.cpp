@@ -206,6 +206,25 @@ private slots:
         QCOMPARE(s.dialoge.gezeigt.size(), 1); // the help, once
     }
 
+    // A game played with the mouse never shows the mark; the first key brings it, a click hides it.
+    void fokusrahmenNurFuerTastatur() {
+        TastenSpiel s;
+        QCOMPARE(s.fokuskarte(), 1);
+        s.klickKarte(17); // whatever keys earlier tests pressed
+        ausmalen();
+        const QImage maus = s.karte(1)->grab().toImage();
+        s.taste(Qt::Key_Down);
+        s.taste(Qt::Key_Up);
+        ausmalen();
+        const QImage taste = s.karte(1)->grab().toImage();
+        QVERIFY(aufRahmen(unterschiede(maus, taste), s.karte(1)->rect().adjusted(3, 3, -3, -3), 2));
+        QVERIFY(!unterschiede(maus, taste).isEmpty());
+        s.klickKarte(16);
+        ausmalen();
+        QCOMPARE(s.fokuskarte(), 1);
+        QVERIFY(unterschiede(maus, s.karte(1)->grab().toImage()).isEmpty());
+    }
+
     // The mark is a 2 pixel frame inside the card and on the button's edge: every other pixel,
     // the card's colours and its word included, stays as it was.
     void fokusrahmen() {
