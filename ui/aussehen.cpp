@@ -3,19 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
 #include <QWidget>
-
-// The pictures live in a static library; their resources must be pulled in by name.
-static void bilderEinbinden() {
-    static const bool eingebunden = [] {
-        Q_INIT_RESOURCE(bilder);
-        return true;
-    }();
-    Q_UNUSED(eingebunden);
-}
 
 namespace vun::ui {
 
@@ -45,28 +33,6 @@ QString zeilen(const QString& text) {
     ergebnis.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     ergebnis.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return ergebnis;
-}
-
-QString bildpfad(const QString& name) {
-    bilderEinbinden();
-    return QStringLiteral(":/bilder/") + name;
-}
-
-QIcon svgSymbol(const QString& name) {
-    QSvgRenderer svg(bildpfad(name));
-    QIcon symbol;
-    // The sizes of title bars and task bars. Larger pictures come from the desktop's icon theme;
-    // drawn here they would cost every start a few milliseconds, as Qt starts drawing threads
-    // for pictures from 48 pixels on.
-    for (int seite : {16, 24, 32}) {
-        QPixmap bild(seite, seite);
-        bild.fill(Qt::transparent);
-        QPainter maler(&bild);
-        svg.render(&maler);
-        maler.end();
-        symbol.addPixmap(bild);
-    }
-    return symbol;
 }
 
 void einfaerben(QWidget* widget, QColor hintergrund, QColor text) {

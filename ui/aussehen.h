@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QIcon>
 #include <QRect>
 #include <QString>
 #include <Qt>
@@ -37,10 +36,6 @@ QFont passendeSchrift(QFont schrift, QRect feld, int art, const QString& text);
 
 // Line breaks as the platform's labels expect them: CR LF and a lone CR become LF.
 QString zeilen(const QString& text);
-
-// A window icon drawn from a picture of the resource folder :/bilder at 16, 24 and 32 pixels.
-QIcon svgSymbol(const QString& name);
-QString bildpfad(const QString& name);
 
 // Fills the widget's background and sets its text colour.
 void einfaerben(QWidget* widget, QColor hintergrund, QColor text);

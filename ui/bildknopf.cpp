@@ -1,14 +1,16 @@
 #include "bildknopf.h"
 
 #include "aussehen.h"
+#include "bilder.h"
 
 #include <QPainter>
+#include <QtMath>
 
 namespace vun::ui {
 
 Bildknopf::Bildknopf(const QString& name, const QString& bild, QRect rahmen, QColor hintergrund,
                      QWidget* eltern)
-    : Schaltflaeche(eltern), bild_(bildpfad(bild)), hintergrund_(hintergrund) {
+    : Schaltflaeche(eltern), bildname_(bild), hintergrund_(hintergrund) {
     setObjectName(name);
     setGeometry(rahmen);
 }
@@ -16,7 +18,14 @@ Bildknopf::Bildknopf(const QString& name, const QString& bild, QRect rahmen, QCo
 void Bildknopf::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.fillRect(rect(), hintergrund_);
-    bild_.render(&maler, QRectF(0, 0, Bildseite, Bildseite));
+    // The window may move to a screen of another scale; the picture follows it.
+    const int seite = qCeil(Bildseite * devicePixelRatioF());
+    if (seite != bildFuer_) {
+        bild_ = gespeichertesBild(bildname_, seite);
+        bildFuer_ = seite;
+    }
+    maler.setRenderHint(QPainter::SmoothPixmapTransform);
+    maler.drawImage(QRect(0, 0, Bildseite, Bildseite), bild_);
     if (hasFocus() && fokusSichtbar())
         fokusrahmenMalen(maler, rect());
 }

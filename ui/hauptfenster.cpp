@@ -1,6 +1,7 @@
 #include "hauptfenster.h"
 
 #include "aussehen.h"
+#include "bilder.h"
 #include "bildknopf.h"
 #include "dateiliste.h"
 #include "infofenster.h"
@@ -18,7 +19,7 @@ const QColor Cyan(0, 255, 255);
 
 struct Werkzeug {
     const char* bild;
-    const char* datei;
+    const char* bildname;
     const char* beschriftungName;
     const char* beschriftung;
     const char* zugangsname;
@@ -26,12 +27,12 @@ struct Werkzeug {
 
 // The tool column from top to bottom; button i stands at 120 + 960 * i twips.
 constexpr std::array<Werkzeug, 6> Werkzeuge{{
-    {"Bild1", "ende.svg", "Bezeichnung19", "Ende", "Ende"},
-    {"Bild2", "name.svg", "Bezeichnung26", "Name", "Name"},
-    {"Bild3", "hilfe.svg", "Bezeichnung27", "Hilfe", "Hilfe"},
-    {"Bild4", "neu.svg", "Bezeichnung28", "N e u", "Neues Spiel"},
-    {"Bild5", "liste.svg", "Bezeichnung29", "Liste", "Liste"},
-    {"Bild6", "info.svg", "Bezeichnung30", "Info", "Info"},
+    {"Bild1", "ende", "Bezeichnung19", "Ende", "Ende"},
+    {"Bild2", "name", "Bezeichnung26", "Name", "Name"},
+    {"Bild3", "hilfe", "Bezeichnung27", "Hilfe", "Hilfe"},
+    {"Bild4", "neu", "Bezeichnung28", "N e u", "Neues Spiel"},
+    {"Bild5", "liste", "Bezeichnung29", "Liste", "Liste"},
+    {"Bild6", "info", "Bezeichnung30", "Info", "Info"},
 }};
 
 } // namespace
@@ -44,7 +45,7 @@ Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
     setFixedSize(twips(0, 0, 7605, 5790).size());
     einfaerben(this, QColor(192, 255, 255), palette().color(QPalette::WindowText));
     setFont(schrift(8.25, true));
-    setWindowIcon(svgSymbol(QStringLiteral("programm.svg")));
+    setWindowIcon(bildSymbol(u"programm"));
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
     memo_.setBeobachter(this);
@@ -144,7 +145,7 @@ void Hauptfenster::werkzeugleisteBauen() {
     }
     for (int i = 0; i < int(Werkzeuge.size()); ++i) {
         const Werkzeug& w = Werkzeuge.at(i);
-        auto* knopf = new Bildknopf(QString::fromLatin1(w.bild), QString::fromLatin1(w.datei),
+        auto* knopf = new Bildknopf(QString::fromLatin1(w.bild), QString::fromLatin1(w.bildname),
                                     twips(120, 120 + 960 * i, 495, 495), Cyan, this);
         knopf->setAccessibleName(QString::fromUtf8(w.zugangsname));
         connect(knopf, &Bildknopf::geklickt, this, [this, i] { befehl(i + 1); });

@@ -93,7 +93,7 @@ void Infofenster::bauen() {
                              webzeile(), Qt::AlignHCenter);
     einfaerben(web, Hellcyan, palette().color(QPalette::WindowText));
 
-    auto* flagge = new Bildknopf(QStringLiteral("Bild1"), QStringLiteral("flagge.svg"),
+    auto* flagge = new Bildknopf(QStringLiteral("Bild1"), QStringLiteral("flagge"),
                                  twips(2400, 2400, 855, 615), Dunkelblau, this);
     flagge->setAccessibleName(QStringLiteral("Schließen"));
     connect(flagge, &Bildknopf::geklickt, this, &QWidget::hide);

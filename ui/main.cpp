@@ -6,13 +6,10 @@
 #include "zufall.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vun::ui::anwendungEinrichten();
-    QTranslator qtTexte;
-    vun::ui::qtTexteLaden(qtTexte);
 
     vun::ui::QtDialoge dialoge;
     vun::Zufallsgenerator zufall;

@@ -1,6 +1,7 @@
 #include "qtdialoge.h"
 
 #include "aussehen.h"
+#include "programm.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -34,11 +35,19 @@ QPushButton* knopf(QMessageBox& box, QMessageBox::StandardButton art, const QStr
 
 } // namespace
 
+void QtDialoge::qtTexteBereitstellen() {
+    if (qtTexte_)
+        return;
+    qtTexte_ = std::make_unique<QTranslator>();
+    qtTexteLaden(*qtTexte_);
+}
+
 QWidget* QtDialoge::eltern() const {
     return eltern_ && eltern_->isVisible() ? eltern_.data() : nullptr;
 }
 
 int QtDialoge::MsgBox(const QString& prompt, int stil, const QString& titel) {
+    qtTexteBereitstellen();
     QMessageBox box(eltern());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);
@@ -63,6 +72,7 @@ int QtDialoge::MsgBox(const QString& prompt, int stil, const QString& titel) {
 }
 
 QString QtDialoge::InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) {
+    qtTexteBereitstellen();
     QInputDialog box(eltern());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);

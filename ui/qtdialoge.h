@@ -3,12 +3,17 @@
 #include "dialoge.h"
 
 #include <QPointer>
+#include <QTranslator>
 #include <QWidget>
+
+#include <memory>
 
 namespace vun::ui {
 
 // The player's dialogs as Qt message and input boxes: application-modal, German buttons
-// whatever the system language, every text shown as plain text.
+// whatever the system language, every text shown as plain text. Qt's own German texts (the
+// context menu of the input line) are loaded with the first box, as nothing else shows them:
+// a start without a box is spared reading them.
 class QtDialoge : public Dialoge {
 public:
     // The window the boxes belong to once it is shown; before that they stand on their own.
@@ -19,6 +24,8 @@ public:
 
 private:
     QWidget* eltern() const;
+    void qtTexteBereitstellen();
+    std::unique_ptr<QTranslator> qtTexte_;
     QPointer<QWidget> eltern_;
 };
 

@@ -177,6 +177,27 @@ private slots:
         dialoge.MsgBox(QStringLiteral("a"), NurOk, QStringLiteral("b"));
         QCOMPARE(gesehen, &fenster);
     }
+
+    // Qt's German texts are read with the first box, not at start, and leave with the dialogs.
+    void qtTexteMitDemErstenDialog() {
+        const auto kopieren = [] { return QCoreApplication::translate("QLineEdit", "&Copy"); };
+        {
+            ui::QtDialoge dialoge;
+            QCOMPARE(kopieren(), QStringLiteral("&Copy"));
+            QString imDialog;
+            beimDialog([&](QWidget* box) {
+                imDialog = kopieren();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            dialoge.InputBox(QStringLiteral("Neuer Benutzer:"), QStringLiteral("VUN-Memory"),
+                             QString());
+            QCOMPARE(imDialog, QStringLiteral("&Kopieren"));
+            beimDialog([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+            dialoge.MsgBox(QStringLiteral("a"), NurOk, QStringLiteral("b"));
+            QCOMPARE(kopieren(), QStringLiteral("&Kopieren"));
+        }
+        QCOMPARE(kopieren(), QStringLiteral("&Copy"));
+    }
 };
 
 QTEST_MAIN(TstQtDialoge)
