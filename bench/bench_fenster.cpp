@@ -1,10 +1,10 @@
 // Clicks on the real main window up to the end of the repaint they cause, and the first show of
 // the information window; on Qt's offscreen platform, so no display is needed.
-#include "benchhilfe.h"
-#include "hauptfenster.h"
-#include "infofenster.h"
-#include "karte.h"
-#include "zughilfe.h"
+#include "bench/benchhilfe.h"
+#include "bench/zughilfe.h"
+#include "ui/hauptfenster.h"
+#include "ui/infofenster.h"
+#include "ui/karte.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,6 +1,6 @@
 // Loading word-list files through the program's own reader, against reading the bare bytes.
-#include "benchhilfe.h"
-#include "wortdatei.h"
+#include "bench/benchhilfe.h"
+#include "wordlist/wortdatei.h"
 
 #include <QFile>
 #include <QTemporaryDir>

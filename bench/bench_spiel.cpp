@@ -1,8 +1,8 @@
 // The deal and single clicks through the core, with a view listening to every change.
-#include "benchhilfe.h"
-#include "kartenmischen.h"
-#include "memo.h"
-#include "zughilfe.h"
+#include "bench/benchhilfe.h"
+#include "bench/zughilfe.h"
+#include "game/memo.h"
+#include "wordlist/kartenmischen.h"
 
 #include <QFile>
 #include <QTemporaryDir>

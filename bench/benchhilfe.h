@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialoge.h"
-#include "zufall.h"
+#include "seams/dialoge.h"
+#include "seams/zufall.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // The looks of whole groups of cards, and the end of a game.
-#include "memo.h"
+#include "game/memo.h"
 
-#include "dialoge.h"
+#include "seams/dialoge.h"
 
 namespace vun {
 

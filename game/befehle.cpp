@@ -1,9 +1,9 @@
 // Start-up and the commands of the tool column.
-#include "memo.h"
+#include "game/memo.h"
 
-#include "dialoge.h"
-#include "wortdatei.h"
-#include "zufall.h"
+#include "seams/dialoge.h"
+#include "seams/zufall.h"
+#include "wordlist/wortdatei.h"
 
 namespace vun {
 

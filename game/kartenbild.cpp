@@ -1,4 +1,4 @@
-#include "kartenbild.h"
+#include "game/kartenbild.h"
 
 #include <array>
 

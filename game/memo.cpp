@@ -1,6 +1,6 @@
-#include "memo.h"
+#include "game/memo.h"
 
-#include "wortdatei.h"
+#include "wordlist/wortdatei.h"
 
 namespace vun {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kartenbild.h"
-#include "kartenmischen.h"
-#include "spielstand.h"
-#include "wortliste.h"
+#include "game/kartenbild.h"
+#include "game/spielstand.h"
+#include "wordlist/kartenmischen.h"
+#include "wordlist/wortliste.h"
 
 #include <QDir>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "spielstand.h"
+#include "game/spielstand.h"
 
 namespace vun {
 

@@ -1,5 +1,5 @@
 // Evaluating the clicks on the cards.
-#include "memo.h"
+#include "game/memo.h"
 
 namespace vun {
 

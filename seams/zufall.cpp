@@ -1,4 +1,4 @@
-#include "zufall.h"
+#include "seams/zufall.h"
 
 namespace vun {
 

@@ -1,4 +1,4 @@
-#include "aussehen.h"
+#include "ui/aussehen.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kartenbild.h"
+#include "game/kartenbild.h"
 
 #include <QColor>
 #include <QFont>

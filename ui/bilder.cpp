@@ -1,6 +1,6 @@
-#include "bilder.h"
+#include "ui/bilder.h"
 
-#include "bilddaten.h"
+#include "ui/bilddaten.h"
 
 #include <QPixmap>
 

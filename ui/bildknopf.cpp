@@ -1,7 +1,7 @@
-#include "bildknopf.h"
+#include "ui/bildknopf.h"
 
-#include "aussehen.h"
-#include "bilder.h"
+#include "ui/aussehen.h"
+#include "ui/bilder.h"
 
 #include <QPainter>
 #include <QtMath>

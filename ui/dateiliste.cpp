@@ -1,6 +1,6 @@
-#include "dateiliste.h"
+#include "ui/dateiliste.h"
 
-#include "aussehen.h"
+#include "ui/aussehen.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

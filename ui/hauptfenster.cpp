@@ -1,11 +1,11 @@
-#include "hauptfenster.h"
+#include "ui/hauptfenster.h"
 
-#include "aussehen.h"
-#include "bilder.h"
-#include "bildknopf.h"
-#include "dateiliste.h"
-#include "infofenster.h"
-#include "karte.h"
+#include "ui/aussehen.h"
+#include "ui/bilder.h"
+#include "ui/bildknopf.h"
+#include "ui/dateiliste.h"
+#include "ui/infofenster.h"
+#include "ui/karte.h"
 
 #include <QCloseEvent>
 #include <QLabel>

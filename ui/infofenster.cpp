@@ -1,8 +1,8 @@
-#include "infofenster.h"
+#include "ui/infofenster.h"
 
-#include "aussehen.h"
-#include "bildknopf.h"
-#include "impressum.h"
+#include "ui/aussehen.h"
+#include "ui/bildknopf.h"
+#include "ui/impressum.h"
 
 #include <QLabel>
 #include <QMouseEvent>

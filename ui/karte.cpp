@@ -1,7 +1,7 @@
-#include "karte.h"
+#include "ui/karte.h"
 
-#include "aussehen.h"
-#include "memo.h"
+#include "game/memo.h"
+#include "ui/aussehen.h"
 
 #include <QKeyEvent>
 #include <QPainter>

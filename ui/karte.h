@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schaltflaeche.h"
+#include "ui/schaltflaeche.h"
 
 #include <QFont>
 

@@ -1,9 +1,9 @@
 // VUN-Memory: a word memory game. Starts the main window on the word lists of the folder it is
 // run in.
-#include "hauptfenster.h"
-#include "programm.h"
-#include "qtdialoge.h"
-#include "zufall.h"
+#include "seams/zufall.h"
+#include "ui/hauptfenster.h"
+#include "ui/programm.h"
+#include "ui/qtdialoge.h"
 
 #include <QApplication>
 

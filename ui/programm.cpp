@@ -1,4 +1,4 @@
-#include "programm.h"
+#include "ui/programm.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

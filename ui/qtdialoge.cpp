@@ -1,7 +1,7 @@
-#include "qtdialoge.h"
+#include "ui/qtdialoge.h"
 
-#include "aussehen.h"
-#include "programm.h"
+#include "ui/aussehen.h"
+#include "ui/programm.h"
 
 #include <QInputDialog>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialoge.h"
+#include "seams/dialoge.h"
 
 #include <QPointer>
 #include <QTranslator>

@@ -1,6 +1,6 @@
-#include "schaltflaeche.h"
+#include "ui/schaltflaeche.h"
 
-#include "aussehen.h"
+#include "ui/aussehen.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

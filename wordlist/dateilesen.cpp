@@ -1,4 +1,4 @@
-#include "dateilesen.h"
+#include "wordlist/dateilesen.h"
 
 #include <QFile>
 #include <QFileInfo>

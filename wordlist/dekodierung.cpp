@@ -1,4 +1,4 @@
-#include "dekodierung.h"
+#include "wordlist/dekodierung.h"
 
 #include <QStringDecoder>
 #include <array>

@@ -1,7 +1,7 @@
-#include "kartenmischen.h"
+#include "wordlist/kartenmischen.h"
 
-#include "standardliste.h"
-#include "zufall.h"
+#include "seams/zufall.h"
+#include "wordlist/standardliste.h"
 
 namespace vun {
 

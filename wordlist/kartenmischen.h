@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wortliste.h"
+#include "wordlist/wortliste.h"
 
 #include <QStringList>
 #include <QtGlobal>

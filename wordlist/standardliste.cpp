@@ -1,4 +1,4 @@
-#include "standardliste.h"
+#include "wordlist/standardliste.h"
 
 namespace vun {
 

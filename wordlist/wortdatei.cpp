@@ -1,8 +1,8 @@
-#include "wortdatei.h"
+#include "wordlist/wortdatei.h"
 
-#include "dekodierung.h"
-#include "dialoge.h"
-#include "standardliste.h"
+#include "seams/dialoge.h"
+#include "wordlist/dekodierung.h"
+#include "wordlist/standardliste.h"
 
 #include <QFileInfo>
 #include <algorithm>

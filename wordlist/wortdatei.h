@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dateilesen.h"
-#include "wortliste.h"
+#include "wordlist/dateilesen.h"
+#include "wordlist/wortliste.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "wortliste.h"
+#include "wordlist/wortliste.h"
 
 #include <QSet>
 #include <algorithm>

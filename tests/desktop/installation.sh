@@ -38,7 +38,7 @@ pruefe "icon is a 48 x 48 PNG" test "$(od -An -tx1 -N24 "$share/icons/hicolor/48
     tr -d ' \n')" = 89504e470d0a1a0a0000000d494844520000003000000030
 pruefe "start-up word list" test -f "$listen/VUNMEMO.TXT"
 pruefe "all shipped word lists" \
-    test "$(find "$listen" -name '*.TXT' | wc -l)" -eq "$(find "$(dirname "$0")/../../wortlisten" -name '*.TXT' | wc -l)"
+    test "$(find "$listen" -name '*.TXT' | wc -l)" -eq "$(find "$(dirname "$0")/../../daten/wortlisten" -name '*.TXT' | wc -l)"
 pruefe "entry starts in the installed word lists" grep -qx "Path=$listen" "$desktop"
 pruefe "entry names the program and the icon" \
     bash -c "grep -qx 'Exec=vun-memory' '$desktop' && grep -qx 'Icon=$id' '$desktop'"

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the word-list reader and checks what every result must satisfy.
-#include "dateilesen.h"
-#include "wortdatei.h"
-#include "wortliste.h"
+#include "wordlist/dateilesen.h"
+#include "wordlist/wortdatei.h"
+#include "wordlist/wortliste.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "memo.h"
+#include "game/memo.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "memo.h"
-#include "skript.h"
+#include "game/memo.h"
+#include "tests/support/skript.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Choosing a word-list file in the file list: the messages, their order and the new game.
-#include "spielhilfe.h"
+#include "tests/game/spielhilfe.h"
 
-#include "dateien.h"
-#include "standardliste.h"
+#include "tests/support/dateien.h"
+#include "wordlist/standardliste.h"
 
 using namespace vun;
 using namespace vun::test;

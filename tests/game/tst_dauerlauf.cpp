@@ -1,6 +1,6 @@
 // A long run of random player actions on the core; the board's rules must hold after each one.
-#include "invarianten.h"
-#include "skript.h"
+#include "tests/game/invarianten.h"
+#include "tests/support/skript.h"
 
 #include <QFile>
 #include <QTemporaryDir>

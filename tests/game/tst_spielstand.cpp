@@ -1,5 +1,5 @@
-#include "kartenbild.h"
-#include "spielstand.h"
+#include "game/kartenbild.h"
+#include "game/spielstand.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // Whole games played on the core: every kind of turn, the looks and the end of a game.
-#include "spielhilfe.h"
+#include "tests/game/spielhilfe.h"
 
 using namespace vun;
 using namespace vun::test;

@@ -1,7 +1,7 @@
 // Takes the pictures of the windows shown in the README, on a real display: a game played by
 // keys to two found pairs and an open miss, the focus on the card turned last.
 // Usage: vun_bildschirmfoto hauptfenster|infofenster FILE.png [WORD...]
-#include "tastenhilfe.h"
+#include "tests/ui/tastenhilfe.h"
 
 #include <QScreen>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "../game/spielhilfe.h"
-#include "aussehen.h"
-#include "dateiliste.h"
-#include "hauptfenster.h"
-#include "infofenster.h"
-#include "karte.h"
+#include "tests/game/spielhilfe.h"
+#include "ui/aussehen.h"
+#include "ui/dateiliste.h"
+#include "ui/hauptfenster.h"
+#include "ui/infofenster.h"
+#include "ui/karte.h"
 
 #include <QLabel>
 #include <QtTest>

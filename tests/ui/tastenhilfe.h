@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bildknopf.h"
-#include "fensterhilfe.h"
+#include "tests/ui/fensterhilfe.h"
+#include "ui/bildknopf.h"
 
 #include <QApplication>
 

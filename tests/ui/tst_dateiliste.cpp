@@ -1,5 +1,5 @@
 // The file list: shown and hidden, and every choice loading exactly once.
-#include "fensterhilfe.h"
+#include "tests/ui/fensterhilfe.h"
 
 using namespace vun;
 using namespace vun::test;

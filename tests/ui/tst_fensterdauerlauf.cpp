@@ -1,9 +1,9 @@
 // A long run of random mouse clicks on the real windows: cards, picture buttons, entries of the
 // file list and the information window, every dialog answered at random. The board's rules hold
 // after every click, the windows show what the game holds, and memory stays level.
-#include "../game/invarianten.h"
-#include "dateilesen.h"
-#include "fensterhilfe.h"
+#include "tests/game/invarianten.h"
+#include "tests/ui/fensterhilfe.h"
+#include "wordlist/dateilesen.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // The information window: its life cycle, its place on the screen, its layout and texts.
-#include "fensterhilfe.h"
-#include "impressum.h"
+#include "tests/ui/fensterhilfe.h"
+#include "ui/impressum.h"
 
 #include <QScreen>
 

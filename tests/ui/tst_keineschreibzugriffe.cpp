@@ -2,16 +2,16 @@
 // of the folder chosen (faulty ones too), the information window, quitting. The folder and every
 // file in it are left exactly as they were, and nothing is written to the home folder, the
 // settings, cache, data, state or runtime folders, or the temporary folder.
-#include "dateien.h"
-#include "ordnerbild.h"
+#include "tests/support/dateien.h"
+#include "tests/support/ordnerbild.h"
 
-#include "dateiliste.h"
-#include "hauptfenster.h"
-#include "infofenster.h"
-#include "karte.h"
-#include "memo.h"
-#include "qtdialoge.h"
-#include "zufall.h"
+#include "game/memo.h"
+#include "seams/zufall.h"
+#include "ui/dateiliste.h"
+#include "ui/hauptfenster.h"
+#include "ui/infofenster.h"
+#include "ui/karte.h"
+#include "ui/qtdialoge.h"
 
 #include <QAbstractButton>
 #include <QApplication>

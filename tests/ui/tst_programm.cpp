@@ -1,5 +1,5 @@
 // The program as the desktop sees it: its desktop name, and Qt's own texts in German.
-#include "programm.h"
+#include "ui/programm.h"
 
 #include <QApplication>
 #include <QLineEdit>

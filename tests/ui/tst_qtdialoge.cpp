@@ -1,5 +1,5 @@
 // The real Qt dialogs, opened and answered as a player would.
-#include "qtdialoge.h"
+#include "ui/qtdialoge.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,5 +1,5 @@
 // Whole games played with mouse clicks on the real cards.
-#include "fensterhilfe.h"
+#include "tests/ui/fensterhilfe.h"
 
 using namespace vun;
 using namespace vun::test;

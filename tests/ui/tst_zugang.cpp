@@ -1,6 +1,6 @@
 // What screen readers learn through Qt's accessibility interfaces: names, states, the press
 // action, and the announcements when cards change.
-#include "tastenhilfe.h"
+#include "tests/ui/tastenhilfe.h"
 
 #include <QAccessible>
 #include <private/qguiapplication_p.h>

@@ -1,9 +1,9 @@
 // The format of a word-list file: where lines end, what an entry is, how bytes become text,
 // and which lists are usable.
-#include "dekodierung.h"
-#include "wortdatei.h"
+#include "wordlist/dekodierung.h"
+#include "wordlist/wortdatei.h"
 
-#include "dateien.h"
+#include "tests/support/dateien.h"
 
 #include <QStringDecoder>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The deal: exact for a scripted sequence, fair over many seeded deals, and never hanging.
-#include "kartenmischen.h"
-#include "skript.h"
-#include "standardliste.h"
-#include "wortliste.h"
+#include "tests/support/skript.h"
+#include "wordlist/kartenmischen.h"
+#include "wordlist/standardliste.h"
+#include "wordlist/wortliste.h"
 
 #include <QtTest>
 #include <algorithm>

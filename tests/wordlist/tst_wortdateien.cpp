@@ -1,10 +1,10 @@
 // Reading word-list files from disk: every file ends as a list or as the built-in list, and
 // the start-up load and the folder listing behave as the player expects.
-#include "standardliste.h"
-#include "wortdatei.h"
+#include "wordlist/standardliste.h"
+#include "wordlist/wortdatei.h"
 
-#include "dateien.h"
-#include "skript.h"
+#include "tests/support/dateien.h"
+#include "tests/support/skript.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 // The word lists that ship with the game: all of them load, and the start-up list is written
 // the way the old lists are.
-#include "dekodierung.h"
-#include "wortdatei.h"
+#include "wordlist/dekodierung.h"
+#include "wordlist/wortdatei.h"
 
 #include <QFile>
 #include <QSet>
