@@ -16,6 +16,7 @@ enum class Wortdateifehler {
     ZuVieleEintraege,    // more entries than the list can count
     ZuWenigEintraege,    // fewer than nine entries
     ZuWenigVerschiedene, // fewer than nine different texts: a deal could never finish
+    TextDoppelt,         // a pair list with one text twice: two equal cards that are no pair
 };
 
 // No file of at most 32767 entries that a person would write comes near this size (that would

@@ -39,7 +39,8 @@ void Wortliste::hinzufuegen(const QString& eintrag) {
     eintraege_.insert(stelle, eintrag);
 }
 
-void Wortliste::ersetzen(QStringList eintraege) {
+void Wortliste::ersetzen(QStringList eintraege, Listenart art) {
+    art_ = art;
     std::vector<std::u32string> schluessel;
     schluessel.reserve(eintraege.size());
     for (const QString& eintrag : eintraege)

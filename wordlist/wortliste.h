@@ -5,6 +5,10 @@
 
 namespace vun {
 
+// What the entries of a list are: words, each dealt onto two cards, or pairs "Haus = Häuser",
+// whose two halves are dealt onto two cards.
+enum class Listenart { Woerter, Paare };
+
 // The vocabulary a deal draws from (Liste2): non-empty texts in ascending alphabetical order,
 // letter case ignored; equal keys keep the order in which they came. Entries may repeat.
 class Wortliste {
@@ -12,11 +16,17 @@ public:
     // The list counts its entries in 16 bits; a longer list is never accepted.
     static constexpr int MaxEintraege = 32767;
 
-    void leeren() { eintraege_.clear(); }
+    void leeren() {
+        eintraege_.clear();
+        art_ = Listenart::Woerter;
+    }
     // Inserts one entry at its sorted place, after any entries with an equal key.
     void hinzufuegen(const QString& eintrag);
     // Replaces the whole list at once: one stable sort instead of an insertion per entry.
-    void ersetzen(QStringList eintraege);
+    // Pairs must be entries that istPaareintrag accepts.
+    void ersetzen(QStringList eintraege, Listenart art = Listenart::Woerter);
+
+    Listenart art() const { return art_; }
 
     int anzahl() const { return static_cast<int>(eintraege_.size()); }
     const QString& eintrag(int index) const { return eintraege_.at(index); }
@@ -28,6 +38,7 @@ public:
 
 private:
     QStringList eintraege_;
+    Listenart art_ = Listenart::Woerter;
 };
 
 } // namespace vun

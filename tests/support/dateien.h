@@ -31,4 +31,13 @@ inline QStringList nummerierteWoerter(int n) {
     return woerter;
 }
 
+// n pairs "L00000 = R00000", "L00001 = R00001", ...: no text twice.
+inline QStringList nummeriertePaare(int n) {
+    QStringList paare;
+    paare.reserve(n);
+    for (int i = 0; i < n; ++i)
+        paare << QStringLiteral("L%1 = R%1").arg(i, 5, 10, QLatin1Char('0'));
+    return paare;
+}
+
 } // namespace vun::test

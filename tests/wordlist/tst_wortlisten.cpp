@@ -1,6 +1,7 @@
 // The word lists that ship with the game: all of them load, and the start-up list is written
 // the way the old lists are.
 #include "wordlist/dekodierung.h"
+#include "wordlist/paarliste.h"
 #include "wordlist/wortdatei.h"
 
 #include <QFile>
@@ -38,6 +39,18 @@ private slots:
             inUtf8 += kodierungErkennen(bytesVon(name)) == Kodierung::Utf8;
         }
         QVERIFY2(inUtf8 >= 1, "one list as a Linux editor saves it");
+    }
+
+    // The pair lists are read as pair lists (not as lists of whole lines), and every other list
+    // as words.
+    void paarlisten() {
+        const QStringList paarlisten{"EINMALEINS.TXT", "ENGLISCH.TXT", "MEHRZAHL.TXT"};
+        for (const QString& name : wortlistenDateien(Ordner)) {
+            const QStringList eintraege = wortdateiLesen(Ordner.filePath(name)).eintraege;
+            QVERIFY2(istPaarliste(eintraege) == paarlisten.contains(name), qPrintable(name));
+            if (paarlisten.contains(name))
+                QCOMPARE(paarePruefen(eintraege), Wortdateifehler::Keiner);
+        }
     }
 
     void startlisteWieEineAlteListe() {

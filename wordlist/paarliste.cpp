@@ -1,0 +1,48 @@
+#include "wordlist/paarliste.h"
+
+#include "wordlist/wortliste.h"
+
+#include <QSet>
+
+namespace vun {
+
+bool istPaareintrag(QStringView eintrag) {
+    const qsizetype stelle = eintrag.indexOf(Paartrenner);
+    // The last search also finds a separator overlapping the first, as in "a = = b": such an
+    // entry could be split in two ways, so it is no pair.
+    return stelle > 0 && stelle == eintrag.lastIndexOf(Paartrenner) &&
+           stelle + Paartrenner.size() < eintrag.size();
+}
+
+bool istPaarliste(const QStringList& eintraege) {
+    if (eintraege.isEmpty())
+        return false;
+    for (const QString& eintrag : eintraege)
+        if (!istPaareintrag(eintrag))
+            return false;
+    return true;
+}
+
+std::pair<QString, QString> haelften(QStringView paareintrag) {
+    const qsizetype stelle = paareintrag.indexOf(Paartrenner);
+    return {paareintrag.first(stelle).toString(),
+            paareintrag.sliced(stelle + Paartrenner.size()).toString()};
+}
+
+Wortdateifehler paarePruefen(const QStringList& paareintraege) {
+    if (paareintraege.size() > Wortliste::MaxEintraege)
+        return Wortdateifehler::ZuVieleEintraege;
+    if (paareintraege.size() < 9)
+        return Wortdateifehler::ZuWenigEintraege;
+    QSet<QString> texte;
+    texte.reserve(2 * paareintraege.size());
+    for (const QString& eintrag : paareintraege) {
+        auto [links, rechts] = haelften(eintrag);
+        texte.insert(std::move(links));
+        texte.insert(std::move(rechts));
+    }
+    return texte.size() == 2 * paareintraege.size() ? Wortdateifehler::Keiner
+                                                    : Wortdateifehler::TextDoppelt;
+}
+
+} // namespace vun
