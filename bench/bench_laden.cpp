@@ -10,11 +10,12 @@ using namespace vun;
 
 namespace {
 
-QString dateiMit(const QTemporaryDir& ordner, int n) {
-    const QString pfad = ordner.filePath(QStringLiteral("LISTE%1.TXT").arg(n));
+QString dateiMit(const QTemporaryDir& ordner, int n, bool paare = false) {
+    const QString pfad =
+        ordner.filePath(QStringLiteral(paare ? "PAARE%1.TXT" : "LISTE%1.TXT").arg(n));
     QFile datei(pfad);
     if (!datei.exists() && datei.open(QIODevice::WriteOnly))
-        datei.write(bench::wortlistenBytes(n));
+        datei.write(paare ? bench::paarlistenBytes(n) : bench::wortlistenBytes(n));
     return pfad;
 }
 
@@ -23,9 +24,9 @@ QTemporaryDir& ordner() {
     return tmp;
 }
 
-void BM_DateiLaden(benchmark::State& state) {
+void dateiLaden(benchmark::State& state, bool paare) {
     const int n = static_cast<int>(state.range(0));
-    const QString pfad = dateiMit(ordner(), n);
+    const QString pfad = dateiMit(ordner(), n, paare);
     const QString name = QFileInfo(pfad).fileName();
     bench::StummeDialoge dialoge;
     Wortliste liste2;
@@ -33,9 +34,18 @@ void BM_DateiLaden(benchmark::State& state) {
         DateiEinlesen(name, liste2, dialoge, QDir(ordner().path()));
         benchmark::DoNotOptimize(liste2.anzahl());
     }
-    if (liste2.anzahl() != n)
+    if (liste2.anzahl() != n || (liste2.art() == Listenart::Paare) != paare)
         state.SkipWithError("the list did not load");
     state.SetItemsProcessed(state.iterations() * n);
+}
+
+void BM_DateiLaden(benchmark::State& state) {
+    dateiLaden(state, false);
+}
+
+// Pairs cost a split of every entry and a check that no half repeats on top of the sort.
+void BM_PaarlisteLaden(benchmark::State& state) {
+    dateiLaden(state, true);
 }
 
 // The floor: the same bytes read from the same file, nothing done with them.
@@ -57,6 +67,7 @@ BENCHMARK(BM_DateiLaden)
     ->Arg(1024)
     ->Arg(32767)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaarlisteLaden)->Apply(bench::mitSpanne)->Arg(32767)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BytesLesen)
     ->Apply(bench::mitSpanne)
     ->Arg(9)

@@ -26,6 +26,14 @@ inline QByteArray wortlistenBytes(int n) {
     return bytes;
 }
 
+// A pair list of n pairs of different German-looking words, in the same form.
+inline QByteArray paarlistenBytes(int n) {
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i)
+        bytes += QStringLiteral("Wörterbuch%1straße = Straßen%1wörter\r\n").arg(i).toUtf8();
+    return bytes;
+}
+
 // Repeated runs report their fastest and slowest beside mean, median and deviation, so every
 // figure comes with its spread.
 inline void mitSpanne(benchmark::internal::Benchmark* b) {

@@ -50,7 +50,7 @@ Kartenzustand Memo::zustand(int nummer) const {
 }
 
 void Memo::KartenMischen() {
-    vun::KartenMischen(liste2_, liste1_, modul1_, zufall_);
+    vun::KartenMischen(liste2_, liste1_, paarkennungen_, modul1_, zufall_);
 }
 
 } // namespace vun

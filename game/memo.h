@@ -65,6 +65,9 @@ public:
     // --- State, readable for views and tests ---
     const Spielstand& spielstand() const { return spielstand_; }
     const QStringList& liste1() const { return liste1_; }
+    // Which pair lies on each card, entry i-1 for card i: equal exactly on the two cards of a
+    // pair. For a list of words it is the card's word; for a pair list the pair's entry.
+    const QStringList& paarkennungen() const { return paarkennungen_; }
     const Wortliste& liste2() const { return liste2_; }
     const Modul1& modul1() const { return modul1_; }
 
@@ -82,6 +85,7 @@ private:
 
     Spielstand spielstand_;
     QStringList liste1_;
+    QStringList paarkennungen_;
     Wortliste liste2_;
     Modul1 modul1_;
     std::array<Kartenbild, Kartenzahl> karten_{};

@@ -36,7 +36,9 @@ void Memo::FeldGeklickt() {
         s.ZweitesFeld = QStringLiteral("0");
         return;
     }
-    if (wort(e) == wort(z)) {
+    // Two cards match when they are the two halves of one pair; from a list of words that is
+    // when their words are equal.
+    if (paarkennungen_.value(e - 1) == paarkennungen_.value(z - 1)) {
         s.gefundenMarkieren(e);
         s.gefundenMarkieren(z);
         PaarMarkieren();

@@ -2,6 +2,7 @@
 
 #include "seams/dialoge.h"
 #include "wordlist/dekodierung.h"
+#include "wordlist/paarliste.h"
 #include "wordlist/standardliste.h"
 
 #include <QFileInfo>
@@ -31,8 +32,9 @@ void standardlisteNehmen(Wortliste& liste2, Dialoge& dialoge, const QString& ers
 
 void laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
     liste2.leeren();
-    if (auto eintraege = gueltigeWortdatei(pfad))
-        liste2.ersetzen(std::move(*eintraege));
+    Wortdatei datei = wortdateiLesen(pfad);
+    if (datei.fehler == Wortdateifehler::Keiner)
+        liste2.ersetzen(std::move(datei.eintraege), datei.art);
     else
         standardlisteNehmen(liste2, dialoge, meldung);
 }
@@ -60,6 +62,8 @@ QStringList zeilenAusBytes(const QByteArray& bytes) {
 }
 
 Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
+    if (istPaarliste(eintraege))
+        return paarePruefen(eintraege);
     if (eintraege.size() > Wortliste::MaxEintraege)
         return Wortdateifehler::ZuVieleEintraege;
     if (eintraege.size() < 9)
@@ -77,8 +81,10 @@ Wortdatei wortdateiLesen(const QString& pfad) {
         return datei;
     QStringList eintraege = zeilenAusBytes(*bytes);
     datei.fehler = eintraegePruefen(eintraege);
-    if (datei.fehler == Wortdateifehler::Keiner)
-        datei.eintraege = std::move(eintraege);
+    if (datei.fehler != Wortdateifehler::Keiner)
+        return datei;
+    datei.art = istPaarliste(eintraege) ? Listenart::Paare : Listenart::Woerter;
+    datei.eintraege = std::move(eintraege);
     return datei;
 }
 

@@ -19,12 +19,14 @@ class Dialoge;
 QStringList zeilenAusBytes(const QByteArray& bytes);
 
 // Whether entries make a usable list: at least nine, at most Wortliste::MaxEintraege, and at
-// least nine different texts.
+// least nine different texts; a pair list is judged by paarePruefen instead.
 Wortdateifehler eintraegePruefen(const QStringList& eintraege);
 
-// A word-list file read and judged: its entries when fehler is Keiner, otherwise no entries.
+// A word-list file read and judged: its entries and their kind when fehler is Keiner,
+// otherwise no entries.
 struct Wortdatei {
     QStringList eintraege;
+    Listenart art = Listenart::Woerter;
     Wortdateifehler fehler = Wortdateifehler::Keiner;
 };
 Wortdatei wortdateiLesen(const QString& pfad);

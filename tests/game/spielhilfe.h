@@ -26,23 +26,24 @@ struct Spiel {
                 "Banane", "Melone", "Zitrone", "Orange"};
     }
 
-    // The two cards that carry a word, in ascending order.
-    QList<int> paarVon(const QString& wort) const {
+    // The two cards of a pair, in ascending order: of a word, or of a pair list's entry.
+    QList<int> paarVon(const QString& kennung) const {
         QList<int> karten;
         for (int k = 1; k <= 18; ++k)
-            if (memo.liste1().at(k - 1) == wort)
+            if (memo.paarkennungen().at(k - 1) == kennung)
                 karten.append(k);
         return karten;
     }
-    QList<int> paarVonKarte(int karte) const { return paarVon(memo.liste1().at(karte - 1)); }
+    QList<int> paarVonKarte(int karte) const { return paarVon(memo.paarkennungen().at(karte - 1)); }
     int partner(int karte) const {
         const QList<int> p = paarVonKarte(karte);
         return p.at(0) == karte ? p.at(1) : p.at(0);
     }
-    // A card in play whose word differs from the given card's.
+    // A card in play of another pair than the given card.
     int andereKarte(int karte, QList<int> ausser = {}) const {
+        const QStringList& paare = memo.paarkennungen();
         for (int k = 1; k <= 18; ++k)
-            if (k != karte && memo.liste1().at(k - 1) != memo.liste1().at(karte - 1) &&
+            if (k != karte && paare.at(k - 1) != paare.at(karte - 1) &&
                 memo.spielstand().imSpiel(k) && !ausser.contains(k))
                 return k;
         return 0;

@@ -1,5 +1,6 @@
 // Whole games played with mouse clicks on the real cards.
 #include "tests/ui/fensterhilfe.h"
+#include "wordlist/paarliste.h"
 
 using namespace vun;
 using namespace vun::test;
@@ -72,6 +73,36 @@ private slots:
         s.klickKarte(18);
         QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("1"));
         QVERIFY(zeigtModell(s, 18));
+    }
+
+    // On a pair list the two halves of a pair match; halves of two different pairs do not.
+    void paarlisteBisZumSieg() {
+        FensterSpiel s({"Haus = Häuser", "Maus = Mäuse", "Hund = dog", "Katze = cat", "3 · 4 = 12",
+                        "2 · 5 = 10", "Baum = Bäume", "Buch = Bücher", "Ei = Eier",
+                        "Kind = Kinder"});
+        const int x = 1, y = s.andereKarte(1);
+        s.klickKarte(x);
+        s.klickKarte(y);
+        QCOMPARE(s.offeneKarten(), 2);
+        QVERIFY(s.memo.spielstand().imSpiel(x) && s.memo.spielstand().imSpiel(y));
+        QList<int> erledigt;
+        for (int k = 1; k <= 18; ++k) {
+            if (erledigt.contains(k))
+                continue;
+            const int p = s.partner(k);
+            erledigt << k << p;
+            s.klickKarte(k);
+            s.klickKarte(p);
+            if (erledigt.size() == 18)
+                break;
+            const auto [erste, zweite] = haelften(s.memo.paarkennungen().at(k - 1));
+            QCOMPARE(QSet<QString>({s.beschriftung(k), s.beschriftung(p)}),
+                     QSet<QString>({erste, zweite}));
+            for (int f : {k, p})
+                QCOMPARE(pixel(s.karte(f), {5, 30}), QColor(0, 128, 128));
+        }
+        QCOMPARE(s.dialoge.gezeigt.size(), 1);
+        QCOMPARE(s.dialoge.gezeigt.first().titel, QStringLiteral("Memory"));
     }
 
     // Every card draws exactly its model's look: covered, open and found, italic when found.

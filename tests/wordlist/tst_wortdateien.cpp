@@ -227,6 +227,27 @@ private slots:
         QVERIFY(liste2.eintraege().contains("Diskette"));
     }
 
+    // A pair list loads as pairs in either encoding; one with a text twice is faulty.
+    void paarlisteEinlesen() {
+        QTemporaryDir d;
+        const QDir o(d.path());
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        QStringList paare = QStringList{"Fuß = Füße"} + nummeriertePaare(8); // in sorted order
+        QVERIFY(dateiSchreiben(o.filePath("paare.txt"), alsWindows1252(paare).replace('\n', "")));
+        DateiEinlesen("paare.txt", liste2, dialoge, o);
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.art(), Listenart::Paare);
+        QCOMPARE(liste2.eintraege(), paare);
+        paare << QStringLiteral("Füße = Fußball");
+        QVERIFY(dateiSchreiben(o.filePath("doppelt.txt"), zeilen(paare, "\n")));
+        QCOMPARE(wortdateiLesen(o.filePath("doppelt.txt")).fehler, Wortdateifehler::TextDoppelt);
+        DateiEinlesen("doppelt.txt", liste2, dialoge, o);
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+        QCOMPARE(liste2.art(), Listenart::Woerter);
+        QVERIFY(liste2.eintraege().contains("Diskette"));
+    }
+
     void dateiliste() {
         QTemporaryDir d;
         const QDir o(d.path());
