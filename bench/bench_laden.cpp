@@ -1,6 +1,6 @@
 // Loading word-list files through the program's own reader, against reading the bare bytes.
 #include "bench/benchhilfe.h"
-#include "wordlist/wortdatei.h"
+#include "game/listeladen.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,7 @@
 #include "wordlist/wortdatei.h"
 
-#include "seams/dialoge.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/paarliste.h"
-#include "wordlist/standardliste.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -22,21 +20,6 @@ bool istZeilenende(char c) {
 bool namensfolge(const QString& a, const QString& b) {
     const int ohneFall = QString::compare(a, b, Qt::CaseInsensitive);
     return ohneFall != 0 ? ohneFall < 0 : a < b;
-}
-
-void standardlisteNehmen(Wortliste& liste2, Dialoge& dialoge, const QString& erste_zeile) {
-    dialoge.MsgBox(erste_zeile + CR + QStringLiteral("Eine Standardliste wird verwendet!") + CR,
-                   NurOk, QStringLiteral("VUN-Memory"));
-    liste2.ersetzen(Standardliste());
-}
-
-void laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
-    liste2.leeren();
-    Wortdatei datei = wortdateiLesen(pfad);
-    if (datei.fehler == Wortdateifehler::Keiner)
-        liste2.ersetzen(std::move(datei.eintraege), datei.art);
-    else
-        standardlisteNehmen(liste2, dialoge, meldung);
 }
 
 } // namespace
@@ -105,16 +88,6 @@ QString startdateiPfad(const QDir& ordner) {
         return genau;
     std::sort(andere.begin(), andere.end());
     return ordner.filePath(andere.constFirst());
-}
-
-void ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
-    // The message names MEMORY.TXT although VUNMEMO.TXT is read: the players know it so.
-    laden(startdateiPfad(ordner), liste2, dialoge,
-          QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!"));
-}
-
-void DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
-    laden(ordner.filePath(name), liste2, dialoge, QStringLiteral("Gewählte Datei ist fehlerhaft!"));
 }
 
 QStringList wortlistenDateien(const QDir& ordner) {

@@ -1,6 +1,8 @@
-// Choosing a word-list file in the file list: the messages, their order and the new game.
+// Loading word lists: the start-up list, and a file chosen in the file list with its messages,
+// their order and the new game.
 #include "tests/game/spielhilfe.h"
 
+#include "game/listeladen.h"
 #include "tests/support/dateien.h"
 #include "wordlist/standardliste.h"
 
@@ -60,6 +62,51 @@ bool ausListe(const QStringList& liste1, const QStringList& woerter) {
 class TstDateiwahl : public QObject {
     Q_OBJECT
 private slots:
+    void listeLaden() {
+        QTemporaryDir leer;
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        liste2.ersetzen(nummerierteWoerter(20)); // the previous list must not survive
+        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+        const Gezeigt& g = dialoge.gezeigt.first();
+        QCOMPARE(g.prompt, QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!\rEine "
+                                          "Standardliste wird verwendet!\r"));
+        QCOMPARE(g.stil, 0);
+        QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
+        Wortliste standard;
+        for (const QString& wort : Standardliste())
+            standard.hinzufuegen(wort);
+        QCOMPARE(liste2.eintraege(), standard.eintraege());
+
+        QVERIFY(dateiSchreiben(leer.filePath("VUNMEMO.TXT"),
+                               alsWindows1252({"Zebra", "Äffchen", "Bär", "Maus", "Hund", "Katze",
+                                               "Igel", "Spaß", "Esel"})));
+        dialoge.gezeigt.clear();
+        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.eintraege(), (QStringList{"Bär", "Esel", "Hund", "Igel", "Katze", "Maus",
+                                                  "Spaß", "Zebra", "Äffchen"}));
+    }
+
+    void dateiEinlesen() {
+        QTemporaryDir d;
+        const QDir o(d.path());
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        QVERIFY(dateiSchreiben(o.filePath("tiere.txt"), alsWindows1252(nummerierteWoerter(12))));
+        DateiEinlesen("tiere.txt", liste2, dialoge, o);
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.anzahl(), 12);
+        DateiEinlesen("fehlt.txt", liste2, dialoge, o);
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+        QCOMPARE(
+            dialoge.gezeigt.first().prompt,
+            QStringLiteral("Gewählte Datei ist fehlerhaft!\rEine Standardliste wird verwendet!\r"));
+        QCOMPARE(liste2.anzahl(), 9);
+        QVERIFY(liste2.eintraege().contains("Diskette"));
+    }
+
     void gueltigeDatei() {
         Beobachtet s;
         const QStringList tiere{"Hund", "Katze", "Maus",  "Igel",  "Bär",
@@ -88,6 +135,8 @@ private slots:
         QTest::newRow("fehlt") << QByteArray();
         QTest::newRow("acht Wörter") << alsWindows1252(nummerierteWoerter(8));
         QTest::newRow("neun gleiche") << alsWindows1252(QStringList(9, "Maus"));
+        QTest::newRow("Paare, ein Text doppelt")
+            << alsWindows1252(nummeriertePaare(9) << QStringLiteral("R00004 = Neu"));
     }
     // Failure message, then the load message naming the file, then play on the built-in list.
     void fehlerhafteWahl() {

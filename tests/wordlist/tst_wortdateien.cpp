@@ -1,10 +1,8 @@
 // Reading word-list files from disk: every file ends as a list or as the built-in list, and
 // the start-up load and the folder listing behave as the player expects.
-#include "wordlist/standardliste.h"
 #include "wordlist/wortdatei.h"
 
 #include "tests/support/dateien.h"
-#include "tests/support/skript.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -159,33 +157,6 @@ private slots:
         QCOMPARE(fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), vorher);
     }
 
-    void listeLaden() {
-        QTemporaryDir leer;
-        SkriptDialoge dialoge;
-        Wortliste liste2;
-        liste2.ersetzen(nummerierteWoerter(20)); // the previous list must not survive
-        ListeLaden(liste2, dialoge, QDir(leer.path()));
-        QCOMPARE(dialoge.gezeigt.size(), 1);
-        const Gezeigt& g = dialoge.gezeigt.first();
-        QCOMPARE(g.prompt, QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!\rEine "
-                                          "Standardliste wird verwendet!\r"));
-        QCOMPARE(g.stil, 0);
-        QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
-        Wortliste standard;
-        for (const QString& wort : Standardliste())
-            standard.hinzufuegen(wort);
-        QCOMPARE(liste2.eintraege(), standard.eintraege());
-
-        QVERIFY(dateiSchreiben(leer.filePath("VUNMEMO.TXT"),
-                               alsWindows1252({"Zebra", "Äffchen", "Bär", "Maus", "Hund", "Katze",
-                                               "Igel", "Spaß", "Esel"})));
-        dialoge.gezeigt.clear();
-        ListeLaden(liste2, dialoge, QDir(leer.path()));
-        QVERIFY(dialoge.gezeigt.isEmpty());
-        QCOMPARE(liste2.eintraege(), (QStringList{"Bär", "Esel", "Hund", "Igel", "Katze", "Maus",
-                                                  "Spaß", "Zebra", "Äffchen"}));
-    }
-
     // On Linux a list copied from Windows may carry its name in small letters.
     void startdateiOhneGrossKlein() {
         QTemporaryDir d;
@@ -193,11 +164,7 @@ private slots:
         QCOMPARE(startdateiPfad(o), o.filePath("VUNMEMO.TXT"));
         QVERIFY(dateiSchreiben(o.filePath("vunmemo.txt"), zeilen(nummerierteWoerter(9))));
         QCOMPARE(startdateiPfad(o), o.filePath("vunmemo.txt"));
-        SkriptDialoge dialoge;
-        Wortliste liste2;
-        ListeLaden(liste2, dialoge, o);
-        QVERIFY(dialoge.gezeigt.isEmpty());
-        QCOMPARE(liste2.eintraege(), nummerierteWoerter(9));
+        QCOMPARE(wortdateiLesen(startdateiPfad(o)).eintraege, nummerierteWoerter(9));
         // A folder of the exact name does not hide the file.
         QVERIFY(o.mkdir("VUNMEMO.TXT"));
         QCOMPARE(startdateiPfad(o), o.filePath("vunmemo.txt"));
@@ -205,47 +172,22 @@ private slots:
         // The exact name wins over any other spelling.
         QVERIFY(dateiSchreiben(o.filePath("VUNMEMO.TXT"), QByteArray()));
         QCOMPARE(startdateiPfad(o), o.filePath("VUNMEMO.TXT"));
-        ListeLaden(liste2, dialoge, o);
-        QCOMPARE(dialoge.gezeigt.size(), 1);
+        QCOMPARE(wortdateiLesen(startdateiPfad(o)).fehler, Wortdateifehler::ZuWenigEintraege);
     }
 
-    void dateiEinlesen() {
-        QTemporaryDir d;
-        const QDir o(d.path());
-        SkriptDialoge dialoge;
-        Wortliste liste2;
-        QVERIFY(dateiSchreiben(o.filePath("tiere.txt"), zeilen(nummerierteWoerter(12), "\n")));
-        DateiEinlesen("tiere.txt", liste2, dialoge, o);
-        QVERIFY(dialoge.gezeigt.isEmpty());
-        QCOMPARE(liste2.anzahl(), 12);
-        DateiEinlesen("fehlt.txt", liste2, dialoge, o);
-        QCOMPARE(dialoge.gezeigt.size(), 1);
-        QCOMPARE(
-            dialoge.gezeigt.first().prompt,
-            QStringLiteral("Gewählte Datei ist fehlerhaft!\rEine Standardliste wird verwendet!\r"));
-        QCOMPARE(liste2.anzahl(), 9);
-        QVERIFY(liste2.eintraege().contains("Diskette"));
-    }
-
-    // A pair list loads as pairs in either encoding; one with a text twice is faulty.
-    void paarlisteEinlesen() {
-        QTemporaryDir d;
-        const QDir o(d.path());
-        SkriptDialoge dialoge;
-        Wortliste liste2;
-        QStringList paare = QStringList{"Fuß = Füße"} + nummeriertePaare(8); // in sorted order
-        QVERIFY(dateiSchreiben(o.filePath("paare.txt"), alsWindows1252(paare).replace('\n', "")));
-        DateiEinlesen("paare.txt", liste2, dialoge, o);
-        QVERIFY(dialoge.gezeigt.isEmpty());
-        QCOMPARE(liste2.art(), Listenart::Paare);
-        QCOMPARE(liste2.eintraege(), paare);
-        paare << QStringLiteral("Füße = Fußball");
-        QVERIFY(dateiSchreiben(o.filePath("doppelt.txt"), zeilen(paare, "\n")));
-        QCOMPARE(wortdateiLesen(o.filePath("doppelt.txt")).fehler, Wortdateifehler::TextDoppelt);
-        DateiEinlesen("doppelt.txt", liste2, dialoge, o);
-        QCOMPARE(dialoge.gezeigt.size(), 1);
-        QCOMPARE(liste2.art(), Listenart::Woerter);
-        QVERIFY(liste2.eintraege().contains("Diskette"));
+    // A pair list is read as pairs, in either encoding; one with a text twice is faulty.
+    void paarlisteLesen() {
+        const QStringList paare = QStringList{"Fuß = Füße"} + nummeriertePaare(8);
+        QVERIFY(dateiSchreiben(pfad("paare-cr.txt"), alsWindows1252(paare).replace('\n', "")));
+        QVERIFY(dateiSchreiben(pfad("paare-lf.txt"), zeilen(paare, "\n")));
+        QVERIFY(dateiSchreiben(pfad("doppelt.txt"), zeilen(paare + QStringList{"Füße = Fußball"})));
+        for (const char* name : {"paare-cr.txt", "paare-lf.txt"}) {
+            const Wortdatei d = wortdateiLesen(pfad(name));
+            QCOMPARE(d.fehler, Wortdateifehler::Keiner);
+            QCOMPARE(d.art, Listenart::Paare);
+            QCOMPARE(d.eintraege, paare);
+        }
+        QCOMPARE(fehlerVon("doppelt.txt"), Wortdateifehler::TextDoppelt);
     }
 
     void dateiliste() {
