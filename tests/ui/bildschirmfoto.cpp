@@ -1,6 +1,6 @@
 // Takes the pictures of the windows shown in the README, on a real display: a game played by
-// keys to two found pairs and an open miss, the focus on the card turned last.
-// Usage: vun_bildschirmfoto hauptfenster|infofenster FILE.png [WORD...]
+// keys to two found pairs (one for "paare") and an open miss, the focus on the card turned last.
+// Usage: vun_bildschirmfoto hauptfenster|paare|infofenster FILE.png [WORD or PAIR...]
 #include "tests/ui/tastenhilfe.h"
 
 #include <QScreen>
@@ -10,13 +10,16 @@ using namespace vun::test;
 
 namespace {
 
-// The first two words of the list found, then a miss.
-void spielen(TastenSpiel& s, const QStringList& woerter) {
+// The first pairs of the list that lie on the board found, then a miss.
+void spielen(TastenSpiel& s, const QStringList& woerter, int gefunden) {
     QList<int> offen;
-    for (const QString& wort : woerter.mid(0, 2)) {
-        for (int k : s.paarVon(wort))
+    for (const QString& wort : woerter) {
+        if (offen.size() == 2 * gefunden)
+            break;
+        const QList<int> karten = s.paarVon(wort);
+        for (int k : karten)
             s.dreheMitTasten(k);
-        offen << s.paarVon(wort);
+        offen << karten;
     }
     const int x = s.andereKarte(1, offen);
     const int y = s.andereKarte(x, offen + QList<int>{s.partner(x)});
@@ -39,13 +42,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
-        qWarning("Usage: vun_bildschirmfoto hauptfenster|infofenster FILE.png [WORD...]");
+        qWarning("Usage: vun_bildschirmfoto hauptfenster|paare|infofenster FILE.png [WORD...]");
         return 2;
     }
     const QStringList woerter = args.size() > 3 ? args.mid(3) : Spiel::standardWoerter();
     TastenSpiel s(woerter);
     s.fenster.mittigSetzen();
-    spielen(s, woerter);
+    spielen(s, woerter, args.at(1) == QLatin1String("paare") ? 1 : 2);
     if (args.at(1) == QLatin1String("infofenster")) {
         s.klickBild(6);
         QWidget* info = s.fenster.infofenster();
