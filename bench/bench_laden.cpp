@@ -12,7 +12,7 @@ namespace {
 
 QString dateiMit(const QTemporaryDir& ordner, int n, bool paare = false) {
     const QString pfad =
-        ordner.filePath(QStringLiteral(paare ? "PAARE%1.TXT" : "LISTE%1.TXT").arg(n));
+        ordner.filePath(QString::fromLatin1(paare ? "PAARE%1.TXT" : "LISTE%1.TXT").arg(n));
     QFile datei(pfad);
     if (!datei.exists() && datei.open(QIODevice::WriteOnly))
         datei.write(paare ? bench::paarlistenBytes(n) : bench::wortlistenBytes(n));

@@ -34,12 +34,13 @@ Wortdateifehler paarePruefen(const QStringList& paareintraege) {
         return Wortdateifehler::ZuVieleEintraege;
     if (paareintraege.size() < 9)
         return Wortdateifehler::ZuWenigEintraege;
-    QSet<QString> texte;
+    // Views into the entries: a long list is checked without copying every half.
+    QSet<QStringView> texte;
     texte.reserve(2 * paareintraege.size());
     for (const QString& eintrag : paareintraege) {
-        auto [links, rechts] = haelften(eintrag);
-        texte.insert(std::move(links));
-        texte.insert(std::move(rechts));
+        const qsizetype stelle = eintrag.indexOf(Paartrenner);
+        texte.insert(QStringView(eintrag).first(stelle));
+        texte.insert(QStringView(eintrag).sliced(stelle + Paartrenner.size()));
     }
     return texte.size() == 2 * paareintraege.size() ? Wortdateifehler::Keiner
                                                     : Wortdateifehler::TextDoppelt;

@@ -44,9 +44,9 @@ QStringList zeilenAusBytes(const QByteArray& bytes) {
     return eintraege;
 }
 
-Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
-    if (istPaarliste(eintraege))
-        return paarePruefen(eintraege);
+namespace {
+
+Wortdateifehler woerterPruefen(const QStringList& eintraege) {
     if (eintraege.size() > Wortliste::MaxEintraege)
         return Wortdateifehler::ZuVieleEintraege;
     if (eintraege.size() < 9)
@@ -56,6 +56,12 @@ Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
     return Wortdateifehler::Keiner;
 }
 
+} // namespace
+
+Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
+    return istPaarliste(eintraege) ? paarePruefen(eintraege) : woerterPruefen(eintraege);
+}
+
 Wortdatei wortdateiLesen(const QString& pfad) {
     Wortdatei datei;
     const std::optional<QByteArray> bytes =
@@ -63,10 +69,11 @@ Wortdatei wortdateiLesen(const QString& pfad) {
     if (!bytes)
         return datei;
     QStringList eintraege = zeilenAusBytes(*bytes);
-    datei.fehler = eintraegePruefen(eintraege);
+    const bool paare = istPaarliste(eintraege);
+    datei.fehler = paare ? paarePruefen(eintraege) : woerterPruefen(eintraege);
     if (datei.fehler != Wortdateifehler::Keiner)
         return datei;
-    datei.art = istPaarliste(eintraege) ? Listenart::Paare : Listenart::Woerter;
+    datei.art = paare ? Listenart::Paare : Listenart::Woerter;
     datei.eintraege = std::move(eintraege);
     return datei;
 }

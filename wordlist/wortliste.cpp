@@ -41,6 +41,12 @@ void Wortliste::hinzufuegen(const QString& eintrag) {
 
 void Wortliste::ersetzen(QStringList eintraege, Listenart art) {
     art_ = art;
+    // Nothing depends on the order of a pair list, and its two halves per entry make sorting it
+    // the larger part of loading a long one: it keeps the file's order.
+    if (art == Listenart::Paare) {
+        eintraege_ = std::move(eintraege);
+        return;
+    }
     std::vector<std::u32string> schluessel;
     schluessel.reserve(eintraege.size());
     for (const QString& eintrag : eintraege)

@@ -11,6 +11,7 @@ enum class Listenart { Woerter, Paare };
 
 // The vocabulary a deal draws from (Liste2): non-empty texts in ascending alphabetical order,
 // letter case ignored; equal keys keep the order in which they came. Entries may repeat.
+// A pair list's entries stay in the order of its file.
 class Wortliste {
 public:
     // The list counts its entries in 16 bits; a longer list is never accepted.
@@ -23,7 +24,7 @@ public:
     // Inserts one entry at its sorted place, after any entries with an equal key.
     void hinzufuegen(const QString& eintrag);
     // Replaces the whole list at once: one stable sort instead of an insertion per entry.
-    // Pairs must be entries that istPaareintrag accepts.
+    // Pairs must be entries that istPaareintrag accepts, and are not sorted.
     void ersetzen(QStringList eintraege, Listenart art = Listenart::Woerter);
 
     Listenart art() const { return art_; }

@@ -18,7 +18,8 @@ inline QString verletzteInvariante(const Memo& memo) {
     if (e != 0 && e == z)
         return QStringLiteral("both open-card fields name card %1").arg(e);
     if (e && z &&
-        (memo.liste1().at(e - 1) == memo.liste1().at(z - 1) || !s.imSpiel(e) || !s.imSpiel(z)))
+        (memo.paarkennungen().at(e - 1) == memo.paarkennungen().at(z - 1) || !s.imSpiel(e) ||
+         !s.imSpiel(z)))
         return QStringLiteral("open pair %1/%2 is not an unmatched pair in play").arg(e).arg(z);
     if (s.Restmaske.size() != Kartenzahl || s.Restmaske.count(QLatin1Char('0')) % 2 != 0)
         return QStringLiteral("Restmaske %1").arg(s.Restmaske);

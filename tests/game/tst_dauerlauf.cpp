@@ -32,8 +32,11 @@ private slots:
         schreibe(ordner, "ACHT.TXT", "1\n2\n3\n4\n5\n6\n7\n8\n");
         schreibe(ordner, "gleich.txt", QByteArray("Wort\n").repeated(20));
         schreibe(ordner, "leer.txt", "");
-        const QStringList dateien{"VUNMEMO.TXT", "gut.txt",  "ACHT.TXT",
-                                  "gleich.txt",  "leer.txt", "fehlt.txt"};
+        const QByteArray paare("a = A\nb = B\nc = C\nd = D\ne = E\nf = F\ng = G\nh = H\ni = I\n");
+        schreibe(ordner, "paare.txt", paare + "j = J\n");
+        schreibe(ordner, "doppelt.txt", paare + "j = a\n");
+        const QStringList dateien{"VUNMEMO.TXT", "gut.txt",   "ACHT.TXT",  "gleich.txt",
+                                  "leer.txt",    "fehlt.txt", "paare.txt", "doppelt.txt"};
 
         SkriptDialoge dialoge;
         SkriptZufall zufall({}, 20261207);
