@@ -108,7 +108,7 @@ struct Programm {
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
     Programm() {
-        dialoge.setEltern(&fenster);
+        dialoge.setzeEltern(&fenster);
         fenster.starten();
     }
     void karte(int n) { QTest::mouseClick(fenster.karte(n), Qt::LeftButton); }
