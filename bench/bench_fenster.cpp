@@ -77,9 +77,9 @@ struct Programm {
     Programm() {
         fenster.starten();
         mithoerer.fenster = &fenster;
-        memo.setBeobachter(&mithoerer);
+        memo.setzeBeobachter(&mithoerer);
     }
-    ~Programm() { memo.setBeobachter(&fenster); }
+    ~Programm() { memo.setzeBeobachter(&fenster); }
 
     // A click as the window system delivers it, at the middle of a widget of the window.
     void klick(QWidget* ziel) {

@@ -49,7 +49,7 @@ struct Brett {
     Memo memo{dialoge, zufall, QDir(ordner.path())};
     Brett() {
         memo.Form_Load(); // no file: the built-in list
-        memo.setBeobachter(&beobachter);
+        memo.setzeBeobachter(&beobachter);
     }
 };
 

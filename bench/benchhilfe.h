@@ -14,7 +14,7 @@ namespace vun::bench {
 // Dialogs that answer at once: OK to every message, Cancel to every input.
 class StummeDialoge : public Dialoge {
 public:
-    int MsgBox(const QString&, int, const QString&) override { return AntwortOk; }
+    MsgBoxAntwort MsgBox(const QString&, MsgBoxStil, const QString&) override { return AntwortOk; }
     QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
 };
 

@@ -27,7 +27,7 @@ inline int anderesWort(const Memo& memo, int karte) {
 
 // Brings the board to the state right before the measured click; returns the card to click.
 inline int vorbereiten(Memo& memo, Zug zug) {
-    memo.FelderLeeren();
+    memo.Bild4_Click(); // a new game: the dialogs must not answer No
     if (zug == ErsteKarte)
         return 1;
     if (zug == NeuntesPaar) {

@@ -46,7 +46,7 @@ QWidget* QtDialoge::eltern() const {
     return eltern_ && eltern_->isVisible() ? eltern_.data() : nullptr;
 }
 
-int QtDialoge::MsgBox(const QString& prompt, int stil, const QString& titel) {
+MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) {
     qtTexteBereitstellen();
     QMessageBox box(eltern());
     box.setWindowModality(Qt::ApplicationModal);

@@ -12,10 +12,6 @@ namespace {
 
 const QString Startdatei = QStringLiteral("VUNMEMO.TXT");
 
-bool istZeilenende(char c) {
-    return c == '\r' || c == '\n';
-}
-
 // Case ignored first; names that differ only in case then in a fixed order.
 bool namensfolge(const QString& a, const QString& b) {
     const int ohneFall = QString::compare(a, b, Qt::CaseInsensitive);
@@ -25,20 +21,17 @@ bool namensfolge(const QString& a, const QString& b) {
 } // namespace
 
 QStringList zeilenAusBytes(const QByteArray& bytes) {
-    QByteArrayView rest(bytes);
-    const Kodierung kodierung = kodierungErkennen(rest);
-    if (kodierung == Kodierung::Utf8 && rest.startsWith(Bom))
-        rest = rest.sliced(Bom.size());
-    // CR and LF are single bytes in both encodings, so lines are cut before decoding. Cutting at
-    // every CR and every LF gives CR LF an empty line between, which is skipped like any other.
+    // Decoded whole, then cut: CR and LF stay themselves in both encodings. Cutting at every CR
+    // and every LF gives CR LF an empty line between, which is skipped like any other.
+    const QString text = textAusBytes(bytes);
     QStringList eintraege;
-    const qsizetype n = rest.size();
+    const qsizetype n = text.size();
     for (qsizetype anfang = 0; anfang < n;) {
         qsizetype ende = anfang;
-        while (ende < n && !istZeilenende(rest[ende]))
+        while (ende < n && text[ende] != u'\r' && text[ende] != u'\n')
             ++ende;
         if (ende > anfang)
-            eintraege.append(dekodieren(rest.sliced(anfang, ende - anfang), kodierung));
+            eintraege.append(text.sliced(anfang, ende - anfang));
         anfang = ende + 1;
     }
     return eintraege;

@@ -49,6 +49,11 @@ struct Spiel {
         return 0;
     }
     void klick(int karte) { memo.Bezeichnung_Click(karte); }
+    // The new-game button, confirmed: the board cleared and dealt afresh.
+    void neuesSpiel() {
+        dialoge.antworten = {AntwortJa};
+        memo.Bild4_Click();
+    }
     QString beschriftung(int karte) const { return memo.karte(karte).beschriftung; }
     int offeneKarten() const {
         int n = 0;

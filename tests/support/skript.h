@@ -23,11 +23,11 @@ struct Gezeigt {
 class SkriptDialoge : public Dialoge {
 public:
     QList<Gezeigt> gezeigt;
-    QList<int> antworten;
+    QList<MsgBoxAntwort> antworten;
     QList<QString> eingaben;
     std::function<void(const Gezeigt&)> beimZeigen;
 
-    int MsgBox(const QString& prompt, int stil, const QString& titel) override {
+    MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) override {
         melde({QStringLiteral("MsgBox"), prompt, stil, titel, {}});
         return antworten.isEmpty() ? AntwortOk : antworten.takeFirst();
     }

@@ -21,7 +21,7 @@ public:
     int gezeigt = 0;
     int gewonnen = 0;
 
-    int MsgBox(const QString&, int stil, const QString& titel) override {
+    MsgBoxAntwort MsgBox(const QString&, MsgBoxStil stil, const QString& titel) override {
         ++gezeigt;
         gewonnen += titel == QLatin1String("Memory");
         if ((stil & 15) == JaNein)
