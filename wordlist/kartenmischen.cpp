@@ -43,14 +43,14 @@ void plaetzeVerteilen(Modul1& m, Zufallsquelle& zufall) {
 // Phase 3: places p and p + 9 both become word number p. From a pair list the card on place p
 // shows the pair's first half and the card on p + 9 its second, so with places drawn at random
 // each half lands on every card equally often.
-void plaetzeInWoerter(QStringList& liste1, QStringList& paare, Listenart art, Modul1& m) {
-    paare.clear();
+void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart art, Modul1& m) {
+    paarkennungen.clear();
     for (int i = 1; i <= 18; ++i) {
         const bool zweiteHaelfte = m.Kartenplatz[i] > 9;
         if (zweiteHaelfte)
             m.Kartenplatz[i] = static_cast<qint16>(m.Kartenplatz[i] - 9);
         const QString& gezogen = liste1.at(m.Kartenplatz[i] - 1);
-        paare.append(gezogen);
+        paarkennungen.append(gezogen);
         if (art == Listenart::Paare) {
             auto [erste, zweite] = haelften(gezogen);
             m.Kartenwort[i] = zweiteHaelfte ? zweite : erste;
@@ -65,19 +65,19 @@ void plaetzeInWoerter(QStringList& liste1, QStringList& paare, Listenart art, Mo
 
 } // namespace
 
-void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paare, Modul1& modul1,
-                   Zufallsquelle& zufall) {
+void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
+                   Modul1& modul1, Zufallsquelle& zufall) {
     const bool ausListe = liste2.hatNeunVerschiedene();
     const QStringList& woerter = ausListe ? liste2.eintraege() : Standardliste();
     neunWoerterZiehen(woerter, liste1, modul1, zufall);
     plaetzeVerteilen(modul1, zufall);
-    plaetzeInWoerter(liste1, paare, ausListe ? liste2.art() : Listenart::Woerter, modul1);
+    plaetzeInWoerter(liste1, paarkennungen, ausListe ? liste2.art() : Listenart::Woerter, modul1);
 }
 
 void KartenMischen(const Wortliste& liste2, QStringList& liste1, Modul1& modul1,
                    Zufallsquelle& zufall) {
-    QStringList paare;
-    KartenMischen(liste2, liste1, paare, modul1, zufall);
+    QStringList paarkennungen;
+    KartenMischen(liste2, liste1, paarkennungen, modul1, zufall);
 }
 
 } // namespace vun

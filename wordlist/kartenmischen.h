@@ -25,9 +25,9 @@ void KartenMischen(const Wortliste& liste2, QStringList& liste1, Modul1& modul1,
                    Zufallsquelle& zufall);
 
 // The same deal, with the same draws, also telling which pair lies on each card: entry i-1 of
-// paare is the entry of the list that card i was dealt from, the same on both cards of a pair.
-// For a list of words that is the card's word itself.
-void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paare, Modul1& modul1,
-                   Zufallsquelle& zufall);
+// paarkennungen is the entry of the list that card i was dealt from, the same on both cards of
+// a pair. For a list of words that is the card's word itself.
+void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
+                   Modul1& modul1, Zufallsquelle& zufall);
 
 } // namespace vun

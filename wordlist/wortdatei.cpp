@@ -18,6 +18,16 @@ bool namensfolge(const QString& a, const QString& b) {
     return ohneFall != 0 ? ohneFall < 0 : a < b;
 }
 
+Wortdateifehler woerterPruefen(const QStringList& eintraege) {
+    if (eintraege.size() > Wortliste::MaxEintraege)
+        return Wortdateifehler::ZuVieleEintraege;
+    if (eintraege.size() < 9)
+        return Wortdateifehler::ZuWenigEintraege;
+    if (!Wortliste::mindestensNeunVerschiedene(eintraege))
+        return Wortdateifehler::ZuWenigVerschiedene;
+    return Wortdateifehler::Keiner;
+}
+
 } // namespace
 
 QStringList zeilenAusBytes(const QByteArray& bytes) {
@@ -36,20 +46,6 @@ QStringList zeilenAusBytes(const QByteArray& bytes) {
     }
     return eintraege;
 }
-
-namespace {
-
-Wortdateifehler woerterPruefen(const QStringList& eintraege) {
-    if (eintraege.size() > Wortliste::MaxEintraege)
-        return Wortdateifehler::ZuVieleEintraege;
-    if (eintraege.size() < 9)
-        return Wortdateifehler::ZuWenigEintraege;
-    if (!Wortliste::mindestensNeunVerschiedene(eintraege))
-        return Wortdateifehler::ZuWenigVerschiedene;
-    return Wortdateifehler::Keiner;
-}
-
-} // namespace
 
 Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
     return istPaarliste(eintraege) ? paarePruefen(eintraege) : woerterPruefen(eintraege);

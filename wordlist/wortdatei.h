@@ -29,7 +29,8 @@ struct Wortdatei {
 };
 Wortdatei wortdateiLesen(const QString& pfad);
 
-// The entries of a valid word-list file; nothing when it is faulty for any reason.
+// The entries of a valid word-list file, of either kind; nothing when it is faulty for any
+// reason.
 std::optional<QStringList> gueltigeWortdatei(const QString& pfad);
 
 // The start-up list's file in the folder: VUNMEMO.TXT, or where no regular file has exactly that
