@@ -68,7 +68,7 @@ struct Mithoerer : MemoBeobachter {
 // The program's main window started as the program starts it, on the built-in word list.
 struct Programm {
     QTemporaryDir ordner;
-    bench::StummeDialoge dialoge;
+    bench::StilleDialoge dialoge;
     Zufallsgenerator zufall{7};
     Memo memo{dialoge, zufall, QDir(ordner.path())};
     ui::Hauptfenster fenster{memo};

@@ -1,6 +1,7 @@
 // Loading word-list files through the program's own reader, against reading the bare bytes.
 #include "bench/benchhilfe.h"
 #include "game/listeladen.h"
+#include "tests/support/dateien.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,7 +16,7 @@ QString dateiMit(const QTemporaryDir& ordner, int n, bool paare = false) {
         ordner.filePath(QString::fromLatin1(paare ? "PAARE%1.TXT" : "LISTE%1.TXT").arg(n));
     QFile datei(pfad);
     if (!datei.exists() && datei.open(QIODevice::WriteOnly))
-        datei.write(paare ? bench::paarlistenBytes(n) : bench::wortlistenBytes(n));
+        datei.write(test::alsUtf8(paare ? test::paareMitUmlauten(n) : test::woerterMitUmlauten(n)));
     return pfad;
 }
 
@@ -28,7 +29,7 @@ void dateiLaden(benchmark::State& state, bool paare) {
     const int n = static_cast<int>(state.range(0));
     const QString pfad = dateiMit(ordner(), n, paare);
     const QString name = QFileInfo(pfad).fileName();
-    bench::StummeDialoge dialoge;
+    bench::StilleDialoge dialoge;
     Wortliste liste2;
     for (auto _ : state) {
         DateiEinlesen(name, liste2, dialoge, QDir(ordner().path()));

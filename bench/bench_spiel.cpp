@@ -43,7 +43,7 @@ struct ZaehlenderBeobachter : MemoBeobachter {
 
 struct Brett {
     QTemporaryDir ordner;
-    bench::StummeDialoge dialoge;
+    bench::StilleDialoge dialoge;
     Zufallsgenerator zufall{7};
     ZaehlenderBeobachter beobachter;
     Memo memo{dialoge, zufall, QDir(ordner.path())};

@@ -1,6 +1,6 @@
 // Loading word lists: the start-up list, and a file chosen in the file list with its messages,
 // their order and the new game.
-#include "tests/game/spielhilfe.h"
+#include "tests/support/spiel.h"
 
 #include "game/listeladen.h"
 #include "tests/support/dateien.h"
@@ -33,9 +33,6 @@ struct Beobachtet : Spiel {
             zustaende.append({g.prompt, memo.dateilisteSichtbar(), memo.spielstand().Gestartet,
                               aufgedeckt, memo.liste1()});
         };
-    }
-    void schreiben(const QString& name, const QByteArray& bytes) {
-        QVERIFY(dateiSchreiben(ordner.filePath(name), bytes));
     }
     // Opens the file list (which lists the folder afresh) and chooses the name.
     void waehlen(const QString& name) {
@@ -111,7 +108,7 @@ private slots:
         Beobachtet s;
         const QStringList tiere{"Hund", "Katze", "Maus",  "Igel",  "Bär",
                                 "Löwe", "Esel",  "Ziege", "Fuchs", "Dachs"};
-        s.schreiben("tüten.txt", alsWindows1252(tiere));
+        s.datei("tüten.txt", alsWindows1252(tiere));
         s.mitteImSpiel();
         s.waehlen("tüten.txt");
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
@@ -143,7 +140,7 @@ private slots:
         QFETCH(QByteArray, inhalt);
         Beobachtet s;
         if (!inhalt.isEmpty())
-            s.schreiben("Liste.txt", inhalt);
+            s.datei("Liste.txt", inhalt);
         s.mitteImSpiel();
         s.waehlen("Liste.txt");
         QCOMPARE(s.zustaende.size(), 2);
@@ -165,7 +162,7 @@ private slots:
 
     void geloeschtNachDemAuflisten() {
         Beobachtet s;
-        s.schreiben("weg.txt", alsWindows1252(nummerierteWoerter(9)));
+        s.datei("weg.txt", alsWindows1252(nummerierteWoerter(9)));
         s.memo.Bild5_Click();
         QVERIFY(s.memo.dateiliste().contains("weg.txt"));
         QVERIFY(QFile::remove(s.ordner.filePath("weg.txt")));

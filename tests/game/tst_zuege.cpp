@@ -1,5 +1,5 @@
 // Whole games played on the core: every kind of turn, the looks and the end of a game.
-#include "tests/game/spielhilfe.h"
+#include "tests/support/spiel.h"
 
 using namespace vun;
 using namespace vun::test;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "game/memo.h"
+#include "tests/support/dateien.h"
+#include "tests/support/karten.h"
 #include "tests/support/skript.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,6 +21,11 @@ struct Spiel {
         : memo(dialoge, zufall, QDir(ordnerMitListe(woerter))) {
         memo.Form_Load();
     }
+    // A word-list file in the game's folder, from its lines or its bytes.
+    void datei(const QString& name, const QStringList& zeilen) { datei(name, alsUtf8(zeilen)); }
+    void datei(const QString& name, const QByteArray& bytes) {
+        QVERIFY(dateiSchreiben(ordner.filePath(name), bytes));
+    }
 
     static QStringList standardWoerter() {
         return {"Apfel",  "Birne",  "Kirsche", "Pflaume", "Traube",
@@ -35,18 +41,9 @@ struct Spiel {
         return karten;
     }
     QList<int> paarVonKarte(int karte) const { return paarVon(memo.paarkennungen().at(karte - 1)); }
-    int partner(int karte) const {
-        const QList<int> p = paarVonKarte(karte);
-        return p.at(0) == karte ? p.at(1) : p.at(0);
-    }
-    // A card in play of another pair than the given card.
-    int andereKarte(int karte, QList<int> ausser = {}) const {
-        const QStringList& paare = memo.paarkennungen();
-        for (int k = 1; k <= 18; ++k)
-            if (k != karte && paare.at(k - 1) != paare.at(karte - 1) &&
-                memo.spielstand().imSpiel(k) && !ausser.contains(k))
-                return k;
-        return 0;
+    int partner(int karte) const { return test::partner(memo, karte); }
+    int andereKarte(int karte, const QList<int>& ausser = {}) const {
+        return test::andereKarte(memo, karte, ausser);
     }
     void klick(int karte) { memo.Bezeichnung_Click(karte); }
     // The new-game button, confirmed: the board cleared and dealt afresh.
@@ -78,9 +75,7 @@ struct Spiel {
 
 private:
     QString ordnerMitListe(const QStringList& woerter) {
-        QFile datei(ordner.filePath(QStringLiteral("VUNMEMO.TXT")));
-        if (datei.open(QIODevice::WriteOnly))
-            datei.write(woerter.join(QLatin1String("\r\n")).toUtf8());
+        wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
         return ordner.path();
     }
 };
