@@ -19,3 +19,7 @@ BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
 # What the test suite needs on top: Qt's private headers (accessibility switched on as by a
 # screen reader) and the validators of the desktop entry and the AppStream metainfo.
 TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream)
+
+# What building the Debian package and checking it needs (debian/control's Build-Depends, the
+# package tools and lintian).
+PAKET_PAKETE=(dpkg-dev debhelper lintian cmake g++ qt6-base-dev qt6-svg-dev)
