@@ -100,8 +100,8 @@ void Infofenster::bauen() {
 }
 
 QString Infofenster::hinweis() {
-    return QStringLiteral("VUN-Memory ist freie Software: Sie dürfen es nutzen, kopieren und "
-                          "weitergeben unter der GNU GPL, Version 3 oder später.") +
+    return QStringLiteral("Freie Software: nutzen, kopieren und weitergeben nach der GNU GPL, "
+                          "Version 3 oder später.") +
            QStringLiteral(" Ohne Gewähr.") + CrLf +
            QStringLiteral("Viel Spaß beim Spielen und Lernen!");
 }
