@@ -79,9 +79,9 @@ private slots:
         QTest::newRow("Ordner") << QStringList{"Listen/ORDNER.TXT"} << false;
     }
 
-    // The game starts in the file's folder; a good list is dealt from silently, anything else
-    // is told as a faulty chosen file, before any deal, and the built-in words are dealt.
-    // Nothing is written beside the list.
+    // The game starts in the file's folder and its file list shows the lists there; a good
+    // list is dealt from silently, anything else is told as a faulty chosen file and the
+    // built-in words are dealt. Nothing is written beside the list.
     void startdatei() {
         QFETCH(QStringList, argumente);
         QFETCH(bool, gut);
