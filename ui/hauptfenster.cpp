@@ -4,6 +4,7 @@
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
+#include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
 
@@ -202,13 +203,33 @@ void Hauptfenster::starten() {
 }
 
 void Hauptfenster::mittigSetzen() {
-    // A window system that frames windows before they are shown reports its frame only once
-    // the native window exists.
-    winId();
+    const QMargins rahmen = fensterrahmen(this);
     const QRect bildschirm = screen()->geometry();
-    const QSize aussen = frameGeometry().size();
-    move(bildschirm.topLeft() + QPoint((bildschirm.width() - aussen.width()) / 2,
-                                       (bildschirm.height() - aussen.height()) / 2));
+    const QSize aussen = size().grownBy(rahmen);
+    const QPoint ecke = bildschirm.topLeft() + QPoint((bildschirm.width() - aussen.width()) / 2,
+                                                      (bildschirm.height() - aussen.height()) / 2);
+    // Placed by its inner rectangle, which the window manager leaves where it is asked to put it.
+    setGeometry(QRect(ecke + QPoint(rahmen.left(), rahmen.top()), size()));
+    gesetzterRahmen_ = rahmen;
+}
+
+bool Hauptfenster::event(QEvent* ereignis) {
+    if (!rahmenGeprueft_ && (ereignis->type() == QEvent::Move || ereignis->type() == QEvent::Paint))
+        rahmenPruefen();
+    return QWidget::event(ereignis);
+}
+
+// Where the window manager tells the frame only once the window is shown, the window moves
+// once, as soon as the frame is known.
+void Hauptfenster::rahmenPruefen() {
+    if (!isVisible())
+        return;
+    const QMargins rahmen = bekannterRahmen(this);
+    if (rahmen.isNull())
+        return;
+    rahmenGeprueft_ = true;
+    if (rahmen != gesetzterRahmen_)
+        mittigSetzen();
 }
 
 QString Hauptfenster::titelFuerFenster(const QString& titel) {

@@ -2,6 +2,7 @@
 
 #include "game/memo.h"
 
+#include <QMargins>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -23,7 +24,8 @@ public:
 
     // Start-up: centred on the screen, the game loaded and dealt, then shown.
     void starten();
-    // Centred with the outer sizes; nothing keeps it on a screen smaller than the window.
+    // Centred with the outer sizes, frame included, as far as the frame is known; nothing keeps
+    // it on a screen smaller than the window.
     void mittigSetzen();
 
     Karte* karte(int nummer) const { return karten_.at(nummer - 1); }
@@ -45,6 +47,7 @@ signals:
     void programmEnde();
 
 protected:
+    bool event(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     // Tab goes round the tool buttons, the file list when shown, and the board as one stop.
     bool focusNextPrevChild(bool vor) override;
@@ -57,6 +60,7 @@ private:
     void befehl(int bild);
     void infoZeigen();
     void beenden();
+    void rahmenPruefen();
 
     Memo& memo_;
     std::array<Karte*, Kartenzahl> karten_{};
@@ -64,6 +68,8 @@ private:
     int brettkarte_ = 1; // the card Tab comes back to on the board
     mutable Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
+    QMargins gesetzterRahmen_;    // the frame the window was centred with
+    bool rahmenGeprueft_ = false; // whether the frame the window got was compared with it
 };
 
 } // namespace vun::ui

@@ -1,6 +1,7 @@
 #include "ui/schaltflaeche.h"
 
 #include "ui/aussehen.h"
+#include "ui/einzelklick.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -81,6 +82,7 @@ Schaltflaeche::Schaltflaeche(QWidget* eltern) : QWidget(eltern) {
     // Tab brings the focus, a mouse click does not: the focus stays where the keys left it.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    Einzelklick::anwenden(this);
 }
 
 void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
