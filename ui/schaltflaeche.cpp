@@ -56,6 +56,16 @@ void zugangAnmelden() {
 
 bool tastaturBenutzt = false;
 
+// The key let go last and when. X11 sends a held key as pairs of release and press with one
+// time stamp, and Qt does not mark every such press as repeated.
+int losgelasseneTaste = 0;
+quint64 loslassZeit = 0;
+
+bool wiederholt(const QKeyEvent* ereignis) {
+    return ereignis->isAutoRepeat() || (ereignis->key() == losgelasseneTaste &&
+                                        ereignis->timestamp() == loslassZeit && loslassZeit != 0);
+}
+
 } // namespace
 
 // Repaints the focused widget when the mark comes or goes.
@@ -95,9 +105,15 @@ void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     // A held key presses once, as a held mouse button clicks once.
-    if (!ereignis->isAutoRepeat())
+    if (!wiederholt(ereignis))
         ausloesen();
     ereignis->accept();
+}
+
+void Schaltflaeche::keyReleaseEvent(QKeyEvent* ereignis) {
+    losgelasseneTaste = ereignis->key();
+    loslassZeit = ereignis->timestamp();
+    QWidget::keyReleaseEvent(ereignis);
 }
 
 void Schaltflaeche::mouseReleaseEvent(QMouseEvent* ereignis) {
