@@ -39,7 +39,9 @@ QList<uint32_t> werte(xcb_connection_t* c, xcb_window_t fenster, xcb_atom_t eige
     return ergebnis;
 }
 
-QMargins angekuendigterRahmen(QWidget* fenster) {
+// The frame the window manager set as a property of the window. Not shown yet, the window
+// manager is asked for it first where it says it answers such requests.
+QMargins gemeldeterRahmen(QWidget* fenster) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
         return {};
@@ -48,21 +50,22 @@ QMargins angekuendigterRahmen(QWidget* fenster) {
     const xcb_window_t wurzel = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t anfrage = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t rahmen = atom(c, "_NET_FRAME_EXTENTS");
-    if (anfrage == XCB_ATOM_NONE ||
-        !werte(c, wurzel, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096).contains(anfrage))
-        return {};
-
-    xcb_client_message_event_t bitte{};
-    bitte.response_type = XCB_CLIENT_MESSAGE;
-    bitte.format = 32;
-    bitte.window = id;
-    bitte.type = anfrage;
-    xcb_send_event(c, 0, wurzel,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char*>(&bitte));
-    xcb_flush(c);
-    // The answer comes as a property of the window; a window manager that says it answers but
-    // does not costs the start a tenth of a second, no more.
+    const bool fragen =
+        !fenster->isVisible() && anfrage != XCB_ATOM_NONE &&
+        werte(c, wurzel, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096).contains(anfrage);
+    if (fragen) {
+        xcb_client_message_event_t bitte{};
+        bitte.response_type = XCB_CLIENT_MESSAGE;
+        bitte.format = 32;
+        bitte.window = id;
+        bitte.type = anfrage;
+        xcb_send_event(c, 0, wurzel,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char*>(&bitte));
+        xcb_flush(c);
+    }
+    // The answer comes as the property; a window manager that says it answers but does not
+    // costs the start a tenth of a second, no more.
     QElapsedTimer uhr;
     uhr.start();
     do {
@@ -72,14 +75,15 @@ QMargins angekuendigterRahmen(QWidget* fenster) {
             auto px = [skala](uint32_t wert) { return qRound(wert / skala); };
             return QMargins(px(r[0]), px(r[2]), px(r[1]), px(r[3]));
         }
-        QThread::msleep(1);
-    } while (uhr.elapsed() < 100);
+        if (fragen)
+            QThread::msleep(1);
+    } while (fragen && uhr.elapsed() < 100);
     return {};
 }
 
 #else
 
-QMargins angekuendigterRahmen(QWidget*) {
+QMargins gemeldeterRahmen(QWidget*) {
     return {};
 }
 
@@ -87,19 +91,14 @@ QMargins angekuendigterRahmen(QWidget*) {
 
 } // namespace
 
-QMargins bekannterRahmen(const QWidget* fenster) {
+QMargins fensterrahmen(QWidget* fenster) {
+    const QMargins gemeldet = gemeldeterRahmen(fenster);
+    if (!gemeldet.isNull() || !fenster->isVisible())
+        return gemeldet;
+    // Elsewhere Qt knows the frame of a shown window, once the window system told it.
     const QRect aussen = fenster->frameGeometry(), innen = fenster->geometry();
     return QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(),
                     aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
-}
-
-QMargins fensterrahmen(QWidget* fenster) {
-    if (fenster->isVisible()) {
-        const QMargins bekannt = bekannterRahmen(fenster);
-        if (!bekannt.isNull())
-            return bekannt;
-    }
-    return angekuendigterRahmen(fenster);
 }
 
 } // namespace vun::ui

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 namespace vun::ui {
 
@@ -200,6 +201,7 @@ void Hauptfenster::starten() {
     mittigSetzen();
     memo_.Form_Load();
     show();
+    rahmenPruefen(40);
 }
 
 void Hauptfenster::mittigSetzen() {
@@ -213,22 +215,15 @@ void Hauptfenster::mittigSetzen() {
     gesetzterRahmen_ = rahmen;
 }
 
-bool Hauptfenster::event(QEvent* ereignis) {
-    if (!rahmenGeprueft_ && (ereignis->type() == QEvent::Move || ereignis->type() == QEvent::Paint))
-        rahmenPruefen();
-    return QWidget::event(ereignis);
-}
-
 // Where the window manager tells the frame only once the window is shown, the window moves
-// once, as soon as the frame is known.
-void Hauptfenster::rahmenPruefen() {
-    if (!isVisible())
+// once, as soon as the frame is known; asked again a little later up to a second long.
+void Hauptfenster::rahmenPruefen(int versuche) {
+    const QMargins rahmen = fensterrahmen(this);
+    if (rahmen.isNull() && versuche > 1) {
+        QTimer::singleShot(25, this, [this, versuche] { rahmenPruefen(versuche - 1); });
         return;
-    const QMargins rahmen = bekannterRahmen(this);
-    if (rahmen.isNull())
-        return;
-    rahmenGeprueft_ = true;
-    if (rahmen != gesetzterRahmen_)
+    }
+    if (!rahmen.isNull() && rahmen != gesetzterRahmen_)
         mittigSetzen();
 }
 

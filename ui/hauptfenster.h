@@ -47,7 +47,6 @@ signals:
     void programmEnde();
 
 protected:
-    bool event(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     // Tab goes round the tool buttons, the file list when shown, and the board as one stop.
     bool focusNextPrevChild(bool vor) override;
@@ -60,7 +59,7 @@ private:
     void befehl(int bild);
     void infoZeigen();
     void beenden();
-    void rahmenPruefen();
+    void rahmenPruefen(int versuche);
 
     Memo& memo_;
     std::array<Karte*, Kartenzahl> karten_{};
@@ -68,8 +67,7 @@ private:
     int brettkarte_ = 1; // the card Tab comes back to on the board
     mutable Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
-    QMargins gesetzterRahmen_;    // the frame the window was centred with
-    bool rahmenGeprueft_ = false; // whether the frame the window got was compared with it
+    QMargins gesetzterRahmen_; // the frame the window was centred with
 };
 
 } // namespace vun::ui
