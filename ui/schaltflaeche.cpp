@@ -1,6 +1,7 @@
 #include "ui/schaltflaeche.h"
 
 #include "ui/aussehen.h"
+#include "ui/einzelklick.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -55,6 +56,16 @@ void zugangAnmelden() {
 
 bool tastaturBenutzt = false;
 
+// The key let go last and when. X11 sends a held key as pairs of release and press with one
+// time stamp, and Qt does not mark every such press as repeated.
+int losgelasseneTaste = 0;
+quint64 loslassZeit = 0;
+
+bool wiederholt(const QKeyEvent* ereignis) {
+    return ereignis->isAutoRepeat() || (ereignis->key() == losgelasseneTaste &&
+                                        ereignis->timestamp() == loslassZeit && loslassZeit != 0);
+}
+
 } // namespace
 
 // Repaints the focused widget when the mark comes or goes.
@@ -81,6 +92,7 @@ Schaltflaeche::Schaltflaeche(QWidget* eltern) : QWidget(eltern) {
     // Tab brings the focus, a mouse click does not: the focus stays where the keys left it.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    Einzelklick::anwenden(this);
 }
 
 void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
@@ -93,9 +105,15 @@ void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     // A held key presses once, as a held mouse button clicks once.
-    if (!ereignis->isAutoRepeat())
+    if (!wiederholt(ereignis))
         ausloesen();
     ereignis->accept();
+}
+
+void Schaltflaeche::keyReleaseEvent(QKeyEvent* ereignis) {
+    losgelasseneTaste = ereignis->key();
+    loslassZeit = ereignis->timestamp();
+    QWidget::keyReleaseEvent(ereignis);
 }
 
 void Schaltflaeche::mouseReleaseEvent(QMouseEvent* ereignis) {
