@@ -2,6 +2,7 @@
 
 #include "ui/aussehen.h"
 #include "ui/einzelklick.h"
+#include "ui/tastensperre.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -56,14 +57,12 @@ void zugangAnmelden() {
 
 bool tastaturBenutzt = false;
 
-// The key let go last and when. X11 sends a held key as pairs of release and press with one
-// time stamp, and Qt does not mark every such press as repeated.
+// The key let go last and when: a press at the same moment only repeats it.
 int losgelasseneTaste = 0;
 quint64 loslassZeit = 0;
 
 bool wiederholt(const QKeyEvent* ereignis) {
-    return ereignis->isAutoRepeat() || (ereignis->key() == losgelasseneTaste &&
-                                        ereignis->timestamp() == loslassZeit && loslassZeit != 0);
+    return istWiederholung(ereignis, losgelasseneTaste, loslassZeit);
 }
 
 } // namespace
