@@ -17,5 +17,11 @@ BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     qt6-translations-l10n fonts-liberation)
 
 # What the test suite needs on top: Qt's private headers (accessibility switched on as by a
-# screen reader) and the validators of the desktop entry and the AppStream metainfo.
-TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream)
+# screen reader), the validators of the desktop entry and the AppStream metainfo, and for the
+# real program traced on a virtual X server strace, Xvfb and xdotool.
+TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream strace xvfb xdotool)
+
+# The presets leave the number of jobs to these: every core of the machine.
+CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)
+CTEST_PARALLEL_LEVEL=$(nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL CTEST_PARALLEL_LEVEL
