@@ -4,7 +4,8 @@
 # the file list, the information window, a new game) and quits with the quit button. Then it
 # lists every call that could change a file: an open for writing, creating or truncating, and
 # rename, unlink, mkdir, rmdir, link, symlink, truncate, chmod, chown, utime and mknod. Only
-# /dev, /proc and /sys may be touched. Exit status 1 when anything else was.
+# /dev, /proc and /sys may be touched. Exit status 1 when anything else was, or when a step of
+# the session went otherwise than planned.
 #
 #   schreibspur.sh PROGRAMM LAGEPLAN WORTLISTEN
 #
@@ -16,7 +17,7 @@ lageplan=$(realpath "$2")
 wortlisten=$(realpath "$3")
 
 ueberspringen() {
-    echo "Skipped: $1"
+    echo "Cannot run: $1"
     [ "${VUN_SYSTEMTEST_PFLICHT:-0}" = 1 ] && exit 1
     exit 77
 }
