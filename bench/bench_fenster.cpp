@@ -68,7 +68,7 @@ struct Mithoerer : MemoBeobachter {
 // The program's main window started as the program starts it, on the built-in word list.
 struct Programm {
     QTemporaryDir ordner;
-    bench::StummeDialoge dialoge;
+    bench::StilleDialoge dialoge;
     Zufallsgenerator zufall{7};
     Memo memo{dialoge, zufall, QDir(ordner.path())};
     ui::Hauptfenster fenster{memo};
@@ -77,9 +77,9 @@ struct Programm {
     Programm() {
         fenster.starten();
         mithoerer.fenster = &fenster;
-        memo.setBeobachter(&mithoerer);
+        memo.setzeBeobachter(&mithoerer);
     }
-    ~Programm() { memo.setBeobachter(&fenster); }
+    ~Programm() { memo.setzeBeobachter(&fenster); }
 
     // A click as the window system delivers it, at the middle of a widget of the window.
     void klick(QWidget* ziel) {

@@ -1,6 +1,7 @@
 // Loading word-list files through the program's own reader, against reading the bare bytes.
 #include "bench/benchhilfe.h"
-#include "wordlist/wortdatei.h"
+#include "game/listeladen.h"
+#include "tests/support/dateien.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,7 +15,7 @@ QString dateiMit(const QTemporaryDir& ordner, int n) {
     const QString pfad = ordner.filePath(QStringLiteral("LISTE%1.TXT").arg(n));
     QFile datei(pfad);
     if (!datei.exists() && datei.open(QIODevice::WriteOnly))
-        datei.write(bench::wortlistenBytes(n));
+        datei.write(test::alsUtf8(test::woerterMitUmlauten(n)));
     return pfad;
 }
 
@@ -27,7 +28,7 @@ void BM_DateiLaden(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const QString pfad = dateiMit(ordner(), n);
     const QString name = QFileInfo(pfad).fileName();
-    bench::StummeDialoge dialoge;
+    bench::StilleDialoge dialoge;
     Wortliste liste2;
     for (auto _ : state) {
         DateiEinlesen(name, liste2, dialoge, QDir(ordner().path()));

@@ -43,13 +43,13 @@ struct ZaehlenderBeobachter : MemoBeobachter {
 
 struct Brett {
     QTemporaryDir ordner;
-    bench::StummeDialoge dialoge;
+    bench::StilleDialoge dialoge;
     Zufallsgenerator zufall{7};
     ZaehlenderBeobachter beobachter;
     Memo memo{dialoge, zufall, QDir(ordner.path())};
     Brett() {
         memo.Form_Load(); // no file: the built-in list
-        memo.setBeobachter(&beobachter);
+        memo.setzeBeobachter(&beobachter);
     }
 };
 

@@ -1,30 +1,17 @@
 #pragma once
 
-#include "seams/dialoge.h"
-#include "seams/zufall.h"
+#include "tests/support/skript.h"
 
-#include <QByteArray>
-#include <QString>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <vector>
 
 namespace vun::bench {
 
-// Dialogs that answer at once: OK to every message, Cancel to every input.
-class StummeDialoge : public Dialoge {
-public:
-    int MsgBox(const QString&, int, const QString&) override { return AntwortOk; }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
+// Dialogs that answer at once (OK, or Yes to a question) and keep no record that would grow.
+struct StilleDialoge : test::SkriptDialoge {
+    StilleDialoge() { aufzeichnen = false; }
 };
-
-// A word list of n different German-looking words, CR LF line ends, with umlauts.
-inline QByteArray wortlistenBytes(int n) {
-    QByteArray bytes;
-    for (int i = 0; i < n; ++i)
-        bytes += QStringLiteral("Wörterbuch%1straße\r\n").arg(i).toUtf8();
-    return bytes;
-}
 
 // Repeated runs report their fastest and slowest beside mean, median and deviation, so every
 // figure comes with its spread.

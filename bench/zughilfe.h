@@ -1,33 +1,20 @@
 #pragma once
 
 #include "game/memo.h"
+#include "tests/support/karten.h"
 
 #include <array>
 
 namespace vun::bench {
 
+using test::partner;
+
 // The four kinds of turn a click on a card can be.
 enum Zug { ErsteKarte, UnpassendeZweite, PaarGefunden, NeuntesPaar };
 
-// The other card with the same word.
-inline int partner(const Memo& memo, int karte) {
-    for (int k = 1; k <= Kartenzahl; ++k)
-        if (k != karte && memo.liste1().at(k - 1) == memo.liste1().at(karte - 1))
-            return k;
-    return 0;
-}
-
-// Some card with a different word.
-inline int anderesWort(const Memo& memo, int karte) {
-    for (int k = 1; k <= Kartenzahl; ++k)
-        if (memo.liste1().at(k - 1) != memo.liste1().at(karte - 1))
-            return k;
-    return 0;
-}
-
 // Brings the board to the state right before the measured click; returns the card to click.
 inline int vorbereiten(Memo& memo, Zug zug) {
-    memo.FelderLeeren();
+    memo.Bild4_Click(); // a new game: the dialogs must not answer No
     if (zug == ErsteKarte)
         return 1;
     if (zug == NeuntesPaar) {
@@ -46,7 +33,7 @@ inline int vorbereiten(Memo& memo, Zug zug) {
         return partner(memo, Kartenzahl);
     }
     memo.Bezeichnung_Click(1);
-    return zug == PaarGefunden ? partner(memo, 1) : anderesWort(memo, 1);
+    return zug == PaarGefunden ? partner(memo, 1) : test::andereKarte(memo, 1);
 }
 
 } // namespace vun::bench

@@ -1,6 +1,7 @@
 // Start-up and the commands of the tool column.
 #include "game/memo.h"
 
+#include "game/listeladen.h"
 #include "seams/dialoge.h"
 #include "seams/zufall.h"
 #include "wordlist/wortdatei.h"

@@ -33,7 +33,7 @@ public:
     Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner = QDir::current(),
          QString startdatei = {});
 
-    void setBeobachter(MemoBeobachter* beobachter) { beobachter_ = beobachter; }
+    void setzeBeobachter(MemoBeobachter* beobachter) { beobachter_ = beobachter; }
 
     // --- What a view shows ---
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
@@ -56,7 +56,14 @@ public:
     void Bild5_Click();                     // show or hide the file list
     void Datei1_Click(const QString& name); // a word-list file chosen in the file list
 
-    // --- The game's procedures ---
+    // --- State, readable for views and tests ---
+    const Spielstand& spielstand() const { return spielstand_; }
+    const QStringList& liste1() const { return liste1_; }
+    const Wortliste& liste2() const { return liste2_; }
+    const Modul1& modul1() const { return modul1_; }
+
+private:
+    // The game's procedures: only the events above call them.
     void FeldGeklickt();
     void PaarZudecken();
     void PaarMarkieren();
@@ -65,13 +72,6 @@ public:
     void KartenMischen();
     void DateiLaden(const QString& name);
 
-    // --- State, readable for views and tests ---
-    const Spielstand& spielstand() const { return spielstand_; }
-    const QStringList& liste1() const { return liste1_; }
-    const Wortliste& liste2() const { return liste2_; }
-    const Modul1& modul1() const { return modul1_; }
-
-private:
     QString wort(int karte) const { return liste1_.value(karte - 1); }
     void setzeBeschriftung(int karte, const QString& text);
     void setzeHintergrund(int karte, Rgb farbe);

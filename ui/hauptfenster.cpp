@@ -50,11 +50,11 @@ Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
     setWindowIcon(bildSymbol(u"programm"));
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
-    memo_.setBeobachter(this);
+    memo_.setzeBeobachter(this);
 }
 
 Hauptfenster::~Hauptfenster() {
-    memo_.setBeobachter(nullptr);
+    memo_.setzeBeobachter(nullptr);
 }
 
 // Children are made from the bottom of the stacking order to the top: the strip, then labels

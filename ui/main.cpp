@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     vun::Zufallsgenerator zufall;
     vun::Memo memo(dialoge, zufall, QDir::current(), startdatei);
     vun::ui::Hauptfenster fenster(memo);
-    dialoge.setEltern(&fenster);
+    dialoge.setzeEltern(&fenster);
     QObject::connect(&fenster, &vun::ui::Hauptfenster::programmEnde, &app, &QApplication::quit);
 
     fenster.starten();

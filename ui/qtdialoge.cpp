@@ -47,7 +47,7 @@ QWidget* QtDialoge::eltern() const {
     return eltern_ && eltern_->isVisible() ? eltern_.data() : nullptr;
 }
 
-int QtDialoge::MsgBox(const QString& prompt, int stil, const QString& titel) {
+MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) {
     qtTexteBereitstellen();
     const Wiederholungssperre sperre;
     QMessageBox box(eltern());

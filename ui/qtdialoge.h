@@ -17,9 +17,9 @@ namespace vun::ui {
 class QtDialoge : public Dialoge {
 public:
     // The window the boxes belong to once it is shown; before that they stand on their own.
-    void setEltern(QWidget* eltern) { eltern_ = eltern; }
+    void setzeEltern(QWidget* eltern) { eltern_ = eltern; }
 
-    int MsgBox(const QString& prompt, int stil, const QString& titel) override;
+    MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) override;
     QString InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) override;
 
 private:

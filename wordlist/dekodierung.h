@@ -14,13 +14,10 @@ enum class Kodierung {
 // The UTF-8 byte-order mark some editors put at the start of a file.
 inline constexpr QByteArrayView Bom("\xEF\xBB\xBF", 3);
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing above
-// U+10FFFF, no sequence cut short). mehrbytig tells whether any character took more than one byte.
-bool istUtf8(QByteArrayView bytes, bool* mehrbytig = nullptr);
-
 // The encoding of a whole file's bytes: UTF-8 when they begin with a byte-order mark, or when
-// they are well-formed UTF-8 with at least one multi-byte character; otherwise Windows-1252.
-// Plain ASCII reads the same either way, and an old list almost never happens to be valid UTF-8.
+// they are well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF, no
+// sequence cut short) with at least one multi-byte character; otherwise Windows-1252. Plain
+// ASCII reads the same either way, and an old list almost never happens to be valid UTF-8.
 Kodierung kodierungErkennen(QByteArrayView bytes);
 
 // Windows-1252: every one of the 256 bytes gives one character, so nothing is lost and nothing
@@ -32,9 +29,7 @@ QString ausWindows1252(QByteArrayView bytes);
 // sequence (possible only after a byte-order mark promised UTF-8) becomes U+FFFD.
 QString ausUtf8(QByteArrayView bytes);
 
-QString dekodieren(QByteArrayView bytes, Kodierung kodierung);
-
-// The whole file as text, byte-order mark removed: what the entries are cut from.
+// The whole file as text in its encoding, a leading byte-order mark removed.
 QString textAusBytes(QByteArrayView bytes);
 
 } // namespace vun

@@ -1,8 +1,6 @@
 #include "wordlist/wortdatei.h"
 
-#include "seams/dialoge.h"
 #include "wordlist/dekodierung.h"
-#include "wordlist/standardliste.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -13,47 +11,26 @@ namespace {
 
 const QString Startdatei = QStringLiteral("VUNMEMO.TXT");
 
-bool istZeilenende(char c) {
-    return c == '\r' || c == '\n';
-}
-
 // Case ignored first; names that differ only in case then in a fixed order.
 bool namensfolge(const QString& a, const QString& b) {
     const int ohneFall = QString::compare(a, b, Qt::CaseInsensitive);
     return ohneFall != 0 ? ohneFall < 0 : a < b;
 }
 
-void standardlisteNehmen(Wortliste& liste2, Dialoge& dialoge, const QString& erste_zeile) {
-    dialoge.MsgBox(erste_zeile + CR + QStringLiteral("Eine Standardliste wird verwendet!") + CR,
-                   NurOk, QStringLiteral("VUN-Memory"));
-    liste2.ersetzen(Standardliste());
-}
-
-void laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
-    liste2.leeren();
-    if (auto eintraege = gueltigeWortdatei(pfad))
-        liste2.ersetzen(std::move(*eintraege));
-    else
-        standardlisteNehmen(liste2, dialoge, meldung);
-}
-
 } // namespace
 
 QStringList zeilenAusBytes(const QByteArray& bytes) {
-    QByteArrayView rest(bytes);
-    const Kodierung kodierung = kodierungErkennen(rest);
-    if (kodierung == Kodierung::Utf8 && rest.startsWith(Bom))
-        rest = rest.sliced(Bom.size());
-    // CR and LF are single bytes in both encodings, so lines are cut before decoding. Cutting at
-    // every CR and every LF gives CR LF an empty line between, which is skipped like any other.
+    // Decoded whole, then cut: CR and LF stay themselves in both encodings. Cutting at every CR
+    // and every LF gives CR LF an empty line between, which is skipped like any other.
+    const QString text = textAusBytes(bytes);
     QStringList eintraege;
-    const qsizetype n = rest.size();
+    const qsizetype n = text.size();
     for (qsizetype anfang = 0; anfang < n;) {
         qsizetype ende = anfang;
-        while (ende < n && !istZeilenende(rest[ende]))
+        while (ende < n && text[ende] != u'\r' && text[ende] != u'\n')
             ++ende;
         if (ende > anfang)
-            eintraege.append(dekodieren(rest.sliced(anfang, ende - anfang), kodierung));
+            eintraege.append(text.sliced(anfang, ende - anfang));
         anfang = ende + 1;
     }
     return eintraege;
@@ -99,16 +76,6 @@ QString startdateiPfad(const QDir& ordner) {
         return genau;
     std::sort(andere.begin(), andere.end());
     return ordner.filePath(andere.constFirst());
-}
-
-void ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
-    // The message names MEMORY.TXT although VUNMEMO.TXT is read: the players know it so.
-    laden(startdateiPfad(ordner), liste2, dialoge,
-          QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!"));
-}
-
-void DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
-    laden(ordner.filePath(name), liste2, dialoge, QStringLiteral("Gewählte Datei ist fehlerhaft!"));
 }
 
 QStringList wortlistenDateien(const QDir& ordner) {

@@ -11,8 +11,6 @@
 
 namespace vun {
 
-class Dialoge;
-
 // The entries of a word-list file's bytes: every non-empty line, exactly as written (blanks at
 // either end and letter case kept). A line ends at CR LF, at CR or at a lone LF; the text is
 // Windows-1252, or UTF-8 where the bytes show it (see kodierungErkennen).
@@ -36,13 +34,6 @@ std::optional<QStringList> gueltigeWortdatei(const QString& pfad);
 // name, one whose name differs only in letter case (vunmemo.txt, as a list copied from Windows
 // may be called on Linux).
 QString startdateiPfad(const QDir& ordner);
-
-// Start-up: fills liste2 from the start-up list, or tells the player and takes the built-in list.
-void ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner);
-
-// A file chosen by the player (name without folder): fills liste2 from it, or tells the player
-// and takes the built-in list. The previous list is never kept.
-void DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge, const QDir& ordner);
 
 // The word-list files of the folder: regular files matching *.TXT with letter case ignored, no
 // folders, hidden files or broken links, sorted alphabetically with letter case ignored.

@@ -1,6 +1,8 @@
-// Choosing a word-list file in the file list: the messages, their order and the new game.
-#include "tests/game/spielhilfe.h"
+// Loading word lists: the start-up list, and a file chosen in the file list with its messages,
+// their order and the new game.
+#include "tests/support/spiel.h"
 
+#include "game/listeladen.h"
 #include "tests/support/dateien.h"
 #include "wordlist/standardliste.h"
 
@@ -32,9 +34,6 @@ struct Beobachtet : Spiel {
                               aufgedeckt, memo.liste1()});
         };
     }
-    void schreiben(const QString& name, const QByteArray& bytes) {
-        QVERIFY(dateiSchreiben(ordner.filePath(name), bytes));
-    }
     // Opens the file list (which lists the folder afresh) and chooses the name.
     void waehlen(const QString& name) {
         memo.Bild5_Click();
@@ -60,11 +59,56 @@ bool ausListe(const QStringList& liste1, const QStringList& woerter) {
 class TstDateiwahl : public QObject {
     Q_OBJECT
 private slots:
+    void listeLaden() {
+        QTemporaryDir leer;
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        liste2.ersetzen(nummerierteWoerter(20)); // the previous list must not survive
+        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+        const Gezeigt& g = dialoge.gezeigt.first();
+        QCOMPARE(g.prompt, QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!\rEine "
+                                          "Standardliste wird verwendet!\r"));
+        QCOMPARE(g.stil, 0);
+        QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
+        Wortliste standard;
+        for (const QString& wort : Standardliste())
+            standard.hinzufuegen(wort);
+        QCOMPARE(liste2.eintraege(), standard.eintraege());
+
+        QVERIFY(dateiSchreiben(leer.filePath("VUNMEMO.TXT"),
+                               alsWindows1252({"Zebra", "Äffchen", "Bär", "Maus", "Hund", "Katze",
+                                               "Igel", "Spaß", "Esel"})));
+        dialoge.gezeigt.clear();
+        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.eintraege(), (QStringList{"Bär", "Esel", "Hund", "Igel", "Katze", "Maus",
+                                                  "Spaß", "Zebra", "Äffchen"}));
+    }
+
+    void dateiEinlesen() {
+        QTemporaryDir d;
+        const QDir o(d.path());
+        SkriptDialoge dialoge;
+        Wortliste liste2;
+        QVERIFY(dateiSchreiben(o.filePath("tiere.txt"), alsWindows1252(nummerierteWoerter(12))));
+        DateiEinlesen("tiere.txt", liste2, dialoge, o);
+        QVERIFY(dialoge.gezeigt.isEmpty());
+        QCOMPARE(liste2.anzahl(), 12);
+        DateiEinlesen("fehlt.txt", liste2, dialoge, o);
+        QCOMPARE(dialoge.gezeigt.size(), 1);
+        QCOMPARE(
+            dialoge.gezeigt.first().prompt,
+            QStringLiteral("Gewählte Datei ist fehlerhaft!\rEine Standardliste wird verwendet!\r"));
+        QCOMPARE(liste2.anzahl(), 9);
+        QVERIFY(liste2.eintraege().contains("Diskette"));
+    }
+
     void gueltigeDatei() {
         Beobachtet s;
         const QStringList tiere{"Hund", "Katze", "Maus",  "Igel",  "Bär",
                                 "Löwe", "Esel",  "Ziege", "Fuchs", "Dachs"};
-        s.schreiben("tüten.txt", alsWindows1252(tiere));
+        s.datei("tüten.txt", alsWindows1252(tiere));
         s.mitteImSpiel();
         s.waehlen("tüten.txt");
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
@@ -94,7 +138,7 @@ private slots:
         QFETCH(QByteArray, inhalt);
         Beobachtet s;
         if (!inhalt.isEmpty())
-            s.schreiben("Liste.txt", inhalt);
+            s.datei("Liste.txt", inhalt);
         s.mitteImSpiel();
         s.waehlen("Liste.txt");
         QCOMPARE(s.zustaende.size(), 2);
@@ -116,7 +160,7 @@ private slots:
 
     void geloeschtNachDemAuflisten() {
         Beobachtet s;
-        s.schreiben("weg.txt", alsWindows1252(nummerierteWoerter(9)));
+        s.datei("weg.txt", alsWindows1252(nummerierteWoerter(9)));
         s.memo.Bild5_Click();
         QVERIFY(s.memo.dateiliste().contains("weg.txt"));
         QVERIFY(QFile::remove(s.ordner.filePath("weg.txt")));

@@ -1,23 +1,13 @@
 // A long run of random player actions on the core; the board's rules must hold after each one.
-#include "tests/game/invarianten.h"
+#include "tests/support/dateien.h"
+#include "tests/support/invarianten.h"
 #include "tests/support/skript.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vun;
 using namespace vun::test;
-
-namespace {
-
-void schreibe(const QDir& ordner, const QString& name, const QByteArray& inhalt) {
-    QFile datei(ordner.filePath(name));
-    QVERIFY(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-}
-
-} // namespace
 
 class TstDauerlauf : public QObject {
     Q_OBJECT
@@ -25,15 +15,15 @@ private slots:
     void zufaelligeAktionen() {
         QTemporaryDir tmp;
         const QDir ordner(tmp.path());
-        schreibe(ordner, "VUNMEMO.TXT",
-                 "Hund\r\nKatze\r\nMaus\r\nPferd\r\nKuh\r\nSchaf\r\nZiege\r\n"
-                 "Huhn\r\nEnte\r\nGans\r\n");
-        schreibe(ordner, "gut.txt", "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\n");
-        schreibe(ordner, "ACHT.TXT", "1\n2\n3\n4\n5\n6\n7\n8\n");
-        schreibe(ordner, "gleich.txt", QByteArray("Wort\n").repeated(20));
-        schreibe(ordner, "leer.txt", "");
-        const QStringList dateien{"VUNMEMO.TXT", "gut.txt",  "ACHT.TXT",
-                                  "gleich.txt",  "leer.txt", "fehlt.txt"};
+        QVERIFY(wortlisteSchreiben(
+            ordner.filePath("VUNMEMO.TXT"),
+            {"Hund", "Katze", "Maus", "Pferd", "Kuh", "Schaf", "Ziege", "Huhn", "Ente", "Gans"}));
+        QVERIFY(wortlisteSchreiben(ordner.filePath("gut.txt"), nummerierteWoerter(13)));
+        QStringList feindlich = feindlicheDateien(ordner);
+        QVERIFY(!feindlich.isEmpty());
+        feindlich.removeAll(
+            "GROSS.TXT"); // read up to the limit each time: slows, tests nothing new
+        const QStringList dateien = QStringList{"VUNMEMO.TXT", "gut.txt", "fehlt.txt"} + feindlich;
 
         SkriptDialoge dialoge;
         SkriptZufall zufall({}, 20261207);

@@ -1,5 +1,5 @@
 // Whole games played on the core: every kind of turn, the looks and the end of a game.
-#include "tests/game/spielhilfe.h"
+#include "tests/support/spiel.h"
 
 using namespace vun;
 using namespace vun::test;
@@ -190,16 +190,16 @@ private slots:
         QCOMPARE(s.beschriftung(7), s.memo.liste1().at(6));
     }
 
-    // Clearing with a pair open: the next click starts afresh and covers nothing of old.
+    // A new game with a pair open: the next click starts afresh and covers nothing of old.
     void leerenMitOffenemPaar() {
         Spiel s;
         const int x = 2, y = s.andereKarte(2);
         s.klick(x);
         s.klick(y);
-        s.memo.FelderLeeren();
+        s.neuesSpiel();
         QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
         QCOMPARE(s.offeneKarten(), 0);
-        s.memo.FelderLeeren();
+        s.neuesSpiel();
         QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
         s.klick(y);
         QCOMPARE(Spielstand::wert(s.memo.spielstand().ErstesFeld), y);
@@ -207,16 +207,28 @@ private slots:
         QCOMPARE(s.offeneKarten(), 1);
     }
 
+    // Marking touches the two cards of the registers and no other, and empties both registers;
+    // the open card clicked again ("0" in ZweitesFeld) marks nothing.
     void paarMarkierenMitRegisterSonderfaellen() {
         Spiel s;
+        const auto markierte = [&s] {
+            QList<int> k;
+            for (int i = 1; i <= 18; ++i)
+                if (s.memo.karte(i).kursiv)
+                    k << i;
+            return k;
+        };
         s.klick(5);
-        s.memo.PaarMarkieren(); // "0" in ZweitesFeld: marks card 5 alone
-        QVERIFY(s.memo.karte(5).kursiv);
-        int markiert = 0;
-        for (int k = 1; k <= 18; ++k)
-            markiert += s.memo.karte(k).kursiv;
-        QCOMPARE(markiert, 1);
-        s.memo.PaarMarkieren(); // both "0": no card changes
+        s.klick(5);
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, QStringLiteral("0"));
+        QVERIFY(markierte().isEmpty());
+        const int p = s.partner(5);
+        s.klick(p);
+        QCOMPARE(markierte(), (QList<int>{qMin(5, p), qMax(5, p)}));
+        QCOMPARE(s.memo.spielstand().ErstesFeld, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, QStringLiteral("0"));
+        s.klick(p); // a found card: both registers stay "0", no card changes
+        QCOMPARE(markierte().size(), 2);
         QCOMPARE(s.memo.spielstand().ErstesFeld, QStringLiteral("0"));
     }
 
@@ -227,7 +239,7 @@ private slots:
             void karteGeaendert(int k) override { karten.append(k); }
         } zaehler;
         Spiel s;
-        s.memo.setBeobachter(&zaehler);
+        s.memo.setzeBeobachter(&zaehler);
         s.klick(1);
         QCOMPARE(zaehler.karten, QList<int>{1});
         zaehler.karten.clear();
@@ -262,7 +274,7 @@ private slots:
         QCOMPARE(s.memo.zustand(x), Z::Gefunden);
 
         s.allePaareFinden(true);
-        s.memo.FelderLeeren();
+        s.neuesSpiel();
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
         s.allePaareFinden(); // won: cleared with a mask of nothing but found

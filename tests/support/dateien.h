@@ -1,9 +1,13 @@
 #pragma once
 
+#include "wordlist/dateilesen.h"
+
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <sys/stat.h>
 
 namespace vun::test {
 
@@ -22,6 +26,19 @@ inline QByteArray alsWindows1252(const QStringList& zeilen) {
     return bytes;
 }
 
+// Lines in UTF-8, each ended by the line end given.
+inline QByteArray alsUtf8(const QStringList& zeilen, const char* ende = "\r\n") {
+    QByteArray bytes;
+    for (const QString& zeile : zeilen)
+        bytes += zeile.toUtf8() + ende;
+    return bytes;
+}
+
+// A word-list file as today's editors save one: UTF-8, CR LF.
+inline bool wortlisteSchreiben(const QString& pfad, const QStringList& zeilen) {
+    return dateiSchreiben(pfad, alsUtf8(zeilen));
+}
+
 // n different words W00000, W00001, ...
 inline QStringList nummerierteWoerter(int n) {
     QStringList woerter;
@@ -29,6 +46,35 @@ inline QStringList nummerierteWoerter(int n) {
     for (int i = 0; i < n; ++i)
         woerter << QStringLiteral("W%1").arg(i, 5, 10, QLatin1Char('0'));
     return woerter;
+}
+
+// n different words with umlauts and ß, as long as real German words.
+inline QStringList woerterMitUmlauten(int n) {
+    QStringList woerter;
+    woerter.reserve(n);
+    for (int i = 0; i < n; ++i)
+        woerter << QStringLiteral("Wörterbuch%1straße").arg(i);
+    return woerter;
+}
+
+// Every kind of file that must end as the built-in list, each named *.TXT: too few words, too
+// few different ones, empty, binary, too large, a folder, a broken link and a pipe (which would
+// block an ordinary open for ever). Their names; none when one could not be made.
+inline QStringList feindlicheDateien(const QDir& ordner) {
+    const auto pfad = [&](const char* name) { return ordner.filePath(QLatin1String(name)); };
+    const bool gemacht =
+        dateiSchreiben(pfad("ACHT.TXT"), "1\n2\n3\n4\n5\n6\n7\n8\n") &&
+        dateiSchreiben(pfad("GLEICH.TXT"), QByteArray("Wort\n").repeated(20)) &&
+        dateiSchreiben(pfad("LEER.TXT"), {}) &&
+        dateiSchreiben(pfad("BINAER.TXT"), QByteArray("\0\xff\xfe\x80\n", 5).repeated(40)) &&
+        dateiSchreiben(pfad("GROSS.TXT"), QByteArray(MaxDateigroesse + 1, 'x')) &&
+        ordner.mkdir(QStringLiteral("ORDNER.TXT")) &&
+        QFile::link(pfad("nirgends"), pfad("KAPUTT.TXT")) &&
+        ::mkfifo(QFile::encodeName(pfad("ROHR.TXT")).constData(), 0644) == 0;
+    if (!gemacht)
+        return {};
+    return {"ACHT.TXT",  "GLEICH.TXT", "LEER.TXT",   "BINAER.TXT",
+            "GROSS.TXT", "ORDNER.TXT", "KAPUTT.TXT", "ROHR.TXT"};
 }
 
 } // namespace vun::test

@@ -4,8 +4,9 @@
 #include "seams/zufall.h"
 
 #include <QList>
+#include <QRandomGenerator>
 #include <QString>
-#include <QtTest>
+#include <functional>
 
 namespace vun::test {
 
@@ -18,16 +19,19 @@ struct Gezeigt {
     QString vorgabe;
 };
 
-// Dialogs answered from a script; every dialog shown is recorded. Without a scripted answer a
-// message box answers OK and an input box Cancel.
+// Dialogs answered from a script; every dialog shown is counted and, unless aufzeichnen is off
+// (for long runs and benchmarks), recorded. Without a scripted answer a message box answers OK
+// and an input box Cancel. beimZeigen runs before the answer is taken, so it may script it.
 class SkriptDialoge : public Dialoge {
 public:
     QList<Gezeigt> gezeigt;
-    QList<int> antworten;
+    int anzahl = 0;
+    bool aufzeichnen = true;
+    QList<MsgBoxAntwort> antworten;
     QList<QString> eingaben;
     std::function<void(const Gezeigt&)> beimZeigen;
 
-    int MsgBox(const QString& prompt, int stil, const QString& titel) override {
+    MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) override {
         melde({QStringLiteral("MsgBox"), prompt, stil, titel, {}});
         return antworten.isEmpty() ? AntwortOk : antworten.takeFirst();
     }
@@ -38,7 +42,9 @@ public:
 
 private:
     void melde(const Gezeigt& g) {
-        gezeigt.append(g);
+        ++anzahl;
+        if (aufzeichnen)
+            gezeigt.append(g);
         if (beimZeigen)
             beimZeigen(g);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/game/spielhilfe.h"
+#include "tests/support/spiel.h"
 #include "ui/aussehen.h"
 #include "ui/dateiliste.h"
 #include "ui/hauptfenster.h"
@@ -29,12 +29,6 @@ struct FensterSpiel : Spiel {
     void klickKarte(int n) { QTest::mouseClick(karte(n), Qt::LeftButton); }
     void klickBild(int n) { QTest::mouseClick(bild(n), Qt::LeftButton); }
 
-    // A file of the game's folder, lines joined by CR LF.
-    void datei(const QString& name, const QStringList& zeilen) {
-        QFile f(ordner.filePath(name));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(zeilen.join(QLatin1String("\r\n")).toUtf8());
-    }
     // The load messages shown so far, as "NAME wurde geladen!".
     QStringList geladen() const {
         QStringList namen;

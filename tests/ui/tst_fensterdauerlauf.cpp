@@ -1,9 +1,9 @@
 // A long run of random mouse clicks on the real windows: cards, picture buttons, entries of the
 // file list and the information window, every dialog answered at random. The board's rules hold
 // after every click, the windows show what the game holds, and memory stays level.
-#include "tests/game/invarianten.h"
+#include "tests/support/dateien.h"
+#include "tests/support/invarianten.h"
 #include "tests/ui/fensterhilfe.h"
-#include "wordlist/dateilesen.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -14,56 +14,42 @@ using namespace vun::test;
 
 namespace {
 
-// A player who answers every box with whatever button comes to hand.
-class ZufallsDialoge : public Dialoge {
-public:
-    explicit ZufallsDialoge(QRandomGenerator& wuerfel) : wuerfel_(wuerfel) {}
-    int gezeigt = 0;
+// A player who answers every box with whatever button comes to hand; counts the games won.
+struct ZufallsSpieler {
+    SkriptDialoge dialoge;
     int gewonnen = 0;
 
-    int MsgBox(const QString&, int stil, const QString& titel) override {
-        ++gezeigt;
-        gewonnen += titel == QLatin1String("Memory");
-        if ((stil & 15) == JaNein)
-            return wuerfel_.bounded(2) ? AntwortJa : AntwortNein;
-        return AntwortOk;
+    explicit ZufallsSpieler(QRandomGenerator& wuerfel) {
+        dialoge.aufzeichnen = false;
+        dialoge.beimZeigen = [this, &wuerfel](const Gezeigt& g) {
+            gewonnen += g.titel == QLatin1String("Memory");
+            if (g.art == QLatin1String("MsgBox") && (g.stil & 15) == JaNein)
+                dialoge.antworten = {wuerfel.bounded(2) ? AntwortJa : AntwortNein};
+            if (g.art == QLatin1String("InputBox")) {
+                const QStringList namen = {QString(),
+                                           g.vorgabe,
+                                           QStringLiteral("Anna"),
+                                           QStringLiteral("   "),
+                                           QStringLiteral("<b>Lea</b> & [*] %1"),
+                                           QStringLiteral("Ä\tÖ\r\nß"),
+                                           QString(300, QLatin1Char('x'))};
+                dialoge.eingaben = {namen.at(wuerfel.bounded(int(namen.size())))};
+            }
+        };
     }
-    QString InputBox(const QString&, const QString&, const QString& vorgabe) override {
-        ++gezeigt;
-        const QStringList namen = {QString(),
-                                   vorgabe,
-                                   QStringLiteral("Anna"),
-                                   QStringLiteral("   "),
-                                   QStringLiteral("<b>Lea</b> & [*] %1"),
-                                   QStringLiteral("Ä\tÖ\r\nß"),
-                                   QString(300, QLatin1Char('x'))};
-        return namen.at(wuerfel_.bounded(int(namen.size())));
-    }
-
-private:
-    QRandomGenerator& wuerfel_;
 };
 
 // The folder the game runs in: sound lists and every kind of faulty one.
 void ordnerFuellen(const QDir& ordner) {
-    const auto schreibe = [&](const char* name, const QByteArray& inhalt) {
-        QFile datei(ordner.filePath(QLatin1String(name)));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        QCOMPARE(datei.write(inhalt), inhalt.size());
-    };
-    schreibe("VUNMEMO.TXT", "Hund\r\nKatze\r\nMaus\r\nPferd\r\nKuh\r\nSchaf\r\nZiege\r\n"
-                            "Huhn\r\nEnte\r\nGans\r\n");
-    schreibe("gut.txt", "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\n");
-    schreibe("UMLAUTE.TXT", "\xef\xbb\xbf\xc3\x84pfel\rB\xc3\xa4r\rM\xc3\xb6we\r\xc3\x9c"
-                            "bung\rStra\xc3\x9f"
-                            "e\rSee\rTee\rFee\rKlee\rSchnee\r");
-    schreibe("ACHT.TXT", "1\n2\n3\n4\n5\n6\n7\n8\n");
-    schreibe("GLEICH.TXT", QByteArray("Wort\n").repeated(20));
-    schreibe("LEER.TXT", "");
-    schreibe("BINAER.TXT", QByteArray("\0\xff\xfe\x80\n", 5).repeated(40));
-    // Too large to be any list: refused without being taken into memory.
-    schreibe("GROSS.TXT", QByteArray(MaxDateigroesse + 1, 'x'));
-    QVERIFY(ordner.mkdir(QStringLiteral("ORDNER.TXT")));
+    QVERIFY(wortlisteSchreiben(
+        ordner.filePath("VUNMEMO.TXT"),
+        {"Hund", "Katze", "Maus", "Pferd", "Kuh", "Schaf", "Ziege", "Huhn", "Ente", "Gans"}));
+    QVERIFY(dateiSchreiben(ordner.filePath("gut.txt"), "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\n"));
+    QVERIFY(dateiSchreiben(ordner.filePath("UMLAUTE.TXT"),
+                           "\xef\xbb\xbf\xc3\x84pfel\rB\xc3\xa4r\rM\xc3\xb6we\r\xc3\x9c"
+                           "bung\rStra\xc3\x9f"
+                           "e\rSee\rTee\rFee\rKlee\rSchnee\r"));
+    QVERIFY(!feindlicheDateien(ordner).isEmpty());
 }
 
 // The whole program as main() puts it together, but with random answers.
@@ -73,7 +59,7 @@ struct Programm {
     ui::Hauptfenster fenster{memo};
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
-    Programm(ZufallsDialoge& dialoge, const QDir& ordner, quint32 saat)
+    Programm(SkriptDialoge& dialoge, const QDir& ordner, quint32 saat)
         : zufall({}, saat), memo(dialoge, zufall, ordner) {
         fenster.starten();
     }
@@ -144,7 +130,7 @@ struct Dauerlauf {
     QTemporaryDir tmp;
     QDir ordner{tmp.path()};
     QRandomGenerator wuerfel{20261207};
-    ZufallsDialoge dialoge{wuerfel};
+    ZufallsSpieler spieler{wuerfel};
     std::unique_ptr<Programm> programm;
     int neustarts = 0, dateiKlicks = 0, infoKlicks = 0;
 
@@ -182,7 +168,7 @@ struct Dauerlauf {
         QVERIFY(!programm->fenster.isVisible());
         QVERIFY(!info || !info->isVisible());
         programm.reset();
-        programm = std::make_unique<Programm>(dialoge, ordner, 1 + klick);
+        programm = std::make_unique<Programm>(spieler.dialoge, ordner, 1 + klick);
         ++neustarts;
     }
 };
@@ -208,7 +194,7 @@ private slots:
         ordnerFuellen(lauf.ordner);
         if (QTest::currentTestFailed())
             return;
-        lauf.programm = std::make_unique<Programm>(lauf.dialoge, lauf.ordner, 1);
+        lauf.programm = std::make_unique<Programm>(lauf.spieler.dialoge, lauf.ordner, 1);
         const int klicks = 20000;
         qint64 rssBei1000 = 0;
         QElapsedTimer uhr;
@@ -232,9 +218,9 @@ private slots:
 
         qInfo("%d clicks in %lld ms: %d dialogs, %d games won, %d restarts, %d file-list clicks, "
               "%d info-window clicks; VmRSS %lld KiB after click 1000, %lld KiB at the end",
-              klicks, ms, lauf.dialoge.gezeigt, lauf.dialoge.gewonnen, lauf.neustarts,
+              klicks, ms, lauf.spieler.dialoge.anzahl, lauf.spieler.gewonnen, lauf.neustarts,
               lauf.dateiKlicks, lauf.infoKlicks, rssBei1000, rssAmEnde);
-        QVERIFY(lauf.dialoge.gewonnen > 5);
+        QVERIFY(lauf.spieler.gewonnen > 5);
         QVERIFY(lauf.neustarts > 5);
         QVERIFY(lauf.dateiKlicks > 50);
         QVERIFY(lauf.infoKlicks > 20);

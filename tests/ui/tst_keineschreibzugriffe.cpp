@@ -3,6 +3,7 @@
 // file in it are left exactly as they were, and nothing is written to the home folder, the
 // settings, cache, data, state or runtime folders, or the temporary folder.
 #include "tests/support/dateien.h"
+#include "tests/support/karten.h"
 #include "tests/support/ordnerbild.h"
 
 #include "game/memo.h"
@@ -108,7 +109,7 @@ struct Programm {
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
     Programm() {
-        dialoge.setEltern(&fenster);
+        dialoge.setzeEltern(&fenster);
         fenster.starten();
     }
     void karte(int n) { QTest::mouseClick(fenster.karte(n), Qt::LeftButton); }
@@ -117,12 +118,7 @@ struct Programm {
                                                       Qt::FindDirectChildrenOnly),
                           Qt::LeftButton);
     }
-    int partner(int k) const {
-        for (int p = 1; p <= Kartenzahl; ++p)
-            if (p != k && memo.liste1().at(p - 1) == memo.liste1().at(k - 1))
-                return p;
-        return 0;
-    }
+    int partner(int k) const { return test::partner(memo, k); }
     // A miss first, then every pair in card order.
     void spielGewinnen() {
         int daneben = 2;

@@ -191,7 +191,7 @@ private slots:
     void eltern() {
         ui::QtDialoge dialoge;
         QWidget fenster;
-        dialoge.setEltern(&fenster);
+        dialoge.setzeEltern(&fenster);
         QWidget* gesehen = &fenster;
         beimDialog([&](QWidget* box) {
             gesehen = box->parentWidget();

@@ -85,7 +85,7 @@ private slots:
             QVERIFY2(zeigtModell(s, k), qPrintable(QString::number(k)));
         // The found word is drawn slanted: its letters cover other pixels than upright.
         const QList<QPoint> kursiv = weissePunkte(s.karte(paar[0]));
-        s.memo.FelderLeeren();
+        s.neuesSpiel();
         s.klickKarte(paar[0]);
         QVERIFY(!s.memo.karte(paar[0]).kursiv);
         const QList<QPoint> gerade = weissePunkte(s.karte(paar[0]));
@@ -138,8 +138,8 @@ private slots:
         for (int k = 1; k <= 18; ++k)
             QVERIFY(zeigtModell(s, k));
         // The caption drawn is the word itself: it needs the width the whole text needs.
+        s.neuesSpiel();
         const int k = s.paarVon(QStringLiteral("<b>fett</b>")).at(0);
-        s.memo.FelderLeeren();
         s.klickKarte(k);
         const QImage bild = s.karte(k)->grab().toImage();
         int links = bild.width(), rechts = 0;

@@ -23,7 +23,7 @@ private slots:
         const int x = 2, y = s.andereKarte(2);
         s.klickKarte(x);
         s.klickKarte(y);
-        s.dialoge.antworten = {antwort};
+        s.dialoge.antworten = {MsgBoxAntwort(antwort)};
         s.klickBild(1);
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
         QCOMPARE(s.dialoge.gezeigt.first().titel, QStringLiteral("VUN-Memospiel"));
@@ -83,7 +83,7 @@ private slots:
         s.klickKarte(paar[1]);
         s.klickKarte(s.andereKarte(1));
         const QStringList vorher = s.memo.liste1();
-        s.dialoge.antworten = {antwort};
+        s.dialoge.antworten = {MsgBoxAntwort(antwort)};
         s.klickBild(4);
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
         if (antwort == AntwortJa) {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "game/memo.h"
+#include "tests/support/dateien.h"
+#include "tests/support/karten.h"
 #include "tests/support/skript.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,6 +21,11 @@ struct Spiel {
         : memo(dialoge, zufall, QDir(ordnerMitListe(woerter))) {
         memo.Form_Load();
     }
+    // A word-list file in the game's folder, from its lines or its bytes.
+    void datei(const QString& name, const QStringList& zeilen) { datei(name, alsUtf8(zeilen)); }
+    void datei(const QString& name, const QByteArray& bytes) {
+        QVERIFY(dateiSchreiben(ordner.filePath(name), bytes));
+    }
 
     static QStringList standardWoerter() {
         return {"Apfel",  "Birne",  "Kirsche", "Pflaume", "Traube",
@@ -35,19 +41,16 @@ struct Spiel {
         return karten;
     }
     QList<int> paarVonKarte(int karte) const { return paarVon(memo.liste1().at(karte - 1)); }
-    int partner(int karte) const {
-        const QList<int> p = paarVonKarte(karte);
-        return p.at(0) == karte ? p.at(1) : p.at(0);
-    }
-    // A card in play whose word differs from the given card's.
-    int andereKarte(int karte, QList<int> ausser = {}) const {
-        for (int k = 1; k <= 18; ++k)
-            if (k != karte && memo.liste1().at(k - 1) != memo.liste1().at(karte - 1) &&
-                memo.spielstand().imSpiel(k) && !ausser.contains(k))
-                return k;
-        return 0;
+    int partner(int karte) const { return test::partner(memo, karte); }
+    int andereKarte(int karte, const QList<int>& ausser = {}) const {
+        return test::andereKarte(memo, karte, ausser);
     }
     void klick(int karte) { memo.Bezeichnung_Click(karte); }
+    // The new-game button, confirmed: the board cleared and dealt afresh.
+    void neuesSpiel() {
+        dialoge.antworten = {AntwortJa};
+        memo.Bild4_Click();
+    }
     QString beschriftung(int karte) const { return memo.karte(karte).beschriftung; }
     int offeneKarten() const {
         int n = 0;
@@ -72,9 +75,7 @@ struct Spiel {
 
 private:
     QString ordnerMitListe(const QStringList& woerter) {
-        QFile datei(ordner.filePath(QStringLiteral("VUNMEMO.TXT")));
-        if (datei.open(QIODevice::WriteOnly))
-            datei.write(woerter.join(QLatin1String("\r\n")).toUtf8());
+        wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
         return ordner.path();
     }
 };
