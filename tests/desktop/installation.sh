@@ -8,17 +8,7 @@ cmake="${2:-cmake}"
 ziel="$(mktemp -d)"
 trap 'rm -rf "$ziel"' EXIT
 
-fehler=0
-pruefe() { # description, command...
-    local was="$1"
-    shift
-    if "$@"; then
-        echo "ok: $was"
-    else
-        echo "FEHLER: $was"
-        fehler=1
-    fi
-}
+. "$(dirname "$0")/../support/pruefen.sh"
 
 "$cmake" --install "$bau" --prefix "$ziel" >/dev/null
 

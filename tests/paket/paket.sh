@@ -25,17 +25,7 @@ trap aufraeumen EXIT
 mkdir -p "$arbeit/home" "$arbeit/laufzeit" "$arbeit/Meine Listen"
 chmod 700 "$arbeit/laufzeit"
 
-fehler=0
-pruefe() { # description, command...
-    local was="$1"
-    shift
-    if "$@"; then
-        echo "ok: $was"
-    else
-        echo "FEHLER: $was"
-        fehler=1
-    fi
-}
+. tests/support/pruefen.sh
 
 bash scripts/paket "$arbeit/paket"
 installiert=ja
