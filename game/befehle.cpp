@@ -13,7 +13,12 @@ const QString VunMemory = QStringLiteral("VUN-Memory");
 }
 
 void Memo::Form_Load() {
-    ListeLaden(liste2_, dialoge_, arbeitsordner_);
+    // A chosen file is announced by the player's own act of opening it, so a good one is dealt
+    // without the load message; a faulty one is told as any chosen file is.
+    if (startdatei_.isEmpty())
+        ListeLaden(liste2_, dialoge_, arbeitsordner_);
+    else
+        DateiEinlesen(startdatei_, liste2_, dialoge_, arbeitsordner_);
     zufall_.Randomize();
     KartenMischen();
 }

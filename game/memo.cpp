@@ -6,8 +6,9 @@ namespace vun {
 
 // The folder is not listed here: the file list is listed afresh whenever it is shown, and
 // start-up does not need it.
-Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner)
-    : dialoge_(dialoge), zufall_(zufall), arbeitsordner_(std::move(arbeitsordner)) {
+Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner, QString startdatei)
+    : dialoge_(dialoge), zufall_(zufall), arbeitsordner_(std::move(arbeitsordner)),
+      startdatei_(std::move(startdatei)) {
 }
 
 void Memo::meldeKarte(int karte) {

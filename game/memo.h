@@ -28,7 +28,10 @@ public:
 // column. A view draws what it holds and forwards the player's clicks to the handlers below.
 class Memo {
 public:
-    Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner = QDir::current());
+    // startdatei: a list chosen when the program was started (opened from the file manager),
+    // read in place of the folder's start-up list and judged as a list the player chose.
+    Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner = QDir::current(),
+         QString startdatei = {});
 
     void setzeBeobachter(MemoBeobachter* beobachter) { beobachter_ = beobachter; }
 
@@ -81,6 +84,7 @@ private:
     Dialoge& dialoge_;
     Zufallsquelle& zufall_;
     QDir arbeitsordner_;
+    QString startdatei_;
     MemoBeobachter* beobachter_ = nullptr;
 
     Spielstand spielstand_;

@@ -14,8 +14,20 @@ pakete_sicherstellen() {
 
 # What building and running the program needs.
 BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-    qt6-translations-l10n fonts-liberation)
+    qt6-translations-l10n fonts-liberation libxcb1-dev)
 
 # What the test suite needs on top: Qt's private headers (accessibility switched on as by a
-# screen reader) and the validators of the desktop entry and the AppStream metainfo.
-TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream)
+# screen reader), the validators of the desktop entry and the AppStream metainfo, an X server
+# with a window manager and the X tools that place, measure and drive the real windows, and
+# strace for the real program traced for file writes.
+TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream strace xvfb openbox x11-utils
+    xdotool)
+
+# What building the Debian package and checking it needs (debian/control's Build-Depends, the
+# package tools and lintian).
+PAKET_PAKETE=(dpkg-dev debhelper lintian cmake g++ qt6-base-dev qt6-svg-dev libxcb1-dev)
+
+# The presets leave the number of jobs to these: every core of the machine.
+CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)
+CTEST_PARALLEL_LEVEL=$(nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL CTEST_PARALLEL_LEVEL

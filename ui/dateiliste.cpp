@@ -1,6 +1,7 @@
 #include "ui/dateiliste.h"
 
 #include "ui/aussehen.h"
+#include "ui/einzelklick.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,6 +22,7 @@ Dateiliste::Dateiliste(QWidget* eltern) : QListWidget(eltern) {
     p.setColor(QPalette::Text, QColor(0, 0, 192));
     p.setColor(QPalette::WindowText, Qt::black);
     setPalette(p);
+    Einzelklick::anwenden(viewport());
     hide();
 }
 

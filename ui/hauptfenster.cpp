@@ -4,12 +4,14 @@
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
+#include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 namespace vun::ui {
 
@@ -199,16 +201,30 @@ void Hauptfenster::starten() {
     mittigSetzen();
     memo_.Form_Load();
     show();
+    rahmenPruefen(40);
 }
 
 void Hauptfenster::mittigSetzen() {
-    // A window system that frames windows before they are shown reports its frame only once
-    // the native window exists.
-    winId();
+    const QMargins rahmen = fensterrahmen(this);
     const QRect bildschirm = screen()->geometry();
-    const QSize aussen = frameGeometry().size();
-    move(bildschirm.topLeft() + QPoint((bildschirm.width() - aussen.width()) / 2,
-                                       (bildschirm.height() - aussen.height()) / 2));
+    const QSize aussen = size().grownBy(rahmen);
+    const QPoint ecke = bildschirm.topLeft() + QPoint((bildschirm.width() - aussen.width()) / 2,
+                                                      (bildschirm.height() - aussen.height()) / 2);
+    // Placed by its inner rectangle, which the window manager leaves where it is asked to put it.
+    setGeometry(QRect(ecke + QPoint(rahmen.left(), rahmen.top()), size()));
+    gesetzterRahmen_ = rahmen;
+}
+
+// Where the window manager tells the frame only once the window is shown, the window moves
+// once, as soon as the frame is known; asked again a little later up to a second long.
+void Hauptfenster::rahmenPruefen(int versuche) {
+    const QMargins rahmen = fensterrahmen(this);
+    if (rahmen.isNull() && versuche > 1) {
+        QTimer::singleShot(25, this, [this, versuche] { rahmenPruefen(versuche - 1); });
+        return;
+    }
+    if (!rahmen.isNull() && rahmen != gesetzterRahmen_)
+        mittigSetzen();
 }
 
 QString Hauptfenster::titelFuerFenster(const QString& titel) {

@@ -2,6 +2,7 @@
 
 #include "game/memo.h"
 
+#include <QMargins>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -23,7 +24,8 @@ public:
 
     // Start-up: centred on the screen, the game loaded and dealt, then shown.
     void starten();
-    // Centred with the outer sizes; nothing keeps it on a screen smaller than the window.
+    // Centred with the outer sizes, frame included, as far as the frame is known; nothing keeps
+    // it on a screen smaller than the window.
     void mittigSetzen();
 
     Karte* karte(int nummer) const { return karten_.at(nummer - 1); }
@@ -57,6 +59,7 @@ private:
     void befehl(int bild);
     void infoZeigen();
     void beenden();
+    void rahmenPruefen(int versuche);
 
     Memo& memo_;
     std::array<Karte*, Kartenzahl> karten_{};
@@ -64,6 +67,7 @@ private:
     int brettkarte_ = 1; // the card Tab comes back to on the board
     mutable Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
+    QMargins gesetzterRahmen_; // the frame the window was centred with
 };
 
 } // namespace vun::ui

@@ -2,6 +2,7 @@
 
 #include "ui/aussehen.h"
 #include "ui/bildknopf.h"
+#include "ui/einzelklick.h"
 #include "ui/impressum.h"
 
 #include <QLabel>
@@ -67,6 +68,7 @@ void Infofenster::bauen() {
     einfaerben(okay, Dunkelblau, QColor(255, 0, 0));
     okay->setFont(schrift(18, true, true));
     okay->beimKlick = [this] { hide(); };
+    Einzelklick::anwenden(okay);
 
     logoLabel(this, QStringLiteral("Bezeichnung2"), 240, 375, QStringLiteral("V"),
               QColor(255, 0, 255), Qt::AlignHCenter);
@@ -100,8 +102,8 @@ void Infofenster::bauen() {
 }
 
 QString Infofenster::hinweis() {
-    return QStringLiteral("VUN-Memory ist Freeware und darf kostenlos benutzt, kopiert und "
-                          "weitergegeben werden.") +
+    return QStringLiteral("Freie Software: nutzen, kopieren und weitergeben nach der GNU GPL, "
+                          "Version 3 oder später.") +
            QStringLiteral(" Ohne Gewähr.") + CrLf +
            QStringLiteral("Viel Spaß beim Spielen und Lernen!");
 }

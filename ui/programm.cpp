@@ -1,6 +1,8 @@
 #include "ui/programm.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -11,6 +13,18 @@ void anwendungEinrichten() {
     QApplication::setApplicationName(QStringLiteral("vun-memory"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopName));
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QString startdateiAnnehmen(const QStringList& argumente) {
+    // An empty argument names no file; a desktop passes none when nothing was chosen.
+    if (argumente.size() < 2 || argumente.at(1).isEmpty())
+        return {};
+    const QFileInfo datei(argumente.at(1));
+    const QString pfad = datei.absoluteFilePath();
+    // Where the folder is gone too, the game stays where it was started; the file is then
+    // reported faulty like any other that cannot be read.
+    QDir::setCurrent(datei.absolutePath());
+    return pfad;
 }
 
 bool qtTexteLaden(QTranslator& uebersetzer) {

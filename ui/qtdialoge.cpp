@@ -2,6 +2,7 @@
 
 #include "ui/aussehen.h"
 #include "ui/programm.h"
+#include "ui/tastensperre.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -48,6 +49,7 @@ QWidget* QtDialoge::eltern() const {
 
 MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) {
     qtTexteBereitstellen();
+    const Wiederholungssperre sperre;
     QMessageBox box(eltern());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);
@@ -73,6 +75,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
 
 QString QtDialoge::InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) {
     qtTexteBereitstellen();
+    const Wiederholungssperre sperre;
     QInputDialog box(eltern());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);

@@ -1,6 +1,8 @@
 #include "ui/schaltflaeche.h"
 
 #include "ui/aussehen.h"
+#include "ui/einzelklick.h"
+#include "ui/tastensperre.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -55,6 +57,14 @@ void zugangAnmelden() {
 
 bool tastaturBenutzt = false;
 
+// The key let go last and when: a press at the same moment only repeats it.
+int losgelasseneTaste = 0;
+quint64 loslassZeit = 0;
+
+bool wiederholt(const QKeyEvent* ereignis) {
+    return istWiederholung(ereignis, losgelasseneTaste, loslassZeit);
+}
+
 } // namespace
 
 // Repaints the focused widget when the mark comes or goes.
@@ -81,6 +91,7 @@ Schaltflaeche::Schaltflaeche(QWidget* eltern) : QWidget(eltern) {
     // Tab brings the focus, a mouse click does not: the focus stays where the keys left it.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    Einzelklick::anwenden(this);
 }
 
 void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
@@ -93,9 +104,15 @@ void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     // A held key presses once, as a held mouse button clicks once.
-    if (!ereignis->isAutoRepeat())
+    if (!wiederholt(ereignis))
         ausloesen();
     ereignis->accept();
+}
+
+void Schaltflaeche::keyReleaseEvent(QKeyEvent* ereignis) {
+    losgelasseneTaste = ereignis->key();
+    loslassZeit = ereignis->timestamp();
+    QWidget::keyReleaseEvent(ereignis);
 }
 
 void Schaltflaeche::mouseReleaseEvent(QMouseEvent* ereignis) {

@@ -29,6 +29,7 @@ protected:
     static void tastaturBenutzen(bool benutzt);
     void focusInEvent(QFocusEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void keyReleaseEvent(QKeyEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     // Tells screen readers that the name changed.
     void nameGeaendert();

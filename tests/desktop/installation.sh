@@ -8,17 +8,7 @@ cmake="${2:-cmake}"
 ziel="$(mktemp -d)"
 trap 'rm -rf "$ziel"' EXIT
 
-fehler=0
-pruefe() { # description, command...
-    local was="$1"
-    shift
-    if "$@"; then
-        echo "ok: $was"
-    else
-        echo "FEHLER: $was"
-        fehler=1
-    fi
-}
+. "$(dirname "$0")/../support/pruefen.sh"
 
 "$cmake" --install "$bau" --prefix "$ziel" >/dev/null
 
@@ -40,8 +30,11 @@ pruefe "start-up word list" test -f "$listen/VUNMEMO.TXT"
 pruefe "all shipped word lists" \
     test "$(find "$listen" -name '*.TXT' | wc -l)" -eq "$(find "$(dirname "$0")/../../daten/wortlisten" -name '*.TXT' | wc -l)"
 pruefe "entry starts in the installed word lists" grep -qx "Path=$listen" "$desktop"
-pruefe "entry names the program and the icon" \
-    bash -c "grep -qx 'Exec=vun-memory' '$desktop' && grep -qx 'Icon=$id' '$desktop'"
+pruefe "entry names the installed program, a file to open and the icon" \
+    bash -c "grep -qx 'Exec=$ziel/bin/vun-memory %f' '$desktop' && grep -qx 'Icon=$id' '$desktop'"
+pruefe "entry opens plain-text word lists" grep -qx "MimeType=text/plain;" "$desktop"
+pruefe "manual page" test -s "$share/man/man6/vun-memory.6"
+pruefe "metainfo names the licence" grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo"
 pruefe "no template field left" bash -c "! grep -q '@[A-Z_]*@' '$desktop' '$metainfo'"
 pruefe "metainfo names the entry" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 pruefe "both screenshots as web addresses" \

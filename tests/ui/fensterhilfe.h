@@ -39,6 +39,23 @@ struct FensterSpiel : Spiel {
     }
 };
 
+// A double-click as the window system delivers it, through the widget's window: press, release,
+// double-click, release; each event goes to whatever widget is under the point by then.
+inline void doppelklick(QWidget* widget, QPoint p = {}) {
+    if (p.isNull())
+        p = widget->rect().center();
+    QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {},
+                       widget->mapTo(widget->window(), p));
+}
+// A third press right after a double-click: Qt counts it as a press of its own.
+inline void dreifachklick(QWidget* widget, QPoint p = {}) {
+    if (p.isNull())
+        p = widget->rect().center();
+    const QPoint imFenster = widget->mapTo(widget->window(), p);
+    doppelklick(widget, p);
+    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, imFenster);
+}
+
 // The colour a widget shows at a point, as drawn.
 inline QColor pixel(QWidget* widget, QPoint p) {
     return widget->grab().toImage().pixelColor(p);

@@ -108,7 +108,7 @@ private slots:
         const QString hinweis = ui::Infofenster::hinweis();
         const QStringList teile = hinweis.split(QStringLiteral("\r\n"));
         QCOMPARE(teile.size(), 2);
-        QVERIFY(teile[0].contains(QStringLiteral("Freeware")));
+        QVERIFY(teile[0].contains(QStringLiteral("GNU GPL, Version 3 oder später")));
         QVERIFY(teile[0].contains(QStringLiteral(". ")));
         QVERIFY(!teile[1].isEmpty());
 

@@ -1,11 +1,42 @@
-// The program as the desktop sees it: its desktop name, and Qt's own texts in German.
+// The program as the desktop sees it: its desktop name, Qt's own texts in German, and a
+// word-list file opened with it from a file manager.
 #include "ui/programm.h"
+
+#include "game/memo.h"
+#include "tests/support/dateien.h"
+#include "tests/support/ordnerbild.h"
+#include "tests/support/skript.h"
+#include "wordlist/standardliste.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTranslator>
 #include <QtTest>
+
+namespace {
+const QStringList Tiere{"Hund", "Katze", "Maus", "Igel", "Bär", "Löwe", "Esel", "Ziege", "Fuchs"};
+
+// A start folder with a folder of lists: two good ones (one named with blanks and umlauts),
+// a short one, a start-up list of other words and a folder named like a list.
+struct Startordner {
+    QTemporaryDir start;
+    QString listen = start.filePath(QStringLiteral("Listen"));
+    QString vorher = QDir::currentPath();
+
+    Startordner() {
+        QDir(start.path()).mkpath(QStringLiteral("Listen/ORDNER.TXT"));
+        const QByteArray tiere = vun::test::alsWindows1252(Tiere);
+        vun::test::dateiSchreiben(listen + QStringLiteral("/TIERE.TXT"), tiere);
+        vun::test::dateiSchreiben(listen + QStringLiteral("/Meine Wörter für Jörg.TXT"), tiere);
+        vun::test::dateiSchreiben(listen + QStringLiteral("/KURZ.TXT"), "eins\r\nzwei\r\n");
+        vun::test::dateiSchreiben(listen + QStringLiteral("/VUNMEMO.TXT"),
+                                  vun::test::alsWindows1252(vun::test::nummerierteWoerter(9)));
+        QDir::setCurrent(start.path());
+    }
+    ~Startordner() { QDir::setCurrent(vorher); }
+};
+} // namespace
 
 class TstProgramm : public QObject {
     Q_OBJECT
@@ -32,6 +63,71 @@ private slots:
         QVERIFY2(texte.contains(QStringLiteral("Einfügen")), qPrintable(texte.join(", ")));
         QVERIFY(!texte.contains(QStringLiteral("Copy")));
         QCoreApplication::removeTranslator(&uebersetzer);
+    }
+
+    // Arguments as Qt leaves them, relative to the start folder; whether the named list is good.
+    void startdatei_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("gut");
+        QTest::newRow("gute Liste") << QStringList{"Listen/TIERE.TXT"} << true;
+        QTest::newRow("Blanks und Umlaute")
+            << QStringList{"Listen/Meine Wörter für Jörg.TXT"} << true;
+        QTest::newRow("nur die erste zählt")
+            << QStringList{"Listen/TIERE.TXT", "Listen/KURZ.TXT"} << true;
+        QTest::newRow("fehlerhaft") << QStringList{"Listen/KURZ.TXT"} << false;
+        QTest::newRow("fehlt") << QStringList{"Listen/FEHLT.TXT"} << false;
+        QTest::newRow("Ordner") << QStringList{"Listen/ORDNER.TXT"} << false;
+    }
+
+    // The game starts in the file's folder and its file list shows the lists there; a good
+    // list is dealt from silently, anything else is told as a faulty chosen file and the
+    // built-in words are dealt. Nothing is written beside the list.
+    void startdatei() {
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, gut);
+        Startordner ordner;
+        const QStringList bildVorher = vun::test::ordnerBild(ordner.listen);
+
+        const QString pfad =
+            vun::ui::startdateiAnnehmen(QStringList{QStringLiteral("vun-memory")} + argumente);
+        QCOMPARE(pfad, QFileInfo(ordner.start.filePath(argumente.first())).absoluteFilePath());
+        QCOMPARE(QDir::current(), QDir(ordner.listen));
+
+        vun::test::SkriptDialoge dialoge;
+        vun::test::SkriptZufall zufall;
+        vun::Memo memo(dialoge, zufall, QDir::current(), pfad);
+        memo.Form_Load();
+        const QStringList woerter = gut ? Tiere : vun::Standardliste();
+        for (const QString& wort : memo.liste1())
+            QVERIFY2(woerter.contains(wort), qPrintable(wort));
+        QCOMPARE(memo.liste2().anzahl(), 9);
+        if (gut) {
+            QCOMPARE(dialoge.gezeigt.size(), 0);
+        } else {
+            QCOMPARE(dialoge.gezeigt.size(), 1);
+            QCOMPARE(dialoge.gezeigt[0].prompt,
+                     QStringLiteral("Gewählte Datei ist fehlerhaft!\r"
+                                    "Eine Standardliste wird verwendet!\r"));
+            QCOMPARE(dialoge.gezeigt[0].stil, 0);
+            QCOMPARE(dialoge.gezeigt[0].titel, QStringLiteral("VUN-Memory"));
+        }
+        memo.Bild5_Click();
+        QCOMPARE(memo.dateiliste(), (QStringList{"KURZ.TXT", "Meine Wörter für Jörg.TXT",
+                                                 "TIERE.TXT", "VUNMEMO.TXT"}));
+        QCOMPARE(vun::test::ordnerBild(ordner.listen), bildVorher);
+    }
+
+    // Without a file nothing changes; an empty argument names none. A file whose folder is
+    // gone leaves the game where it started.
+    void ohneStartdatei() {
+        Startordner ordner;
+        QCOMPARE(vun::ui::startdateiAnnehmen({QStringLiteral("vun-memory")}), QString());
+        QCOMPARE(vun::ui::startdateiAnnehmen({QStringLiteral("vun-memory"), QString()}), QString());
+        QCOMPARE(QDir::current(), QDir(ordner.start.path()));
+        QVERIFY(!vun::ui::startdateiAnnehmen(
+                     {QStringLiteral("vun-memory"), QStringLiteral("Weg/FEHLT.TXT")})
+                     .isEmpty());
+        QCOMPARE(QDir::current(), QDir(ordner.start.path()));
     }
 };
 

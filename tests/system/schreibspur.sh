@@ -4,14 +4,31 @@
 # the file list, the information window, a new game) and quits with the quit button. Then it
 # lists every call that could change a file: an open for writing, creating or truncating, and
 # rename, unlink, mkdir, rmdir, link, symlink, truncate, chmod, chown, utime and mknod. Only
-# /dev, /proc and /sys may be touched. Exit status 1 when anything else was.
+# /dev, /proc and /sys may be touched. Exit status 1 when anything else was, or when a step of
+# the session went otherwise than planned.
+#
+#   schreibspur.sh PROGRAMM LAGEPLAN WORTLISTEN
+#
+# LAGEPLAN prints where the windows' places lie. Exit status 77 (skipped) where strace, Xvfb or
+# xdotool are missing or strace may not trace; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/pakete.sh
-pakete_sicherstellen "${BAU_PAKETE[@]}" strace xvfb xdotool
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target vun-memory >/dev/null
-programm=$PWD/build/ui/vun-memory
+programm=$(realpath "$1")
+lageplan=$(realpath "$2")
+wortlisten=$(realpath "$3")
+
+ueberspringen() {
+    echo "Cannot run: $1"
+    [ "${VUN_SYSTEMTEST_PFLICHT:-0}" = 1 ] && exit 1
+    exit 77
+}
+for werkzeug in strace Xvfb xdotool; do
+    command -v "$werkzeug" >/dev/null || ueberspringen "$werkzeug is not installed."
+done
+strace -qq -o /dev/null true 2>/dev/null || ueberspringen "strace may not trace here."
+
+declare -A ort
+while read -r name x y; do ort[$name]="$x $y"; done < <("$lageplan")
+[ ${#ort[@]} = 27 ] || { echo "The layout helper gave ${#ort[@]} places, not 27."; exit 1; }
 
 arbeit=$(mktemp -d)
 xpid=""
@@ -25,8 +42,9 @@ aufraeumen() {
 trap aufraeumen EXIT
 mkdir -p "$arbeit/wortlisten" "$arbeit/home" "$arbeit/laufzeit" "$arbeit/protokoll"
 chmod 700 "$arbeit/laufzeit"
-cp daten/wortlisten/*.TXT "$arbeit/wortlisten/"
-printf 'eins\r\nzwei\r\n' >"$arbeit/wortlisten/KAPUTT.TXT"
+cp "$wortlisten"/*.TXT "$arbeit/wortlisten/"
+# Named to stand second in the file list, right after BERUFE.TXT.
+printf 'eins\r\nzwei\r\n' >"$arbeit/wortlisten/BRUCH.TXT"
 chmod -R a-w "$arbeit/wortlisten"
 stand() { (cd "$arbeit" && find wortlisten home laufzeit -printf '%p %M %s %T@ %C@\n' | sort); }
 stand_vorher=$(stand)
@@ -34,14 +52,15 @@ stand_vorher=$(stand)
 # A virtual screen on a free display number.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$arbeit/protokoll/display" 2>/dev/null &
 xpid=$!
-for _ in $(seq 50); do [ -s "$arbeit/protokoll/display" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$arbeit/protokoll/display" ] && break; sleep 0.1; done
+[ -s "$arbeit/protokoll/display" ] || { echo "Xvfb did not start."; exit 1; }
 export DISPLAY=":$(cat "$arbeit/protokoll/display")"
 
 aufrufe=open,openat,openat2,creat,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat
 aufrufe+=,rmdir,link,linkat,symlink,symlinkat,truncate,chmod,fchmodat,chown,fchownat,lchown
 aufrufe+=,utime,utimes,utimensat,futimesat,mknod,mknodat
 (cd "$arbeit/wortlisten" && exec env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
-    HOME="$arbeit/home" XDG_RUNTIME_DIR="$arbeit/laufzeit" LANG=C.UTF-8 \
+    HOME="$arbeit/home" XDG_RUNTIME_DIR="$arbeit/laufzeit" LANG=C.UTF-8 ASAN_OPTIONS=detect_leaks=0 \
     strace -f -qq -o "$arbeit/protokoll/spur" -e trace="$aufrufe" "$programm") &
 ppid_=$!
 
@@ -53,12 +72,24 @@ fenster=$(suchen '^VUN-Memospiel')
 [ -n "$fenster" ] || { echo "The main window did not appear."; exit 1; }
 sleep 0.5
 abweichungen=0
-# Positions in the window: cards 64 + 216 * column, 16 + 40 * row, 209 x 33; picture button i
-# at 8, 8 + 64 * i, 33 x 33; the file list at 40, 48 with entries 17 high; "O k a y" in the
-# information window at 16, 160, 145 x 41.
-klick() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.15; }
-karte() { klick "$fenster" $((64 + 216 * (($1 - 1) / 9) + 104)) $((16 + 40 * (($1 - 1) % 9) + 16)); }
-bild() { klick "$fenster" 24 $((24 + 64 * ($1 - 1))); }
+# POSITION is "X Y" as the layout helper gives it, split into two arguments on purpose.
+klick() { # WINDOW POSITION
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$1" $2 click 1
+    sleep 0.15
+}
+# True once the command succeeds, trying for up to five seconds: a busy machine may be slow.
+bald() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+titel_ist() { [ "$(xdotool getwindowname "$fenster")" = "$1" ]; }
+info_zu() { ! xdotool search --onlyvisible --name '^Programm-Info$' >/dev/null; }
+karte() { klick "$fenster" "${ort[karte$1]}"; }
+bild() { klick "$fenster" "${ort[bild$1]}"; }
 # Answers the box with that title with keys; it takes them once the pointer is over it, as
 # there is no window manager to give it the focus.
 antworten() {
@@ -78,23 +109,23 @@ antworten() {
 for k in 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8 17 9 18; do karte "$k"; done
 bild 3 && antworten VUN-Memory Return            # help: OK
 bild 2 && antworten VUN-Memory "L e a Return"    # name: typed over the selected default
-if [ "$(xdotool getwindowname "$fenster")" != "VUN-Memospiel: Lea" ]; then
+if ! bald titel_ist "VUN-Memospiel: Lea"; then
     echo "The name did not reach the title: $(xdotool getwindowname "$fenster")"
     abweichungen=$((abweichungen + 1))
 fi
 bild 4 && antworten VUN-Memory Escape            # new game: No
-bild 5 && klick "$fenster" 100 57                # the file list's first entry
+bild 5 && klick "$fenster" "${ort[datei1]}"      # the file list's first entry
 antworten VUN-Memory Return                      # "... wurde geladen!"
-bild 5 && klick "$fenster" 100 74                # the second: KAPUTT.TXT, too short
+bild 5 && klick "$fenster" "${ort[datei2]}"      # the second: BRUCH.TXT, too short
 antworten VUN-Memory Return                      # "Gewählte Datei ist fehlerhaft! ..."
-antworten VUN-Memory Return                      # "KAPUTT.TXT wurde geladen!"
+antworten VUN-Memory Return                      # "BRUCH.TXT wurde geladen!"
 for k in 3 4 5 12 13; do karte "$k"; done
 bild 6
 info=$(suchen '^Programm-Info$')
 if [ -n "$info" ]; then
     sleep 0.3
-    klick "$info" 88 180
-    if xdotool search --onlyvisible --name '^Programm-Info$' >/dev/null; then
+    klick "$info" "${ort[okay]}"
+    if ! bald info_zu; then
         echo "The information window stayed after \"O k a y\"."
         abweichungen=$((abweichungen + 1))
     fi
@@ -107,6 +138,7 @@ bild 1 && antworten VUN-Memospiel "Tab space"    # quit: Yes
 for _ in $(seq 50); do kill -0 "$ppid_" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$ppid_" 2>/dev/null; then
     echo "The program did not end with its quit button; ended it with SIGTERM."
+    abweichungen=$((abweichungen + 1))
     kill "$ppid_"
 fi
 wait "$ppid_" || true
@@ -138,5 +170,9 @@ if [ "$stand_vorher" != "$stand_nachher" ]; then
     fehler=1
 fi
 [ $fehler = 0 ] && echo "No file written, created, removed or changed."
-[ $abweichungen = 0 ] || echo "$abweichungen steps of the session went otherwise than planned."
+# A session that went otherwise than planned did not check what it claims to.
+if [ $abweichungen != 0 ]; then
+    echo "$abweichungen steps of the session went otherwise than planned."
+    fehler=1
+fi
 exit $fehler

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The Debian package from end to end, as a school's machine gets it: built and checked by
+# scripts/paket, installed with apt-get, started the way its desktop entry starts it (Exec in
+# Path) on a virtual X server, then purged, after which no file it installed may be left.
+# Started from the menu the main window must come up with no message box (the shipped
+# VUNMEMO.TXT read); opened with a word list named with blanks and umlauts, and with Qt's own
+# options before it, likewise; opened with a faulty list, the message box first.
+# Needs root; purges an installed vun-memory. Exit status 1 when any check fails.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+. scripts/pakete.sh
+pakete_sicherstellen xvfb xdotool
+
+arbeit=$(mktemp -d)
+xpid=""
+ppid_=""
+installiert=""
+aufraeumen() {
+    [ -n "$ppid_" ] && kill "$ppid_" 2>/dev/null || true
+    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
+    [ -n "$installiert" ] && apt-get purge -y -q vun-memory >/dev/null 2>&1 || true
+    rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+mkdir -p "$arbeit/home" "$arbeit/laufzeit" "$arbeit/Meine Listen"
+chmod 700 "$arbeit/laufzeit"
+
+. tests/support/pruefen.sh
+
+bash scripts/paket "$arbeit/paket"
+installiert=ja
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$(ls "$arbeit"/paket/vun-memory_*.deb)"
+
+dpkg -L vun-memory >"$arbeit/pfade"
+while read -r pfad; do
+    if [ -f "$pfad" ] || [ -L "$pfad" ]; then echo "$pfad"; fi
+done <"$arbeit/pfade" >"$arbeit/dateien"
+desktop=$(grep -x '/usr/share/applications/.*\.desktop' "$arbeit/dateien")
+befehl=$(sed -n 's/^Exec=//p' "$desktop")
+ordner=$(sed -n 's/^Path=//p' "$desktop")
+pruefe "entry starts the installed program" test -x "${befehl%% *}"
+pruefe "entry starts in the installed word lists" test -f "$ordner/VUNMEMO.TXT"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$arbeit/display" 2>/dev/null &
+xpid=$!
+for _ in $(seq 50); do [ -s "$arbeit/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$arbeit/display")"
+
+# Runs the entry's Exec in its Path, the arguments given standing for its %f, in a session as
+# bare as a desktop's.
+starten() {
+    local teile=() wort
+    for wort in $befehl; do
+        if [ "$wort" = %f ]; then teile+=("$@"); else teile+=("$wort"); fi
+    done
+    (cd "$ordner" && exec env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" HOME="$arbeit/home" \
+        XDG_RUNTIME_DIR="$arbeit/laufzeit" LANG=C.UTF-8 "${teile[@]}") &
+    ppid_=$!
+}
+beenden() {
+    kill "$ppid_" 2>/dev/null || true
+    wait "$ppid_" 2>/dev/null || true
+    ppid_=""
+}
+suchen() { # title pattern; the newest such window, waiting up to 15 seconds
+    timeout 15 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | tail -1 || true
+}
+keine_meldung() {
+    sleep 1
+    ! xdotool search --onlyvisible --name '^VUN-Memory$' >/dev/null 2>&1
+}
+# description, arguments for %f: the main window comes up and no message box with it.
+ohne_meldung() {
+    local was="$1"
+    shift
+    starten "$@"
+    pruefe "$was: main window" test -n "$(suchen '^VUN-Memospiel')"
+    pruefe "$was: no message box" keine_meldung
+    beenden
+}
+
+ohne_meldung "from the menu"
+cp "$ordner/TIERE.TXT" "$arbeit/Meine Listen/Tiere für Jörg.TXT"
+ohne_meldung "own list with blanks and umlauts" "$arbeit/Meine Listen/Tiere für Jörg.TXT"
+ohne_meldung "Qt's options before the list" -style Fusion "$arbeit/Meine Listen/Tiere für Jörg.TXT"
+
+printf 'eins\r\nzwei\r\n' >"$arbeit/Meine Listen/KURZ.TXT"
+starten "$arbeit/Meine Listen/KURZ.TXT"
+box=$(suchen '^VUN-Memory$')
+pruefe "faulty list: message box" test -n "$box"
+if [ -n "$box" ]; then
+    # Without a window manager the box takes keys once the pointer is over it.
+    xdotool mousemove --window "$box" 10 10
+    sleep 0.2
+    xdotool key Return
+fi
+pruefe "faulty list: main window after the box" test -n "$(suchen '^VUN-Memospiel')"
+beenden
+pruefe "nothing written beside the lists" \
+    test "$(find "$arbeit/Meine Listen" -type f | wc -l)" -eq 2
+
+apt-get purge -y -q vun-memory
+installiert=""
+uebrig() {
+    local pfad gefunden=0
+    while read -r pfad; do
+        if [ -e "$pfad" ] || [ -L "$pfad" ]; then
+            echo "left behind: $pfad"
+            gefunden=1
+        fi
+    done <"$arbeit/dateien"
+    return "$gefunden"
+}
+pruefe "purge leaves none of the package's $(wc -l <"$arbeit/dateien") files" uebrig
+pruefe "purge removes the data folder" test ! -e /usr/share/games/vun-memory
+
+exit "$fehler"

@@ -1,0 +1,51 @@
+// Where a player finds things in the windows, so that a script driving the real program on an
+// X server clicks where the program lays them out, not where it once did. Lays out the real
+// windows offscreen and prints one line "NAME X Y" per place, the centre in pixels of the window
+// it lies in: karte1 to karte18, bild1 to bild6, the file list's first two entries datei1 and
+// datei2, and "O k a y" of the information window, okay.
+#include "tests/ui/fensterhilfe.h"
+
+#include <QApplication>
+#include <cstdio>
+
+using namespace vun;
+using namespace vun::test;
+
+namespace {
+
+void melden(const QString& name, QPoint mitte) {
+    std::printf("%s %d %d\n", qPrintable(name), mitte.x(), mitte.y());
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Never on the display the script drives: it must see nothing but the program.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    FensterSpiel s;
+    for (int k = 1; k <= 18; ++k)
+        melden(QStringLiteral("karte%1").arg(k), s.karte(k)->geometry().center());
+    for (int b = 1; b <= 6; ++b)
+        melden(QStringLiteral("bild%1").arg(b), s.bild(b)->geometry().center());
+
+    s.datei(QStringLiteral("A.TXT"), Spiel::standardWoerter());
+    s.datei(QStringLiteral("B.TXT"), Spiel::standardWoerter());
+    s.klickBild(5);
+    const ui::Dateiliste* liste = s.fenster.dateiliste();
+    if (liste->count() < 2)
+        return 1;
+    for (int zeile = 0; zeile < 2; ++zeile) {
+        const QRect eintrag = liste->visualItemRect(liste->item(zeile));
+        melden(QStringLiteral("datei%1").arg(zeile + 1),
+               liste->viewport()->mapTo(&s.fenster, eintrag.center()));
+    }
+
+    s.klickBild(6);
+    const QWidget* okay =
+        s.fenster.infofenster()->findChild<QWidget*>(QStringLiteral("Bezeichnung1"));
+    if (!okay)
+        return 1;
+    melden(QStringLiteral("okay"), okay->geometry().center());
+    return 0;
+}
