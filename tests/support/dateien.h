@@ -39,22 +39,23 @@ inline bool wortlisteSchreiben(const QString& pfad, const QStringList& zeilen) {
     return dateiSchreiben(pfad, alsUtf8(zeilen));
 }
 
+// n entries from the pattern, every %1 in it replaced by the entry's five-digit number.
+inline QStringList nummeriert(int n, const QString& muster) {
+    QStringList eintraege;
+    eintraege.reserve(n);
+    for (int i = 0; i < n; ++i)
+        eintraege << muster.arg(i, 5, 10, QLatin1Char('0'));
+    return eintraege;
+}
+
 // n different words W00000, W00001, ...
 inline QStringList nummerierteWoerter(int n) {
-    QStringList woerter;
-    woerter.reserve(n);
-    for (int i = 0; i < n; ++i)
-        woerter << QStringLiteral("W%1").arg(i, 5, 10, QLatin1Char('0'));
-    return woerter;
+    return nummeriert(n, QStringLiteral("W%1"));
 }
 
 // n pairs "L00000 = R00000", "L00001 = R00001", ...: no text twice.
 inline QStringList nummeriertePaare(int n) {
-    QStringList paare;
-    paare.reserve(n);
-    for (int i = 0; i < n; ++i)
-        paare << QStringLiteral("L%1 = R%1").arg(i, 5, 10, QLatin1Char('0'));
-    return paare;
+    return nummeriert(n, QStringLiteral("L%1 = R%1"));
 }
 
 // n different words with umlauts and ß, as long as real German words.

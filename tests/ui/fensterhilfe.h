@@ -27,6 +27,20 @@ struct FensterSpiel : Spiel {
     ui::Karte* karte(int n) const { return fenster.karte(n); }
 
     void klickKarte(int n) { QTest::mouseClick(karte(n), Qt::LeftButton); }
+    // Finds the pairs not yet found by mouse, in card order; nachPaar(k, p) checks every pair
+    // but the last, whose click ends the game.
+    template <class Pruefung> void uebrigePaareFinden(QList<int> erledigt, Pruefung nachPaar) {
+        for (int k = 1; k <= 18; ++k) {
+            if (erledigt.contains(k))
+                continue;
+            const int p = partner(k);
+            erledigt << k << p;
+            klickKarte(k);
+            klickKarte(p);
+            if (erledigt.size() < 18)
+                nachPaar(k, p);
+        }
+    }
     void klickBild(int n) { QTest::mouseClick(bild(n), Qt::LeftButton); }
 
     // The load messages shown so far, as "NAME wurde geladen!".

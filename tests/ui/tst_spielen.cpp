@@ -51,18 +51,10 @@ private slots:
         s.klickKarte(s.partner(c));
         QCOMPARE(pixel(s.karte(c), {5, 30}), QColor(0, 128, 128));
 
-        QList<int> erledigt{c, s.partner(c)};
-        for (int k = 1; k <= 18; ++k) {
-            if (erledigt.contains(k))
-                continue;
-            const int p = s.partner(k);
-            erledigt << k << p;
-            s.klickKarte(k);
-            s.klickKarte(p);
-            if (erledigt.size() < 18)
-                for (int f : {k, p})
-                    QCOMPARE(pixel(s.karte(f), {5, 30}), QColor(0, 128, 128));
-        }
+        s.uebrigePaareFinden({c, s.partner(c)}, [&](int k, int p) {
+            for (int f : {k, p})
+                QCOMPARE(pixel(s.karte(f), {5, 30}), QColor(0, 128, 128));
+        });
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
         QCOMPARE(s.dialoge.gezeigt.first().titel, QStringLiteral("Memory"));
         // Cleared and dealt again: covered in the palette blue, ready for the next round.
@@ -85,22 +77,13 @@ private slots:
         s.klickKarte(y);
         QCOMPARE(s.offeneKarten(), 2);
         QVERIFY(s.memo.spielstand().imSpiel(x) && s.memo.spielstand().imSpiel(y));
-        QList<int> erledigt;
-        for (int k = 1; k <= 18; ++k) {
-            if (erledigt.contains(k))
-                continue;
-            const int p = s.partner(k);
-            erledigt << k << p;
-            s.klickKarte(k);
-            s.klickKarte(p);
-            if (erledigt.size() == 18)
-                break;
+        s.uebrigePaareFinden({}, [&](int k, int p) {
             const auto [erste, zweite] = haelften(s.memo.paarkennungen().at(k - 1));
             QCOMPARE(QSet<QString>({s.beschriftung(k), s.beschriftung(p)}),
                      QSet<QString>({erste, zweite}));
             for (int f : {k, p})
                 QCOMPARE(pixel(s.karte(f), {5, 30}), QColor(0, 128, 128));
-        }
+        });
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
         QCOMPARE(s.dialoge.gezeigt.first().titel, QStringLiteral("Memory"));
     }
