@@ -39,12 +39,13 @@ inline bool wortlisteSchreiben(const QString& pfad, const QStringList& zeilen) {
     return dateiSchreiben(pfad, alsUtf8(zeilen));
 }
 
-// n entries from the pattern, every %1 in it replaced by the entry's five-digit number.
-inline QStringList nummeriert(int n, const QString& muster) {
+// n entries from the pattern, every %1 in it replaced by the entry's number, filled with zeros to
+// the given number of digits.
+inline QStringList nummeriert(int n, const QString& muster, int stellen = 5) {
     QStringList eintraege;
     eintraege.reserve(n);
     for (int i = 0; i < n; ++i)
-        eintraege << muster.arg(i, 5, 10, QLatin1Char('0'));
+        eintraege << muster.arg(i, stellen, 10, QLatin1Char('0'));
     return eintraege;
 }
 
@@ -60,20 +61,12 @@ inline QStringList nummeriertePaare(int n) {
 
 // n different words with umlauts and ß, as long as real German words.
 inline QStringList woerterMitUmlauten(int n) {
-    QStringList woerter;
-    woerter.reserve(n);
-    for (int i = 0; i < n; ++i)
-        woerter << QStringLiteral("Wörterbuch%1straße").arg(i);
-    return woerter;
+    return nummeriert(n, QStringLiteral("Wörterbuch%1straße"), 0);
 }
 
 // n pairs of such words, "Wörterbuch0straße = Straßen0wörter", ...
 inline QStringList paareMitUmlauten(int n) {
-    QStringList paare;
-    paare.reserve(n);
-    for (int i = 0; i < n; ++i)
-        paare << QStringLiteral("Wörterbuch%1straße = Straßen%1wörter").arg(i);
-    return paare;
+    return nummeriert(n, QStringLiteral("Wörterbuch%1straße = Straßen%1wörter"), 0);
 }
 
 // Every kind of file that must end as the built-in list, each named *.TXT: too few words, too
