@@ -15,10 +15,9 @@ const QString VunMemory = QStringLiteral("VUN-Memory");
 void Memo::Form_Load() {
     // A chosen file is announced by the player's own act of opening it, so a good one is dealt
     // without the load message; a faulty one is told as any chosen file is.
-    if (startdatei_.isEmpty())
-        ListeLaden(liste2_, dialoge_, arbeitsordner_);
-    else
-        DateiEinlesen(startdatei_, liste2_, dialoge_, arbeitsordner_);
+    gespielteDatei_ = startdatei_.isEmpty()
+                          ? ListeLaden(liste2_, dialoge_, arbeitsordner_)
+                          : DateiEinlesen(startdatei_, liste2_, dialoge_, arbeitsordner_);
     zufall_.Randomize();
     KartenMischen();
 }
@@ -39,9 +38,14 @@ void Memo::Bild2_Click() {
 }
 
 void Memo::Bild3_Click() {
-    dialoge_.MsgBox(QStringLiteral("Immer zwei Felder haben das gleiche Wort, klicke") + CR +
-                        QStringLiteral("jedes Einzelfeld an und suche so alle Wortpaare!"),
-                    NurOk, VunMemory);
+    QString hilfe = QStringLiteral("Immer zwei Felder haben das gleiche Wort, klicke") + CR +
+                    QStringLiteral("jedes Einzelfeld an und suche so alle Wortpaare!");
+    // A pair list's two cards differ, so the help says what belongs together now.
+    if (liste2_.art() == Listenart::Paare)
+        hilfe += QString(CR) + CR +
+                 QStringLiteral("In dieser Liste gehören zwei verschiedene Texte zusammen, zum") +
+                 CR + QStringLiteral("Beispiel Einzahl und Mehrzahl oder Aufgabe und Ergebnis.");
+    dialoge_.MsgBox(hilfe, NurOk, VunMemory);
 }
 
 void Memo::Bild4_Click() {
@@ -66,13 +70,15 @@ void Memo::Datei1_Click(const QString& name) {
 }
 
 void Memo::DateiLaden(const QString& name) {
-    DateiEinlesen(name, liste2_, dialoge_, arbeitsordner_);
+    gespielteDatei_ = DateiEinlesen(name, liste2_, dialoge_, arbeitsordner_);
     dateilisteSichtbar_ = false;
     if (beobachter_)
         beobachter_->dateilisteGeaendert();
     KartenMischen();
     FelderLeeren();
-    dialoge_.MsgBox(name.toUpper() + QStringLiteral(" wurde geladen!") + CR, NurOk, VunMemory);
+    // After a failure the box has said that the built-in words are played: no word of loading.
+    if (!gespielteDatei_.isEmpty())
+        dialoge_.MsgBox(name.toUpper() + QStringLiteral(" wurde geladen!") + CR, NurOk, VunMemory);
 }
 
 } // namespace vun

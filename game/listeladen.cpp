@@ -1,36 +1,44 @@
 #include "game/listeladen.h"
 
+#include "game/fehlergrund.h"
 #include "seams/dialoge.h"
 #include "wordlist/standardliste.h"
 #include "wordlist/wortdatei.h"
+
+#include <QFileInfo>
 
 namespace vun {
 
 namespace {
 
-// The player hears only that the file is faulty, not why: every reason ends the same way.
-void laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
+// The box says what it always said; why the file is faulty waits in its details for whoever
+// wants to know it, as a teacher fixing her list does.
+QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
     liste2.leeren();
     Wortdatei datei = wortdateiLesen(pfad);
     if (datei.fehler == Wortdateifehler::Keiner) {
         liste2.ersetzen(std::move(datei.eintraege), datei.art);
-        return;
+        return QFileInfo(pfad).fileName();
     }
     dialoge.MsgBox(meldung + CR + QStringLiteral("Eine Standardliste wird verwendet!") + CR, NurOk,
-                   QStringLiteral("VUN-Memory"));
+                   QStringLiteral("VUN-Memory"),
+                   QFileInfo(pfad).fileName() + QStringLiteral(": ") + fehlergrund(datei));
     liste2.ersetzen(Standardliste());
+    return {};
 }
 
 } // namespace
 
-void ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
-    // The message names MEMORY.TXT although VUNMEMO.TXT is read: the players know it so.
-    laden(startdateiPfad(ordner), liste2, dialoge,
-          QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!"));
+QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
+    const QString pfad = startdateiPfad(ordner);
+    return laden(pfad, liste2, dialoge,
+                 QStringLiteral("Datei '%1' ist fehlerhaft!").arg(QFileInfo(pfad).fileName()));
 }
 
-void DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
-    laden(ordner.filePath(name), liste2, dialoge, QStringLiteral("Gewählte Datei ist fehlerhaft!"));
+QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge,
+                      const QDir& ordner) {
+    return laden(ordner.filePath(name), liste2, dialoge,
+                 QStringLiteral("Gewählte Datei ist fehlerhaft!"));
 }
 
 } // namespace vun

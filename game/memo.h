@@ -43,6 +43,8 @@ public:
     bool dateilisteSichtbar() const { return dateilisteSichtbar_; }
     // The folder's word-list files as listed when the file list was last shown.
     const QStringList& dateiliste() const { return dateiliste_; }
+    // The name of the word-list file being played; empty while the built-in words are.
+    const QString& gespielteDatei() const { return gespielteDatei_; }
 
     // --- Start-up: the start-up word list, the seed and the first deal; no clearing ---
     void Form_Load();
@@ -96,6 +98,7 @@ private:
     QString fenstertitel_ = QStringLiteral("VUN-Memospiel: Freund und Gast");
     bool dateilisteSichtbar_ = false;
     QStringList dateiliste_;
+    QString gespielteDatei_;
 };
 
 } // namespace vun

@@ -27,8 +27,10 @@ inline constexpr QChar CR = QChar(13);
 class Dialoge {
 public:
     virtual ~Dialoge() = default;
-    // Modal message box; returns the button pressed.
-    virtual MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) = 0;
+    // Modal message box; returns the button pressed. details, where given, is more for whoever
+    // wants to know it (why a word list is faulty), shown only on request.
+    virtual MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel,
+                                 const QString& details = QString()) = 0;
     // Modal input box; returns the text entered, or the empty text on Cancel.
     virtual QString InputBox(const QString& prompt, const QString& titel,
                              const QString& vorgabe) = 0;

@@ -47,7 +47,8 @@ QWidget* QtDialoge::eltern() const {
     return eltern_ && eltern_->isVisible() ? eltern_.data() : nullptr;
 }
 
-MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) {
+MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel,
+                                const QString& details) {
     qtTexteBereitstellen();
     const Wiederholungssperre sperre;
     QMessageBox box(eltern());
@@ -56,6 +57,9 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
     box.setIcon(symbol(stil));
+    // Qt adds its own button that shows these on request; the box's own buttons stay as they are.
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     // The game asks with OK alone or with Yes and No; any other button set shows OK.
     if ((stil & 15) == JaNein) {
         QPushButton* ja = knopf(box, QMessageBox::Yes, QStringLiteral("Ja"));

@@ -19,7 +19,8 @@ public:
     // The window the boxes belong to once it is shown; before that they stand on their own.
     void setzeEltern(QWidget* eltern) { eltern_ = eltern; }
 
-    MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) override;
+    MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel,
+                         const QString& details = QString()) override;
     QString InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) override;
 
 private:

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,23 +16,63 @@ namespace {
 
 constexpr qint64 Blockgroesse = 64 * 1024;
 
-bool istZeilenende(char c) {
-    return c == '\r' || c == '\n';
-}
-
-// Counts the entries of bytes that arrive block by block.
-struct Zaehler {
+// Counts the entries of bytes that arrive block by block. Whether they are UTF-16 shows in
+// their first two bytes; a unit may then be split between two blocks.
+class Zaehler {
+public:
     qsizetype anzahl = 0;
-    bool inZeile = false;
 
     void weiter(QByteArrayView block) {
-        for (char c : block) {
-            const bool ende = istZeilenende(c);
-            if (!ende && !inZeile)
-                ++anzahl;
-            inZeile = !ende;
+        for (char c : block)
+            byte(uchar(c));
+    }
+    // A last odd byte of UTF-16 becomes a character of its own when decoded.
+    void ende() {
+        if (halb_ >= 0)
+            einheit(0xFFFD);
+        halb_ = -1;
+    }
+
+private:
+    void byte(uchar b) {
+        if (gesehen_ < 2) {
+            anfang_[gesehen_++] = b;
+            if (gesehen_ < 2)
+                return;
+            if ((anfang_[0] == 0xFF && anfang_[1] == 0xFE) ||
+                (anfang_[0] == 0xFE && anfang_[1] == 0xFF)) {
+                breite_ = 2;
+                kleinEnde_ = anfang_[0] == 0xFF;
+                return; // the mark itself is no character of the text
+            }
+            einheit(anfang_[0]);
+            einheit(anfang_[1]);
+            return;
+        }
+        if (breite_ == 1) {
+            einheit(b);
+        } else if (halb_ < 0) {
+            halb_ = b;
+        } else {
+            einheit(kleinEnde_ ? (b << 8 | halb_) : (halb_ << 8 | b));
+            halb_ = -1;
         }
     }
+    void einheit(unsigned e) {
+        if (e == '\r' || e == '\n') {
+            inEintrag_ = false;
+        } else if (e != ' ' && e != '\t' && !inEintrag_) {
+            inEintrag_ = true;
+            ++anzahl;
+        }
+    }
+
+    uchar anfang_[2] = {};
+    int gesehen_ = 0;
+    int breite_ = 1;
+    bool kleinEnde_ = true;
+    int halb_ = -1;
+    bool inEintrag_ = false;
 };
 
 // A word-list file open for reading; closed again when it goes out of scope, whatever happened.
@@ -50,23 +91,36 @@ public:
 
     // Opens only a regular file. A pipe named like a list would block the open, and a folder
     // opens on Linux, so the kind is checked on the open handle itself, not on the name before.
-    bool oeffnen(const QString& pfad, qint64& groesse) {
+    Wortdateifehler oeffnen(const QString& pfad, qint64& groesse) {
 #ifdef Q_OS_UNIX
         fd_ = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0)
+            return errno == ENOENT || errno == ENOTDIR ? Wortdateifehler::Fehlt
+                                                       : Wortdateifehler::NichtLesbar;
         struct stat info {};
-        if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) ||
+        if (::fstat(fd_, &info) != 0)
+            return Wortdateifehler::NichtLesbar;
+        if (S_ISDIR(info.st_mode))
+            return Wortdateifehler::Ordner;
+        if (!S_ISREG(info.st_mode) ||
             ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK) != 0)
-            return false;
+            return Wortdateifehler::NichtLesbar;
         groesse = info.st_size;
         return datei_.open(fd_, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                           QFileDevice::DontCloseHandle);
+                           QFileDevice::DontCloseHandle)
+                   ? Wortdateifehler::Keiner
+                   : Wortdateifehler::NichtLesbar;
 #else
         const QFileInfo info(pfad);
-        if (!info.isFile())
-            return false;
+        if (!info.exists())
+            return Wortdateifehler::Fehlt;
+        if (info.isDir())
+            return Wortdateifehler::Ordner;
         groesse = info.size();
         datei_.setFileName(pfad);
-        return datei_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        return info.isFile() && datei_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+                   ? Wortdateifehler::Keiner
+                   : Wortdateifehler::NichtLesbar;
 #endif
     }
 
@@ -86,6 +140,10 @@ private:
 qsizetype eintraegeZaehlen(QByteArrayView bytes) {
     Zaehler zaehler;
     zaehler.weiter(bytes);
+    // Two bytes that are not yet known to start UTF-16 or not: the first one alone is a byte.
+    if (bytes.size() == 1)
+        zaehler.weiter(QByteArrayView("\n", 1));
+    zaehler.ende();
     return zaehler.anzahl;
 }
 
@@ -93,10 +151,9 @@ std::optional<QByteArray> dateiBytesLesen(const QString& pfad, int maxEintraege,
                                           Wortdateifehler& fehler) {
     Lesedatei datei;
     qint64 groesse = 0;
-    if (!datei.oeffnen(pfad, groesse)) {
-        fehler = Wortdateifehler::NichtGeoeffnet;
+    fehler = datei.oeffnen(pfad, groesse);
+    if (fehler != Wortdateifehler::Keiner)
         return std::nullopt;
-    }
     QByteArray bytes;
     bytes.reserve(qBound<qint64>(0, groesse, MaxDateigroesse) + 1);
     Zaehler zaehler;

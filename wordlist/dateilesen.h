@@ -10,21 +10,27 @@ namespace vun {
 // Why a word-list file was not taken.
 enum class Wortdateifehler {
     Keiner,
-    NichtGeoeffnet,      // missing, not a regular file (a folder, a pipe), or no permission
+    Fehlt,               // no file of that name
+    Ordner,              // a folder of that name
+    NichtLesbar,         // no permission, or no regular file (a pipe, a device)
     Lesefehler,          // opened, but could not be read to its end
     ZuGross,             // larger than any word list can be
     ZuVieleEintraege,    // more entries than the list can count
     ZuWenigEintraege,    // fewer than nine entries
     ZuWenigVerschiedene, // fewer than nine different texts: a deal could never finish
-    TextDoppelt,         // a pair list with one text twice: two equal cards that are no pair
+    ZuWenigPaare,        // a pair list of fewer than nine different pairs
+    ZuWenigFreiePaare,   // a pair list without nine pairs that share no text with each other
+    KeinePaarzeilen,     // mostly pairs, but some lines are none
 };
 
 // No file of at most 32767 entries that a person would write comes near this size (that would
 // be 512 bytes per word); a larger one is refused before it fills the memory.
 inline constexpr qint64 MaxDateigroesse = 16 * 1024 * 1024;
 
-// The number of entries in the bytes: runs of bytes other than CR and LF. CR and LF are single
-// bytes in both encodings a list may use, so this holds for the decoded text too.
+// The number of entries in the bytes: lines holding something besides blanks and tabs, counted
+// in 16-bit units after a UTF-16 byte-order mark and in bytes otherwise (CR, LF, blank and tab
+// are single bytes in UTF-8 and Windows-1252), so this holds for the decoded text too. A line of
+// nothing but a UTF-8 byte-order mark counts as one entry more than the text has.
 qsizetype eintraegeZaehlen(QByteArrayView bytes);
 
 // Reads a regular file whole, in one pass. Stops as soon as it is certain the file cannot be a

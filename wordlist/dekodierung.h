@@ -9,15 +9,20 @@ namespace vun {
 enum class Kodierung {
     Windows1252, // the lists teachers have always written: one byte per character
     Utf8,        // lists saved by today's editors
+    Utf16LE,     // Windows Notepad's "Unicode"
+    Utf16BE,
 };
 
-// The UTF-8 byte-order mark some editors put at the start of a file.
+// The byte-order marks editors put at the start of a file.
 inline constexpr QByteArrayView Bom("\xEF\xBB\xBF", 3);
+inline constexpr QByteArrayView BomUtf16LE("\xFF\xFE", 2);
+inline constexpr QByteArrayView BomUtf16BE("\xFE\xFF", 2);
 
-// The encoding of a whole file's bytes: UTF-8 when they begin with a byte-order mark, or when
-// they are well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF, no
-// sequence cut short) with at least one multi-byte character; otherwise Windows-1252. Plain
-// ASCII reads the same either way, and an old list almost never happens to be valid UTF-8.
+// The encoding of a whole file's bytes: UTF-16 or UTF-8 when they begin with that byte-order
+// mark; UTF-8 when they are well-formed UTF-8 (no overlong forms, no surrogates, nothing above
+// U+10FFFF, no sequence cut short) with at least one multi-byte character; otherwise
+// Windows-1252. Plain ASCII reads the same either way, and an old list almost never happens to be
+// valid UTF-8. UTF-16 without a mark is not guessed: every editor that writes it sets one.
 Kodierung kodierungErkennen(QByteArrayView bytes);
 
 // Windows-1252: every one of the 256 bytes gives one character, so nothing is lost and nothing

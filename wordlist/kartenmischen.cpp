@@ -27,6 +27,54 @@ void neunWoerterZiehen(const QStringList& woerter, QStringList& liste1, Modul1& 
     }
 }
 
+bool teiltText(QStringView paar, const QStringList& texte) {
+    const Paarzeile zeile = paarzeileLesen(paar);
+    return texte.contains(zeile.links) || texte.contains(zeile.rechts);
+}
+
+bool passtNoch(const QStringList& paare, const QStringList& texte) {
+    for (const QString& paar : paare)
+        if (!teiltText(paar, texte))
+            return true;
+    return false;
+}
+
+// Phase 1 from a pair list: nine pairs of which no two share a text (nor are the same), so
+// that every turned card has exactly one partner on the board. Where no two pairs share a text
+// these are the very draws of the words' phase 1. A choice that leaves no pair to add is begun
+// anew; false when even that does not succeed, which a list that can give nine such pairs
+// makes next to impossible.
+bool neunPaareZiehen(const QStringList& paare, QStringList& liste1, Modul1& m,
+                     Zufallsquelle& zufall) {
+    constexpr int Versuche = 1000;
+    // Rejected draws in a row before looking whether any pair still fits at all.
+    constexpr int Nachsehen = 64;
+    const int n = static_cast<int>(paare.size());
+    for (int versuch = 0; versuch < Versuche; ++versuch) {
+        liste1.clear();
+        QStringList texte;
+        bool festgefahren = false;
+        for (int k = 1; k <= 9 && !festgefahren; ++k) {
+            for (int abgelehnt = 1;; ++abgelehnt) {
+                m.Kartenwort[0] = paare.at(zufallsIndex(n, zufall));
+                if (!teiltText(m.Kartenwort[0], texte))
+                    break;
+                festgefahren = abgelehnt % Nachsehen == 0 && !passtNoch(paare, texte);
+                if (festgefahren)
+                    break;
+            }
+            if (festgefahren)
+                break;
+            const Paarzeile zeile = paarzeileLesen(m.Kartenwort[0]);
+            texte << zeile.links.toString() << zeile.rechts.toString();
+            liste1.append(m.Kartenwort[0]);
+        }
+        if (!festgefahren)
+            return true;
+    }
+    return false;
+}
+
 // Phase 2: every card a different place from 1 to 18.
 void plaetzeVerteilen(Modul1& m, Zufallsquelle& zufall) {
     for (int i = 1; i <= 18; ++i) {
@@ -67,9 +115,13 @@ void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart
 
 void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
                    Modul1& modul1, Zufallsquelle& zufall) {
-    const bool ausListe = liste2.hatNeunVerschiedene();
-    const QStringList& woerter = ausListe ? liste2.eintraege() : Standardliste();
-    neunWoerterZiehen(woerter, liste1, modul1, zufall);
+    bool ausListe = liste2.hatNeunVerschiedene();
+    if (ausListe && liste2.art() == Listenart::Paare)
+        ausListe = neunPaareZiehen(liste2.eintraege(), liste1, modul1, zufall);
+    else if (ausListe)
+        neunWoerterZiehen(liste2.eintraege(), liste1, modul1, zufall);
+    if (!ausListe)
+        neunWoerterZiehen(Standardliste(), liste1, modul1, zufall);
     plaetzeVerteilen(modul1, zufall);
     plaetzeInWoerter(liste1, paarkennungen, ausListe ? liste2.art() : Listenart::Woerter, modul1);
 }

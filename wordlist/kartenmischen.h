@@ -20,7 +20,8 @@ struct Modul1 {
 // Deals nine different words of liste2, each onto two of the 18 cards, into liste1
 // (entry i-1 is the word of card i). A list without nine different texts could never be
 // dealt from; the deal then takes the nine built-in words instead of drawing forever.
-// From a pair list it deals nine different pairs, one half on each of the pair's two cards.
+// From a pair list it deals nine different pairs of which no two share a text, one half on
+// each of the pair's two cards.
 void KartenMischen(const Wortliste& liste2, QStringList& liste1, Modul1& modul1,
                    Zufallsquelle& zufall);
 

@@ -1,17 +1,42 @@
 #include "wordlist/paarliste.h"
 
-#include "wordlist/wortliste.h"
-
 #include <QSet>
 
 namespace vun {
 
+QStringView ohneRand(QStringView text) {
+    const auto rand = [](QChar c) { return c == u' ' || c == u'\t'; };
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && rand(text[anfang]))
+        ++anfang;
+    while (ende > anfang && rand(text[ende - 1]))
+        --ende;
+    return text.sliced(anfang, ende - anfang);
+}
+
+Paarzeile paarzeileLesen(QStringView zeile) {
+    Paarzeile paar;
+    paar.gleichheitszeichen = static_cast<int>(zeile.count(u'='));
+    if (paar.gleichheitszeichen != 1) {
+        paar.fehler = paar.gleichheitszeichen == 0 ? Zeilenfehler::KeinGleichheitszeichen
+                                                   : Zeilenfehler::MehrereGleichheitszeichen;
+        return paar;
+    }
+    const qsizetype stelle = zeile.indexOf(u'=');
+    paar.links = ohneRand(zeile.first(stelle));
+    paar.rechts = ohneRand(zeile.sliced(stelle + 1));
+    if (paar.links.isEmpty() && paar.rechts.isEmpty())
+        paar.fehler = Zeilenfehler::BeideLeer;
+    else if (paar.links.isEmpty())
+        paar.fehler = Zeilenfehler::LinksLeer;
+    else if (paar.rechts.isEmpty())
+        paar.fehler = Zeilenfehler::RechtsLeer;
+    return paar;
+}
+
 bool istPaareintrag(QStringView eintrag) {
-    const qsizetype stelle = eintrag.indexOf(Paartrenner);
-    // The last search also finds a separator overlapping the first, as in "a = = b": such an
-    // entry could be split in two ways, so it is no pair.
-    return stelle > 0 && stelle == eintrag.lastIndexOf(Paartrenner) &&
-           stelle + Paartrenner.size() < eintrag.size();
+    return !paarzeileLesen(eintrag).fehler;
 }
 
 bool istPaarliste(const QStringList& eintraege) {
@@ -24,26 +49,33 @@ bool istPaarliste(const QStringList& eintraege) {
 }
 
 std::pair<QString, QString> haelften(QStringView paareintrag) {
-    const qsizetype stelle = paareintrag.indexOf(Paartrenner);
-    return {paareintrag.first(stelle).toString(),
-            paareintrag.sliced(stelle + Paartrenner.size()).toString()};
+    const Paarzeile paar = paarzeileLesen(paareintrag);
+    return {paar.links.toString(), paar.rechts.toString()};
 }
 
-Wortdateifehler paarePruefen(const QStringList& paareintraege) {
-    if (paareintraege.size() > Wortliste::MaxEintraege)
-        return Wortdateifehler::ZuVieleEintraege;
-    if (paareintraege.size() < 9)
-        return Wortdateifehler::ZuWenigEintraege;
-    // Views into the entries: a long list is checked without copying every half.
-    QSet<QStringView> texte;
-    texte.reserve(2 * paareintraege.size());
-    for (const QString& eintrag : paareintraege) {
-        const qsizetype stelle = eintrag.indexOf(Paartrenner);
-        texte.insert(QStringView(eintrag).first(stelle));
-        texte.insert(QStringView(eintrag).sliced(stelle + Paartrenner.size()));
+QStringList paareVereinheitlichen(const QStringList& paarzeilen) {
+    QStringList paare;
+    paare.reserve(paarzeilen.size());
+    // One key for both orders: the smaller half first, a line end between (no half holds one).
+    QSet<QString> gesehen;
+    gesehen.reserve(paarzeilen.size());
+    for (const QString& zeile : paarzeilen) {
+        const Paarzeile paar = paarzeileLesen(zeile);
+        const bool linksZuerst = paar.links <= paar.rechts;
+        const QStringView erste = linksZuerst ? paar.links : paar.rechts;
+        const QStringView zweite = linksZuerst ? paar.rechts : paar.links;
+        QString schluessel;
+        schluessel.reserve(erste.size() + zweite.size() + 1);
+        schluessel.append(erste).append(u'\n').append(zweite);
+        if (gesehen.contains(schluessel))
+            continue;
+        gesehen.insert(schluessel);
+        QString eintrag;
+        eintrag.reserve(paar.links.size() + paar.rechts.size() + Paartrenner.size());
+        eintrag.append(paar.links).append(Paartrenner).append(paar.rechts);
+        paare.append(std::move(eintrag));
     }
-    return texte.size() == 2 * paareintraege.size() ? Wortdateifehler::Keiner
-                                                    : Wortdateifehler::TextDoppelt;
+    return paare;
 }
 
 } // namespace vun

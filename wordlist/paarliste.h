@@ -5,25 +5,48 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 #include <utility>
 
 namespace vun {
 
-// Between the two halves of a pair: blank, equals sign, blank.
+// How the game writes a pair: the two halves with blank, equals sign, blank between them.
 inline constexpr QStringView Paartrenner(u" = ");
 
-// True when the entry holds the separator exactly once, with text on both sides.
+// Why a line of a pair list is no pair.
+enum class Zeilenfehler {
+    KeinGleichheitszeichen,
+    MehrereGleichheitszeichen,
+    LinksLeer,
+    RechtsLeer,
+    BeideLeer,
+};
+
+// A line read as a pair: exactly one "=" with text on both sides. Blanks and tabs around the
+// "=" and at both ends of a half are not part of the half, so "Haus=Häuser" and
+// "Haus <tab>= Häuser " are the same pair as "Haus = Häuser".
+struct Paarzeile {
+    QStringView links;
+    QStringView rechts;
+    std::optional<Zeilenfehler> fehler; // set where the line is no pair
+    int gleichheitszeichen = 0;
+};
+Paarzeile paarzeileLesen(QStringView zeile);
+
+// The text without blanks and tabs at either end.
+QStringView ohneRand(QStringView text);
+
+// True when the line is a pair line.
 bool istPaareintrag(QStringView eintrag);
 
-// True when there are entries and every one of them is a pair. A list with even one entry
-// of another kind is an ordinary list, whatever separators its other entries hold.
+// True when there are entries and every one of them is a pair line.
 bool istPaarliste(const QStringList& eintraege);
 
-// The two halves of a pair entry, each exactly as written.
+// The two halves of a pair line.
 std::pair<QString, QString> haelften(QStringView paareintrag);
 
-// Whether the pairs make a usable list: at least nine, at most Wortliste::MaxEintraege, and no
-// text twice among all halves, so that two equal cards on the board always belong together.
-Wortdateifehler paarePruefen(const QStringList& paareintraege);
+// The pairs of pair lines as the game deals them: each written with Paartrenner, and the same
+// pair written twice (in either order) once, where it first stands.
+QStringList paareVereinheitlichen(const QStringList& paarzeilen);
 
 } // namespace vun

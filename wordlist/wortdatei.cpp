@@ -1,9 +1,11 @@
 #include "wordlist/wortdatei.h"
 
 #include "wordlist/dekodierung.h"
+#include "wordlist/paarauswahl.h"
 #include "wordlist/paarliste.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 
 namespace vun {
@@ -18,37 +20,106 @@ bool namensfolge(const QString& a, const QString& b) {
     return ohneFall != 0 ? ohneFall < 0 : a < b;
 }
 
-Wortdateifehler woerterPruefen(const QStringList& eintraege) {
-    if (eintraege.size() > Wortliste::MaxEintraege)
-        return Wortdateifehler::ZuVieleEintraege;
-    if (eintraege.size() < 9)
-        return Wortdateifehler::ZuWenigEintraege;
-    if (!Wortliste::mindestensNeunVerschiedene(eintraege))
-        return Wortdateifehler::ZuWenigVerschiedene;
-    return Wortdateifehler::Keiner;
+int verschiedeneBisNeun(const QStringList& texte) {
+    // Stops at the ninth different text, so a long list of good words costs nine look-ups.
+    QSet<QStringView> verschieden;
+    for (const QString& text : texte) {
+        verschieden.insert(text);
+        if (verschieden.size() >= 9)
+            break;
+    }
+    return static_cast<int>(verschieden.size());
+}
+
+void woerterBeurteilen(Wortdatei& datei, QStringList& eintraege) {
+    datei.anzahl = static_cast<int>(eintraege.size());
+    if (eintraege.size() < 9) {
+        datei.fehler = Wortdateifehler::ZuWenigEintraege;
+        return;
+    }
+    datei.verschiedene = verschiedeneBisNeun(eintraege);
+    if (datei.verschiedene < 9) {
+        datei.fehler = Wortdateifehler::ZuWenigVerschiedene;
+        return;
+    }
+    datei.eintraege = std::move(eintraege);
+}
+
+void paareBeurteilen(Wortdatei& datei, const QStringList& eintraege) {
+    QStringList paare = paareVereinheitlichen(eintraege);
+    datei.anzahl = static_cast<int>(paare.size());
+    if (paare.size() < 9) {
+        datei.fehler = Wortdateifehler::ZuWenigPaare;
+        return;
+    }
+    datei.verschiedene = paareOhneGemeinsamenText(paare);
+    if (datei.verschiedene < 9) {
+        datei.fehler = Wortdateifehler::ZuWenigFreiePaare;
+        return;
+    }
+    datei.art = Listenart::Paare;
+    datei.eintraege = std::move(paare);
 }
 
 } // namespace
 
-QStringList zeilenAusBytes(const QByteArray& bytes) {
-    // Decoded whole, then cut: CR and LF stay themselves in both encodings. Cutting at every CR
-    // and every LF gives CR LF an empty line between, which is skipped like any other.
+QStringList zeilenAusBytes(const QByteArray& bytes, QList<int>* zeilennummern) {
+    // Decoded whole, then cut: CR and LF stay themselves in every encoding a list may use.
     const QString text = textAusBytes(bytes);
     QStringList eintraege;
     const qsizetype n = text.size();
-    for (qsizetype anfang = 0; anfang < n;) {
+    int nummer = 1;
+    for (qsizetype anfang = 0; anfang < n; ++nummer) {
         qsizetype ende = anfang;
         while (ende < n && text[ende] != u'\r' && text[ende] != u'\n')
             ++ende;
-        if (ende > anfang)
-            eintraege.append(text.sliced(anfang, ende - anfang));
-        anfang = ende + 1;
+        const QStringView eintrag = ohneRand(QStringView(text).sliced(anfang, ende - anfang));
+        if (!eintrag.isEmpty()) {
+            eintraege.append(eintrag.toString());
+            if (zeilennummern)
+                zeilennummern->append(nummer);
+        }
+        // CR LF ends one line.
+        anfang = ende + (ende + 1 < n && text[ende] == u'\r' && text[ende + 1] == u'\n' ? 2 : 1);
     }
     return eintraege;
 }
 
+Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern) {
+    Wortdatei datei;
+    if (eintraege.size() > Wortliste::MaxEintraege) {
+        datei.fehler = Wortdateifehler::ZuVieleEintraege;
+        datei.anzahl = static_cast<int>(eintraege.size());
+        return datei;
+    }
+    int paarzeilen = 0;
+    for (qsizetype i = 0; i < eintraege.size(); ++i) {
+        const Paarzeile zeile = paarzeileLesen(eintraege.at(i));
+        if (!zeile.fehler) {
+            ++paarzeilen;
+        } else if (datei.fehlerhafteZeilen.size() < Wortdatei::GemeldeteZeilen) {
+            const int nummer = static_cast<int>(zeilennummern.value(i, static_cast<int>(i) + 1));
+            datei.fehlerhafteZeilen.append({nummer, *zeile.fehler, zeile.gleichheitszeichen});
+        }
+    }
+    datei.fehlerhafteZeilenGesamt = static_cast<int>(eintraege.size()) - paarzeilen;
+    if (paarzeilen > 0 && paarzeilen == eintraege.size()) {
+        paareBeurteilen(datei, eintraege);
+    } else if (2 * paarzeilen > eintraege.size()) {
+        datei.fehler = Wortdateifehler::KeinePaarzeilen;
+        datei.anzahl = static_cast<int>(eintraege.size());
+    } else {
+        woerterBeurteilen(datei, eintraege);
+    }
+    if (datei.fehler != Wortdateifehler::KeinePaarzeilen) {
+        datei.fehlerhafteZeilen.clear();
+        datei.fehlerhafteZeilenGesamt = 0;
+    }
+    return datei;
+}
+
 Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
-    return istPaarliste(eintraege) ? paarePruefen(eintraege) : woerterPruefen(eintraege);
+    return eintraegeBeurteilen(eintraege).fehler;
 }
 
 Wortdatei wortdateiLesen(const QString& pfad) {
@@ -57,14 +128,9 @@ Wortdatei wortdateiLesen(const QString& pfad) {
         dateiBytesLesen(pfad, Wortliste::MaxEintraege, datei.fehler);
     if (!bytes)
         return datei;
-    QStringList eintraege = zeilenAusBytes(*bytes);
-    const bool paare = istPaarliste(eintraege);
-    datei.fehler = paare ? paarePruefen(eintraege) : woerterPruefen(eintraege);
-    if (datei.fehler != Wortdateifehler::Keiner)
-        return datei;
-    datei.art = paare ? Listenart::Paare : Listenart::Woerter;
-    datei.eintraege = std::move(eintraege);
-    return datei;
+    QList<int> zeilennummern;
+    QStringList eintraege = zeilenAusBytes(*bytes, &zeilennummern);
+    return eintraegeBeurteilen(std::move(eintraege), zeilennummern);
 }
 
 std::optional<QStringList> gueltigeWortdatei(const QString& pfad) {

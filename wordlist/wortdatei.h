@@ -1,32 +1,60 @@
 #pragma once
 
 #include "wordlist/dateilesen.h"
+#include "wordlist/paarliste.h"
 #include "wordlist/wortliste.h"
 
 #include <QByteArray>
 #include <QDir>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 namespace vun {
 
-// The entries of a word-list file's bytes: every non-empty line, exactly as written (blanks at
-// either end and letter case kept). A line ends at CR LF, at CR or at a lone LF; the text is
-// Windows-1252, or UTF-8 where the bytes show it (see kodierungErkennen).
-QStringList zeilenAusBytes(const QByteArray& bytes);
+// The entries of a word-list file's bytes: every line that holds something besides blanks and
+// tabs, without the blanks and tabs at either end (a card could not show them); letter case is
+// kept. A line ends at CR LF, at CR or at a lone LF; the text is UTF-16 or UTF-8 after their
+// byte-order mark, UTF-8 where the bytes show it, else Windows-1252 (see kodierungErkennen).
+// zeilennummern, where given, receives the number of each entry's line, counted from 1.
+QStringList zeilenAusBytes(const QByteArray& bytes, QList<int>* zeilennummern = nullptr);
 
-// Whether entries make a usable list: at least nine, at most Wortliste::MaxEintraege, and at
-// least nine different texts; a pair list is judged by paarePruefen instead.
-Wortdateifehler eintraegePruefen(const QStringList& eintraege);
+// A line of a pair list that is no pair.
+struct FehlerhafteZeile {
+    int nummer = 0;
+    Zeilenfehler grund = Zeilenfehler::KeinGleichheitszeichen;
+    int gleichheitszeichen = 0;
+    bool operator==(const FehlerhafteZeile&) const = default;
+};
 
-// A word-list file read and judged: its entries and their kind when fehler is Keiner,
-// otherwise no entries.
+// A word-list file read and judged: its entries and their kind when fehler is Keiner (a pair
+// list's pairs as paareVereinheitlichen writes them), otherwise no entries but what tells why.
 struct Wortdatei {
+    // A faulty pair list names at most this many of its lines that are no pairs.
+    static constexpr int GemeldeteZeilen = 5;
+
     QStringList eintraege;
     Listenart art = Listenart::Woerter;
     Wortdateifehler fehler = Wortdateifehler::Keiner;
+    // The entries, or a pair list's different pairs.
+    int anzahl = 0;
+    // The different words, or the pairs that can lie on the board together, counted up to nine.
+    int verschiedene = 0;
+    // A faulty pair list's lines that are no pairs: the first few, and how many in all.
+    QList<FehlerhafteZeile> fehlerhafteZeilen;
+    int fehlerhafteZeilenGesamt = 0;
 };
+
+// Judges the entries of a file: a pair list when every entry is a pair line; a faulty pair list
+// when more than half are; otherwise a list of words. Usable are at least nine and at most
+// Wortliste::MaxEintraege entries, with nine different words, or nine pairs that share no text.
+// zeilennummern gives each entry's line for the message; without them entry i is line i + 1.
+Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern = {});
+
+// Why the entries are no usable list, or Keiner.
+Wortdateifehler eintraegePruefen(const QStringList& eintraege);
+
 Wortdatei wortdateiLesen(const QString& pfad);
 
 // The entries of a valid word-list file, of either kind; nothing when it is faulty for any

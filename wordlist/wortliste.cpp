@@ -1,5 +1,7 @@
 #include "wordlist/wortliste.h"
 
+#include "wordlist/paarauswahl.h"
+
 #include <QSet>
 #include <algorithm>
 #include <numeric>
@@ -59,6 +61,11 @@ void Wortliste::ersetzen(QStringList eintraege, Listenart art) {
     eintraege_.reserve(eintraege.size());
     for (qsizetype i : folge)
         eintraege_.append(std::move(eintraege[i]));
+}
+
+bool Wortliste::hatNeunVerschiedene() const {
+    return art_ == Listenart::Paare ? paareOhneGemeinsamenText(eintraege_) >= 9
+                                    : mindestensNeunVerschiedene(eintraege_);
 }
 
 bool Wortliste::mindestensNeunVerschiedene(const QStringList& texte) {

@@ -24,7 +24,7 @@ public:
     // Inserts one entry at its sorted place, after any entries with an equal key.
     void hinzufuegen(const QString& eintrag);
     // Replaces the whole list at once: one stable sort instead of an insertion per entry.
-    // Pairs must be entries that istPaareintrag accepts, and are not sorted.
+    // Pairs must be written as paareVereinheitlichen writes them, and are not sorted.
     void ersetzen(QStringList eintraege, Listenart art = Listenart::Woerter);
 
     Listenart art() const { return art_; }
@@ -33,8 +33,9 @@ public:
     const QString& eintrag(int index) const { return eintraege_.at(index); }
     const QStringList& eintraege() const { return eintraege_; }
 
-    // The deal needs nine different texts (exact comparison) to finish.
-    bool hatNeunVerschiedene() const { return mindestensNeunVerschiedene(eintraege_); }
+    // Whether a deal can finish: nine different texts (exact comparison), or nine pairs that
+    // share no text.
+    bool hatNeunVerschiedene() const;
     static bool mindestensNeunVerschiedene(const QStringList& texte);
 
 private:

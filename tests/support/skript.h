@@ -17,6 +17,7 @@ struct Gezeigt {
     int stil = 0;
     QString titel;
     QString vorgabe;
+    QString details;
 };
 
 // Dialogs answered from a script; every dialog shown is counted and, unless aufzeichnen is off
@@ -31,12 +32,13 @@ public:
     QList<QString> eingaben;
     std::function<void(const Gezeigt&)> beimZeigen;
 
-    MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel) override {
-        melde({QStringLiteral("MsgBox"), prompt, stil, titel, {}});
+    MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel,
+                         const QString& details = QString()) override {
+        melde({QStringLiteral("MsgBox"), prompt, stil, titel, {}, details});
         return antworten.isEmpty() ? AntwortOk : antworten.takeFirst();
     }
     QString InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) override {
-        melde({QStringLiteral("InputBox"), prompt, 0, titel, vorgabe});
+        melde({QStringLiteral("InputBox"), prompt, 0, titel, vorgabe, {}});
         return eingaben.isEmpty() ? QString() : eingaben.takeFirst();
     }
 

@@ -1,0 +1,96 @@
+#include "game/fehlergrund.h"
+
+namespace vun {
+
+namespace {
+
+const QString Beispiel = QStringLiteral("„Haus = Häuser“");
+
+QString zeilenfehler(const FehlerhafteZeile& zeile) {
+    switch (zeile.grund) {
+    case Zeilenfehler::KeinGleichheitszeichen:
+        return QStringLiteral("kein Gleichheitszeichen");
+    case Zeilenfehler::MehrereGleichheitszeichen:
+        return zeile.gleichheitszeichen == 2
+                   ? QStringLiteral("zwei Gleichheitszeichen")
+                   : QStringLiteral("%1 Gleichheitszeichen").arg(zeile.gleichheitszeichen);
+    case Zeilenfehler::LinksLeer:
+        return QStringLiteral("links steht nichts");
+    case Zeilenfehler::RechtsLeer:
+        return QStringLiteral("rechts steht nichts");
+    case Zeilenfehler::BeideLeer:
+        return QStringLiteral("links und rechts steht nichts");
+    }
+    return {};
+}
+
+QString keinePaarzeilen(const Wortdatei& datei) {
+    const int n = datei.fehlerhafteZeilenGesamt;
+    QString text = QStringLiteral("Die meisten Zeilen sind Paare wie %1, aber ").arg(Beispiel) +
+                   (n == 1 ? QStringLiteral("eine Zeile ist keines:")
+                           : QStringLiteral("%1 Zeilen sind keine:").arg(n));
+    for (const FehlerhafteZeile& zeile : datei.fehlerhafteZeilen)
+        text += QStringLiteral("\nZeile %1: %2").arg(zeile.nummer).arg(zeilenfehler(zeile));
+    const int rest = n - static_cast<int>(datei.fehlerhafteZeilen.size());
+    if (rest > 0)
+        text += rest == 1 ? QStringLiteral("\n… und eine weitere Zeile.")
+                          : QStringLiteral("\n… und %1 weitere Zeilen.").arg(rest);
+    text += QStringLiteral("\nJede Zeile braucht genau ein Gleichheitszeichen mit Text auf beiden "
+                           "Seiten.");
+    return text;
+}
+
+QString zuWenigEintraege(int anzahl) {
+    const QString hat = anzahl == 0 ? QStringLiteral("Die Liste ist leer.")
+                        : anzahl == 1
+                            ? QStringLiteral("Die Liste hat nur einen Eintrag.")
+                            : QStringLiteral("Die Liste hat nur %1 Einträge.").arg(anzahl);
+    return hat + QStringLiteral(" Gebraucht werden mindestens neun verschiedene Wörter, eines "
+                                "in jeder Zeile.");
+}
+
+} // namespace
+
+QString fehlergrund(const Wortdatei& datei) {
+    switch (datei.fehler) {
+    case Wortdateifehler::Keiner:
+        return {};
+    case Wortdateifehler::Fehlt:
+        return QStringLiteral("Die Datei ist nicht da: Sie wurde nicht gefunden.");
+    case Wortdateifehler::Ordner:
+        return QStringLiteral("Das ist ein Ordner, keine Datei.");
+    case Wortdateifehler::NichtLesbar:
+        return QStringLiteral("Die Datei lässt sich nicht öffnen: Das Recht, sie zu lesen, fehlt, "
+                              "oder sie ist keine gewöhnliche Datei.");
+    case Wortdateifehler::Lesefehler:
+        return QStringLiteral("Die Datei ließ sich nicht bis zum Ende lesen.");
+    case Wortdateifehler::ZuGross:
+        return QStringLiteral("Die Datei ist größer als 16 MiB. So groß ist keine Wortliste.");
+    case Wortdateifehler::ZuVieleEintraege:
+        return QStringLiteral("Die Liste hat mehr als %1 Einträge. Mehr fasst das Spiel nicht.")
+            .arg(Wortliste::MaxEintraege);
+    case Wortdateifehler::ZuWenigEintraege:
+        return zuWenigEintraege(datei.anzahl);
+    case Wortdateifehler::ZuWenigVerschiedene:
+        return QStringLiteral("Die Liste hat %1 Einträge, aber nur %2 verschiedene Wörter. "
+                              "Gebraucht werden mindestens neun verschiedene.")
+            .arg(datei.anzahl)
+            .arg(datei.verschiedene);
+    case Wortdateifehler::ZuWenigPaare:
+        return QStringLiteral("Die Paarliste hat nur %1 verschiedene Paare. Gebraucht werden "
+                              "mindestens neun.")
+            .arg(datei.anzahl);
+    case Wortdateifehler::ZuWenigFreiePaare:
+        return QStringLiteral("Die Paarliste hat %1 Paare, aber höchstens %2 davon haben keinen "
+                              "Text gemeinsam. Für ein Spiel werden neun Paare ohne gemeinsamen "
+                              "Text gebraucht, sonst stünden gleiche Karten auf dem Feld, die "
+                              "nicht zusammengehören.")
+            .arg(datei.anzahl)
+            .arg(datei.verschiedene);
+    case Wortdateifehler::KeinePaarzeilen:
+        return keinePaarzeilen(datei);
+    }
+    return {};
+}
+
+} // namespace vun
