@@ -17,11 +17,19 @@ constexpr char16_t Zeichen80bis9F[32] = {
 };
 
 QString dekodieren(QStringDecoder::Encoding kodierung, QByteArrayView bytes) {
-    // A byte-order mark inside the bytes belongs to the text; a malformed sequence (an odd
-    // byte at the end of UTF-16, a lone surrogate) becomes U+FFFD.
+    // A byte-order mark inside the bytes belongs to the text; a malformed sequence (a lone
+    // surrogate) becomes U+FFFD.
     QStringDecoder dekoder(kodierung, QStringDecoder::Flag::Stateless |
                                           QStringDecoder::Flag::ConvertInitialBom);
     return dekoder.decode(bytes);
+}
+
+// So does a last odd byte of UTF-16, which Qt's decoder keeps back as the start of a unit.
+QString ausUtf16(QStringDecoder::Encoding kodierung, QByteArrayView bytes) {
+    QString text = dekodieren(kodierung, bytes.first(bytes.size() & ~qsizetype(1)));
+    if (bytes.size() % 2 != 0)
+        text.append(QChar::ReplacementCharacter);
+    return text;
 }
 
 } // namespace
@@ -57,9 +65,9 @@ QString ausUtf8(QByteArrayView bytes) {
 QString textAusBytes(QByteArrayView bytes) {
     switch (kodierungErkennen(bytes)) {
     case Kodierung::Utf16LE:
-        return dekodieren(QStringDecoder::Utf16LE, bytes.sliced(BomUtf16LE.size()));
+        return ausUtf16(QStringDecoder::Utf16LE, bytes.sliced(BomUtf16LE.size()));
     case Kodierung::Utf16BE:
-        return dekodieren(QStringDecoder::Utf16BE, bytes.sliced(BomUtf16BE.size()));
+        return ausUtf16(QStringDecoder::Utf16BE, bytes.sliced(BomUtf16BE.size()));
     case Kodierung::Utf8:
         return ausUtf8(bytes.startsWith(Bom) ? bytes.sliced(Bom.size()) : bytes);
     case Kodierung::Windows1252:

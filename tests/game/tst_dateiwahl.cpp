@@ -67,8 +67,11 @@ private slots:
         ListeLaden(liste2, dialoge, QDir(leer.path()));
         QCOMPARE(dialoge.gezeigt.size(), 1);
         const Gezeigt& g = dialoge.gezeigt.first();
-        QCOMPARE(g.prompt, QStringLiteral("Datei 'MEMORY.TXT' ist fehlerhaft!\rEine "
+        // The box names the file it read, and says why in its details.
+        QCOMPARE(g.prompt, QStringLiteral("Datei 'VUNMEMO.TXT' ist fehlerhaft!\rEine "
                                           "Standardliste wird verwendet!\r"));
+        QCOMPARE(g.details, QStringLiteral("VUNMEMO.TXT: Die Datei ist nicht da: Sie wurde nicht "
+                                           "gefunden."));
         QCOMPARE(g.stil, 0);
         QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
         Wortliste standard;
@@ -129,35 +132,44 @@ private slots:
 
     void fehlerhafteWahl_data() {
         QTest::addColumn<QByteArray>("inhalt"); // empty: no file at all
-        QTest::newRow("fehlt") << QByteArray();
-        QTest::newRow("acht Wörter") << alsWindows1252(nummerierteWoerter(8));
-        QTest::newRow("neun gleiche") << alsWindows1252(QStringList(9, "Maus"));
-        QTest::newRow("Paare, ein Text doppelt")
-            << alsWindows1252(nummeriertePaare(9) << QStringLiteral("R00004 = Neu"));
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("fehlt") << QByteArray() << "Liste.txt: Die Datei ist nicht da";
+        QTest::newRow("acht Wörter")
+            << alsWindows1252(nummerierteWoerter(8)) << "Liste.txt: Die Liste hat nur 8 Einträge.";
+        QTest::newRow("neun gleiche") << alsWindows1252(QStringList(9, "Maus"))
+                                      << "Einträge, aber nur 1 verschiedene Wörter.";
+        QTest::newRow("Paare, eine Zeile ohne =")
+            << alsWindows1252(nummeriertePaare(9) << QStringLiteral("Neu"))
+            << "aber eine Zeile ist keines:\nZeile 10: kein Gleichheitszeichen\n";
+        QTest::newRow("Paare, alle teilen einen Text")
+            << alsWindows1252(nummeriert(12, QStringLiteral("X = %1")))
+            << "Die Paarliste hat 12 Paare, aber höchstens 1 davon haben keinen Text gemeinsam.";
     }
-    // Failure message, then the load message naming the file, then play on the built-in list.
+    // The failure message with its reason, while the old game still stands; then the new game
+    // on the built-in list, and no word of a load that did not happen.
     void fehlerhafteWahl() {
         QFETCH(QByteArray, inhalt);
+        QFETCH(QString, grund);
         Beobachtet s;
         if (!inhalt.isEmpty())
             s.datei("Liste.txt", inhalt);
         s.mitteImSpiel();
         s.waehlen("Liste.txt");
-        QCOMPARE(s.zustaende.size(), 2);
+        QCOMPARE(s.zustaende.size(), 1);
         QCOMPARE(s.zustaende.at(0).prompt, Fehlermeldung);
-        QCOMPARE(s.zustaende.at(1).prompt, QStringLiteral("LISTE.TXT wurde geladen!\r"));
-        for (const Gezeigt& g : s.dialoge.gezeigt) {
-            QCOMPARE(g.stil, 0);
-            QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
-        }
-        // The failure comes while the old game still stands; the new one before the load message.
+        const Gezeigt& g = s.dialoge.gezeigt.at(0);
+        QCOMPARE(g.stil, 0);
+        QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
+        QVERIFY2(g.details.contains(grund), qPrintable(g.details));
         QVERIFY(s.zustaende.at(0).dateilisteSichtbar);
         QCOMPARE(s.zustaende.at(0).gestartet, QStringLiteral("1"));
-        QVERIFY(!s.zustaende.at(1).dateilisteSichtbar);
-        QCOMPARE(s.zustaende.at(1).gestartet, QStringLiteral("0"));
-        QCOMPARE(s.zustaende.at(1).aufgedeckt, 0);
+        QVERIFY(!s.memo.dateilisteSichtbar());
+        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        for (int k = 1; k <= 18; ++k)
+            QVERIFY(s.beschriftung(k).isEmpty());
         QVERIFY(ausListe(s.memo.liste1(), Standardliste()));
         QCOMPARE(s.memo.liste2().anzahl(), 9);
+        QVERIFY(s.memo.gespielteDatei().isEmpty());
     }
 
     void geloeschtNachDemAuflisten() {
@@ -167,10 +179,26 @@ private slots:
         QVERIFY(s.memo.dateiliste().contains("weg.txt"));
         QVERIFY(QFile::remove(s.ordner.filePath("weg.txt")));
         s.memo.Datei1_Click("weg.txt");
-        QCOMPARE(s.dialoge.gezeigt.size(), 2);
+        QCOMPARE(s.dialoge.gezeigt.size(), 1);
         QCOMPARE(s.dialoge.gezeigt.at(0).prompt, Fehlermeldung);
-        QCOMPARE(s.dialoge.gezeigt.at(1).prompt, QStringLiteral("WEG.TXT wurde geladen!\r"));
         QVERIFY(ausListe(s.memo.liste1(), Standardliste()));
+    }
+
+    // The help keeps its two lines; while a pair list is played it adds what belongs together.
+    void hilfeBeiPaarliste() {
+        Beobachtet s;
+        s.datei("paare.txt", alsUtf8(nummeriertePaare(9)));
+        const QString hilfe = QStringLiteral(
+            "Immer zwei Felder haben das gleiche Wort, klicke\rjedes Einzelfeld an und suche so "
+            "alle Wortpaare!");
+        s.memo.Bild3_Click();
+        QCOMPARE(s.dialoge.gezeigt.last().prompt, hilfe);
+        s.waehlen("paare.txt");
+        QCOMPARE(s.memo.gespielteDatei(), QStringLiteral("paare.txt"));
+        s.memo.Bild3_Click();
+        const QString mitPaaren = s.dialoge.gezeigt.last().prompt;
+        QVERIFY(mitPaaren.startsWith(hilfe + "\r\r"));
+        QVERIFY2(mitPaaren.contains("zwei verschiedene Texte zusammen"), qPrintable(mitPaaren));
     }
 
     // After a failed choice the built-in list stays for every later game; a good file replaces it.
@@ -183,6 +211,7 @@ private slots:
         s.waehlen("VUNMEMO.TXT");
         QVERIFY(ausListe(s.memo.liste1(), Spiel::standardWoerter()));
         QCOMPARE(s.dialoge.gezeigt.last().prompt, QStringLiteral("VUNMEMO.TXT wurde geladen!\r"));
+        QCOMPARE(s.memo.gespielteDatei(), QStringLiteral("VUNMEMO.TXT"));
     }
 };
 

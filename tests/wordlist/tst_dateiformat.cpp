@@ -40,22 +40,44 @@ private slots:
         QCOMPARE(zeilenAusBytes(bytes), (QStringList{"eins", "zwei", "drei"}));
     }
 
-    void eintraegeGenauWieGeschrieben() {
-        const QByteArray bytes("  Maus\r\nMaus  \r\n   \r\n\tTab\r\nGROSS klein\r\nMaus\r\n");
-        QCOMPARE(zeilenAusBytes(bytes),
-                 (QStringList{"  Maus", "Maus  ", "   ", "\tTab", "GROSS klein", "Maus"}));
+    // Blanks and tabs at the ends go, a line of nothing else with them; everything between
+    // stays, letter case too. Line numbers count CR LF, CR and LF as one line end each.
+    void eintraegeOhneRand() {
+        const QByteArray bytes("  Maus\r\nMaus  \r\n \t \n\tTab\rGROSS  klein\n\nMaus\r\n");
+        QList<int> nummern;
+        QCOMPARE(zeilenAusBytes(bytes, &nummern),
+                 (QStringList{"Maus", "Maus", "Tab", "GROSS  klein", "Maus"}));
+        QCOMPARE(nummern, (QList<int>{1, 2, 4, 5, 7}));
         QVERIFY(zeilenAusBytes(QByteArray()).isEmpty());
         QVERIFY(zeilenAusBytes(QByteArray("\r\n\n\r")).isEmpty());
     }
 
-    // Every byte but CR and LF on a line of its own: 254 entries of one character each.
+    // Notepad's "Unicode": UTF-16 after its byte-order mark, either byte order; a last odd byte
+    // is no character.
+    void utf16() {
+        const QByteArray le("\xFF\xFE"
+                            "f\0\xFC\0r\0\r\0\n\0\xAC\x20\n\0 \0",
+                            18);
+        QCOMPARE(kodierungErkennen(le), Kodierung::Utf16LE);
+        QCOMPARE(zeilenAusBytes(le), (QStringList{"für", "€"}));
+        const QByteArray be("\xFE\xFF"
+                            "\0f\0\xFC\0r\0\r\0\n\x20\xAC\0\n\0 ",
+                            18);
+        QCOMPARE(kodierungErkennen(be), Kodierung::Utf16BE);
+        QCOMPARE(zeilenAusBytes(be), (QStringList{"für", "€"}));
+        QCOMPARE(zeilenAusBytes(le + 'x'), (QStringList{"für", "€", QString(QChar(0xFFFD))}));
+        for (const QByteArray& bytes : {le, be, le + 'x', QByteArray("\xFF\xFE\r", 3)})
+            QCOMPARE(eintraegeZaehlen(bytes), zeilenAusBytes(bytes).size());
+    }
+
+    // Every byte but CR, LF, blank and tab on a line of its own: 252 entries of one character.
     void alle256BytesAlsWindows1252() {
         QByteArray bytes;
         for (int b = 0; b < 256; ++b)
-            if (b != '\r' && b != '\n')
+            if (b != '\r' && b != '\n' && b != ' ' && b != '\t')
                 bytes.append(static_cast<char>(b)).append('\n');
         const QStringList eintraege = zeilenAusBytes(bytes);
-        QCOMPARE(eintraege.size(), 254);
+        QCOMPARE(eintraege.size(), 252);
         QString zeichen;
         for (const QString& e : eintraege) {
             QCOMPARE(e.size(), 1);
@@ -143,8 +165,7 @@ private slots:
         QCOMPARE(eintraegePruefen(QStringList(500, "W00003") + acht),
                  Wortdateifehler::ZuWenigVerschiedene);
         QCOMPARE(eintraegePruefen(nummerierteWoerter(9)), Wortdateifehler::Keiner);
-        // Texts are compared exactly: blanks and letter case make different words.
-        QCOMPARE(eintraegePruefen(acht + QStringList{" W00000"}), Wortdateifehler::Keiner);
+        // Texts are compared exactly: letter case makes different words.
         QCOMPARE(eintraegePruefen(acht + QStringList{"w00000"}), Wortdateifehler::Keiner);
         QCOMPARE(eintraegePruefen(nummerierteWoerter(Wortliste::MaxEintraege)),
                  Wortdateifehler::Keiner);

@@ -1,16 +1,45 @@
-// Pair lists: which lists are pair lists, which are usable, and a deal that is fair to every
-// pair and every card.
+// Pair lists: which lists are pair lists, which are usable and why not, and a deal that is fair
+// to every pair and every card and never shows two pairs that share a text.
 #include "wordlist/kartenmischen.h"
+#include "wordlist/paarauswahl.h"
 #include "wordlist/paarliste.h"
+#include "wordlist/wortdatei.h"
 #include "wordlist/wortliste.h"
 
 #include "tests/support/dateien.h"
 #include "tests/support/skript.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace vun;
 using namespace vun::test;
+
+namespace {
+// The most pairs sharing no text, by trying every choice from pair i on; texts as bits.
+int versuchen(const QList<quint64>& paare, int i, quint64 belegt) {
+    if (i == paare.size())
+        return 0;
+    const int ohne = versuchen(paare, i + 1, belegt);
+    if (belegt & paare.at(i))
+        return ohne;
+    return std::max(ohne, 1 + versuchen(paare, i + 1, belegt | paare.at(i)));
+}
+int versuchen(const QStringList& paare) {
+    QHash<QString, int> nummer;
+    const auto bit = [&](const QString& text) {
+        if (!nummer.contains(text))
+            nummer.insert(text, static_cast<int>(nummer.size()));
+        return 1ull << nummer.value(text);
+    };
+    QList<quint64> masken;
+    for (const QString& paar : paare) {
+        const auto [a, b] = haelften(paar);
+        masken << (bit(a) | bit(b));
+    }
+    return versuchen(masken, 0, 0);
+}
+} // namespace
 
 class TstPaarliste : public QObject {
     Q_OBJECT
@@ -19,15 +48,15 @@ private slots:
         QTest::addColumn<QStringList>("eintraege");
         QTest::addColumn<bool>("paarliste");
         const QStringList gute{"Haus = Häuser", "Hund = dog", "3 · 4 = 12"};
-        QTest::newRow("alle mit einem Trenner") << gute << true;
-        QTest::newRow("Blanks gehören zur Hälfte") << QStringList{" Haus  =  Häuser "} << true;
+        QTest::newRow("alle mit einem =") << gute << true;
+        QTest::newRow("ohne Blanks") << gute + QStringList{"Haus=Häuser"} << true;
+        QTest::newRow("Tab und Blanks") << gute + QStringList{"Haus\t=  Häuser "} << true;
+        QTest::newRow("Hälfte gleich Partner") << gute + QStringList{"Maus = Maus"} << true;
         QTest::newRow("eine Zeile ohne") << gute + QStringList{"Maus"} << false;
-        QTest::newRow("zwei Trenner") << gute + QStringList{"a = b = c"} << false;
-        QTest::newRow("Trenner überlappen") << gute + QStringList{"a = = b"} << false;
-        QTest::newRow("erste Hälfte leer") << gute + QStringList{" = Häuser"} << false;
-        QTest::newRow("zweite Hälfte leer") << gute + QStringList{"Haus = "} << false;
-        QTest::newRow("ohne Blanks") << gute + QStringList{"Haus=Häuser"} << false;
-        QTest::newRow("ein Blank fehlt") << gute + QStringList{"Haus =Häuser"} << false;
+        QTest::newRow("zwei =") << gute + QStringList{"a = b = c"} << false;
+        QTest::newRow("== dicht") << gute + QStringList{"a == b"} << false;
+        QTest::newRow("links leer") << gute + QStringList{" \t= Häuser"} << false;
+        QTest::newRow("rechts leer") << gute + QStringList{"Haus = "} << false;
         QTest::newRow("leere Liste") << QStringList{} << false;
     }
     void erkennen() {
@@ -36,27 +65,124 @@ private slots:
         QCOMPARE(istPaarliste(eintraege), paarliste);
     }
 
-    void haelftenGenauWieGeschrieben() {
-        QCOMPARE(haelften(u"Haus = Häuser"), std::make_pair(QString("Haus"), QString("Häuser")));
-        QCOMPARE(haelften(u" Haus  =  Häuser "),
-                 std::make_pair(QString(" Haus "), QString(" Häuser ")));
+    void haelftenOhneRand() {
+        const auto paar = std::make_pair(QString("Haus"), QString("Häuser"));
+        QCOMPARE(haelften(u"Haus = Häuser"), paar);
+        QCOMPARE(haelften(u" Haus  =\tHäuser "), paar);
+        QCOMPARE(haelften(u"Haus=Häuser"), paar);
         QCOMPARE(haelften(u"3 · 4 = 12"), std::make_pair(QString("3 · 4"), QString("12")));
     }
 
-    void gueltigkeit() {
+    // What a list is, and why it cannot be played, down to its lines.
+    void beurteilen_data() {
+        QTest::addColumn<QStringList>("eintraege");
+        QTest::addColumn<Wortdateifehler>("fehler");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<int>("verschiedene");
+        QTest::addColumn<QString>("zeilen"); // the faulty lines as "number:reason"
+        const QStringList neun = nummeriertePaare(9);
         const QStringList acht = nummeriertePaare(8);
-        QCOMPARE(paarePruefen(acht), Wortdateifehler::ZuWenigEintraege);
-        QCOMPARE(paarePruefen(nummeriertePaare(9)), Wortdateifehler::Keiner);
-        // A text twice: in two pairs, on both sides of one pair, as a first and a second half.
-        QCOMPARE(paarePruefen(acht + QStringList{"L00000 = Neu"}), Wortdateifehler::TextDoppelt);
-        QCOMPARE(paarePruefen(acht + QStringList{"Maus = Maus"}), Wortdateifehler::TextDoppelt);
-        QCOMPARE(paarePruefen(acht + QStringList{"R00003 = Neu"}), Wortdateifehler::TextDoppelt);
-        // Compared exactly: letter case and blanks make different texts.
-        QCOMPARE(paarePruefen(acht + QStringList{"Maus = maus"}), Wortdateifehler::Keiner);
-        QCOMPARE(paarePruefen(acht + QStringList{"L00000  = Neu"}), Wortdateifehler::Keiner);
-        QCOMPARE(paarePruefen(nummeriertePaare(Wortliste::MaxEintraege)), Wortdateifehler::Keiner);
-        QCOMPARE(paarePruefen(nummeriertePaare(Wortliste::MaxEintraege + 1)),
-                 Wortdateifehler::ZuVieleEintraege);
+        const auto ok = Wortdateifehler::Keiner;
+        QTest::newRow("neun Paare") << neun << ok << 9 << 9 << "";
+        QTest::newRow("doppeltes Paar zählt einmal")
+            << neun + QStringList{"L00000=R00000", "R00001 = L00001"} << ok << 9 << 9 << "";
+        QTest::newRow("acht Paare, eins doppelt") << acht + QStringList{"L00003 = R00003"}
+                                                  << Wortdateifehler::ZuWenigPaare << 8 << 0 << "";
+        QTest::newRow("geteilter Text")
+            << QStringList{"3 · 4 = 12", "2 · 6 = 12"} + acht << ok << 10 << 9 << "";
+        QStringList stern;
+        for (int i = 0; i < 20; ++i)
+            stern << QStringLiteral("X = %1").arg(i);
+        QTest::newRow("alle teilen X")
+            << stern << Wortdateifehler::ZuWenigFreiePaare << 20 << 1 << "";
+        QTest::newRow("eine Zeile ohne =") << acht.first(4) + QStringList{"Maus"} + acht.sliced(4)
+                                           << Wortdateifehler::KeinePaarzeilen << 9 << 0 << "5:0";
+        QStringList kaputt = neun;
+        kaputt[1] = "a = b = c";
+        kaputt[2] = " = rechts";
+        kaputt[3] = "links =";
+        kaputt[4] = "=";
+        kaputt[5] = "a=b=c=d";
+        kaputt[6] = "ohne";
+        QTest::newRow("sechs kaputte Zeilen") << kaputt + neun << Wortdateifehler::KeinePaarzeilen
+                                              << 18 << 0 << "2:1 3:2 4:3 5:4 6:1";
+        QTest::newRow("meist Wörter, eins mit =")
+            << nummerierteWoerter(9) + QStringList{"Haus = Häuser"} << ok << 10 << 9 << "";
+        QTest::newRow("halb und halb")
+            << nummerierteWoerter(5) + nummeriertePaare(5) << ok << 10 << 9 << "";
+    }
+    void beurteilen() {
+        QFETCH(QStringList, eintraege);
+        QFETCH(Wortdateifehler, fehler);
+        QFETCH(int, anzahl);
+        QFETCH(int, verschiedene);
+        QFETCH(QString, zeilen);
+        const Wortdatei d = eintraegeBeurteilen(eintraege);
+        QCOMPARE(d.fehler, fehler);
+        QCOMPARE(d.anzahl, anzahl);
+        QCOMPARE(d.verschiedene, verschiedene);
+        QStringList gemeldet;
+        for (const FehlerhafteZeile& z : d.fehlerhafteZeilen)
+            gemeldet << QStringLiteral("%1:%2").arg(z.nummer).arg(int(z.grund));
+        QCOMPARE(gemeldet.join(' '), zeilen);
+        if (fehler == Wortdateifehler::KeinePaarzeilen)
+            QCOMPARE(d.fehlerhafteZeilenGesamt, zeilen.isEmpty() ? 0 : zeilen == "5:0" ? 1 : 6);
+        QCOMPARE(d.eintraege.isEmpty(), fehler != Wortdateifehler::Keiner);
+        if (d.art == Listenart::Paare)
+            for (const QString& paar : d.eintraege)
+                QCOMPARE(paar, haelften(paar).first + " = " + haelften(paar).second);
+    }
+
+    // The pairs that can lie on the board together, against trying every choice: on lists whose
+    // first pairs block the rest, so that taking pairs in their order finds too few.
+    void paareOhneGemeinsamenTextExakt() {
+        QRandomGenerator zufall(17);
+        for (int runde = 0; runde < 300; ++runde) {
+            QStringList paare;
+            const int wege = zufall.bounded(3, 8);
+            // Paths a-b-c-d written middle first: taken in order, one pair per path instead of two.
+            for (int w = 0; w < wege; ++w) {
+                const auto t = [&](int i) {
+                    return QStringLiteral("%1%2").arg(w).arg(QChar('a' + i));
+                };
+                paare << t(1) + " = " + t(2) << t(0) + " = " + t(1) << t(2) + " = " + t(3);
+            }
+            for (int extra = zufall.bounded(6); extra > 0; --extra)
+                paare << QStringLiteral("%1a = %2d")
+                             .arg(zufall.bounded(wege))
+                             .arg(zufall.bounded(wege));
+            if (zufall.bounded(2))
+                paare << QStringLiteral("0b = 0b");
+            QCOMPARE(paareOhneGemeinsamenText(paare), std::min(9, versuchen(paare)));
+        }
+    }
+
+    // Over many deals from a times table, where results stand in several pairs: no two pairs on
+    // the board share a text, every pair turns up, and each card's partner is the other half.
+    void gebenMitGeteiltenTexten() {
+        QStringList paare;
+        for (int a = 1; a <= 6; ++a)
+            for (int b = a; b <= 6; ++b)
+                paare << QStringLiteral("%1 · %2 = %3").arg(a).arg(b).arg(a * b);
+        paare << QStringLiteral("1 = 1");
+        Wortliste l;
+        l.ersetzen(paareVereinheitlichen(paare), Listenart::Paare);
+        Zufallsgenerator zufall(99);
+        Modul1 m;
+        QStringList liste1, kennungen;
+        QSet<QString> gesehen;
+        for (int d = 0; d < 3000; ++d) {
+            KartenMischen(l, liste1, kennungen, m, zufall);
+            QHash<QString, QString> paarVonText;
+            for (int k = 0; k < 18; ++k) {
+                const QString& paar = paarVonText.value(liste1.at(k), kennungen.at(k));
+                QCOMPARE(paar, kennungen.at(k)); // a text on the board belongs to one pair only
+                paarVonText.insert(liste1.at(k), kennungen.at(k));
+                gesehen.insert(kennungen.at(k));
+            }
+            QCOMPARE(QSet<QString>(kennungen.begin(), kennungen.end()).size(), 9);
+        }
+        QCOMPARE(gesehen.size(), l.anzahl());
     }
 
     // Over many deals from twelve pairs every pair is chosen, and every half lands on every

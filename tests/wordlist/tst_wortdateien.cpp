@@ -56,10 +56,10 @@ private slots:
 
     void nichtZuOeffnen() {
         QVERIFY(!feindlicheDateien(QDir(ordner.path())).isEmpty());
-        QCOMPARE(fehlerVon("fehlt.txt"), Wortdateifehler::NichtGeoeffnet);
-        QCOMPARE(fehlerVon("ORDNER.TXT"), Wortdateifehler::NichtGeoeffnet);
-        QCOMPARE(fehlerVon("KAPUTT.TXT"), Wortdateifehler::NichtGeoeffnet);
-        QCOMPARE(fehlerVon("ROHR.TXT"), Wortdateifehler::NichtGeoeffnet);
+        QCOMPARE(fehlerVon("fehlt.txt"), Wortdateifehler::Fehlt);
+        QCOMPARE(fehlerVon("ORDNER.TXT"), Wortdateifehler::Ordner);
+        QCOMPARE(fehlerVon("KAPUTT.TXT"), Wortdateifehler::Fehlt);
+        QCOMPARE(fehlerVon("ROHR.TXT"), Wortdateifehler::NichtLesbar);
     }
 
     void ohneLeserecht() {
@@ -67,7 +67,7 @@ private slots:
             QSKIP("root reads a file without read permission");
         QVERIFY(dateiSchreiben(pfad("gesperrt.txt"), alsUtf8(nummerierteWoerter(9))));
         QVERIFY(QFile::setPermissions(pfad("gesperrt.txt"), QFileDevice::WriteOwner));
-        QCOMPARE(fehlerVon("gesperrt.txt"), Wortdateifehler::NichtGeoeffnet);
+        QCOMPARE(fehlerVon("gesperrt.txt"), Wortdateifehler::NichtLesbar);
     }
 
     // A regular file that opens but fails on reading, even for root: the process's own memory
@@ -166,20 +166,40 @@ private slots:
         QCOMPARE(wortdateiLesen(startdateiPfad(o)).fehler, Wortdateifehler::ZuWenigEintraege);
     }
 
-    // A pair list is read as pairs, in either encoding; one with a text twice is faulty.
+    // A pair list is read as pairs in every encoding and line end, written as the game writes
+    // pairs; a text in two pairs is allowed.
     void paarlisteLesen() {
-        const QStringList paare = QStringList{"Fuß = Füße"} + nummeriertePaare(8);
+        const QStringList paare = QStringList{"Fuß=Füße", "Füße = Fußball\t"} + nummeriertePaare(8);
+        QByteArray utf16le("\xFF\xFE"), utf16be("\xFE\xFF");
+        for (const QString& zeile : paare) {
+            for (QChar c : zeile + QStringLiteral("\r\n")) {
+                utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+                utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+            }
+        }
         QVERIFY(dateiSchreiben(pfad("paare-cr.txt"), alsWindows1252(paare).replace('\n', "")));
         QVERIFY(dateiSchreiben(pfad("paare-lf.txt"), alsUtf8(paare, "\n")));
-        QVERIFY(
-            dateiSchreiben(pfad("doppelt.txt"), alsUtf8(paare + QStringList{"Füße = Fußball"})));
-        for (const char* name : {"paare-cr.txt", "paare-lf.txt"}) {
+        QVERIFY(dateiSchreiben(pfad("paare-le.txt"), utf16le));
+        QVERIFY(dateiSchreiben(pfad("paare-be.txt"), utf16be));
+        const QStringList erwartet =
+            QStringList{"Fuß = Füße", "Füße = Fußball"} + nummeriertePaare(8);
+        for (const char* name : {"paare-cr.txt", "paare-lf.txt", "paare-le.txt", "paare-be.txt"}) {
             const Wortdatei d = wortdateiLesen(pfad(name));
             QCOMPARE(d.fehler, Wortdateifehler::Keiner);
             QCOMPARE(d.art, Listenart::Paare);
-            QCOMPARE(d.eintraege, paare);
+            QCOMPARE(d.eintraege, erwartet);
         }
-        QCOMPARE(fehlerVon("doppelt.txt"), Wortdateifehler::TextDoppelt);
+    }
+
+    // Blanks and tabs at the ends are no part of a word: "Hund" and "Hund " are one word.
+    void randOhneBedeutung() {
+        const QStringList sieben = nummerierteWoerter(7);
+        QVERIFY(dateiSchreiben(pfad("hund.txt"),
+                               alsUtf8(sieben + QStringList{"Hund", "Hund ", "\tHund\t", "  "})));
+        const Wortdatei d = wortdateiLesen(pfad("hund.txt"));
+        QCOMPARE(d.fehler, Wortdateifehler::ZuWenigVerschiedene);
+        QCOMPARE(d.anzahl, 10);
+        QCOMPARE(d.verschiedene, 8);
     }
 
     void dateiliste() {

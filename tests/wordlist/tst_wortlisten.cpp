@@ -49,7 +49,7 @@ private slots:
             const QStringList eintraege = wortdateiLesen(Ordner.filePath(name)).eintraege;
             QVERIFY2(istPaarliste(eintraege) == paarlisten.contains(name), qPrintable(name));
             if (paarlisten.contains(name))
-                QCOMPARE(paarePruefen(eintraege), Wortdateifehler::Keiner);
+                QCOMPARE(eintraegePruefen(eintraege), Wortdateifehler::Keiner);
         }
     }
 
