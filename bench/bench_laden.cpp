@@ -11,12 +11,16 @@ using namespace vun;
 
 namespace {
 
-QString dateiMit(const QTemporaryDir& ordner, int n, bool paare = false) {
-    const QString pfad =
-        ordner.filePath(QString::fromLatin1(paare ? "PAARE%1.TXT" : "LISTE%1.TXT").arg(n));
+enum class Art { Woerter, Paare, GeteiltePaare };
+
+QString dateiMit(const QTemporaryDir& ordner, int n, Art art = Art::Woerter) {
+    const char* muster[] = {"LISTE%1.TXT", "PAARE%1.TXT", "GETEILT%1.TXT"};
+    const QString pfad = ordner.filePath(QString::fromLatin1(muster[int(art)]).arg(n));
     QFile datei(pfad);
     if (!datei.exists() && datei.open(QIODevice::WriteOnly))
-        datei.write(test::alsUtf8(paare ? test::paareMitUmlauten(n) : test::woerterMitUmlauten(n)));
+        datei.write(test::alsUtf8(art == Art::Woerter ? test::woerterMitUmlauten(n)
+                                  : art == Art::Paare ? test::paareMitUmlauten(n)
+                                                      : test::paareMitGeteiltenTexten(n)));
     return pfad;
 }
 
@@ -25,9 +29,10 @@ QTemporaryDir& ordner() {
     return tmp;
 }
 
-void dateiLaden(benchmark::State& state, bool paare) {
+void dateiLaden(benchmark::State& state, Art art) {
     const int n = static_cast<int>(state.range(0));
-    const QString pfad = dateiMit(ordner(), n, paare);
+    const bool paare = art != Art::Woerter;
+    const QString pfad = dateiMit(ordner(), n, art);
     const QString name = QFileInfo(pfad).fileName();
     bench::StilleDialoge dialoge;
     Wortliste liste2;
@@ -41,12 +46,18 @@ void dateiLaden(benchmark::State& state, bool paare) {
 }
 
 void BM_DateiLaden(benchmark::State& state) {
-    dateiLaden(state, false);
+    dateiLaden(state, Art::Woerter);
 }
 
-// Pairs cost a split of every entry and a check that no half repeats on top of the sort.
+// Pairs cost reading every line as a pair and dropping pairs written twice, instead of the sort.
 void BM_PaarlisteLaden(benchmark::State& state) {
-    dateiLaden(state, true);
+    dateiLaden(state, Art::Paare);
+}
+
+// The same with every result shared by three tasks: the check for nine pairs without a shared
+// text must not search the whole list.
+void BM_PaarlisteGeteiltLaden(benchmark::State& state) {
+    dateiLaden(state, Art::GeteiltePaare);
 }
 
 // The floor: the same bytes read from the same file, nothing done with them.
@@ -69,6 +80,10 @@ BENCHMARK(BM_DateiLaden)
     ->Arg(32767)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaarlisteLaden)->Apply(bench::mitSpanne)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaarlisteGeteiltLaden)
+    ->Apply(bench::mitSpanne)
+    ->Arg(32767)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BytesLesen)
     ->Apply(bench::mitSpanne)
     ->Arg(9)

@@ -2,6 +2,7 @@
 #include "bench/benchhilfe.h"
 #include "bench/zughilfe.h"
 #include "game/memo.h"
+#include "tests/support/dateien.h"
 #include "wordlist/kartenmischen.h"
 
 #include <QFile>
@@ -32,6 +33,26 @@ BENCHMARK(BM_KartenMischen)
     ->Apply(bench::mitSpanne)
     ->Arg(9)
     ->Arg(100)
+    ->Arg(32767)
+    ->Unit(benchmark::kMicrosecond);
+
+// From a pair list whose results each belong to three tasks: a drawn pair that shares a text
+// with one on the board is drawn again.
+void BM_PaareMischen(benchmark::State& state) {
+    Wortliste liste2;
+    liste2.ersetzen(test::paareMitGeteiltenTexten(static_cast<int>(state.range(0))),
+                    Listenart::Paare);
+    Zufallsgenerator zufall(1);
+    QStringList liste1;
+    Modul1 modul1;
+    for (auto _ : state) {
+        KartenMischen(liste2, liste1, modul1, zufall);
+        benchmark::DoNotOptimize(liste1.size());
+    }
+}
+BENCHMARK(BM_PaareMischen)
+    ->Apply(bench::mitSpanne)
+    ->Arg(30)
     ->Arg(32767)
     ->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,7 @@
 #include "wordlist/kartenmischen.h"
 
 #include "seams/zufall.h"
+#include "wordlist/paarauswahl.h"
 #include "wordlist/paarliste.h"
 #include "wordlist/standardliste.h"
 
@@ -41,38 +42,60 @@ bool passtNoch(const QStringList& paare, const QStringList& texte) {
 
 // Phase 1 from a pair list: nine pairs of which no two share a text (nor are the same), so
 // that every turned card has exactly one partner on the board. Where no two pairs share a text
-// these are the very draws of the words' phase 1. A choice that leaves no pair to add is begun
-// anew; false when even that does not succeed, which a list that can give nine such pairs
-// makes next to impossible.
+// these are the very draws of the words' phase 1. False when the pairs drawn leave no pair that
+// fits beside them.
 bool neunPaareZiehen(const QStringList& paare, QStringList& liste1, Modul1& m,
                      Zufallsquelle& zufall) {
-    constexpr int Versuche = 1000;
     // Rejected draws in a row before looking whether any pair still fits at all.
     constexpr int Nachsehen = 64;
     const int n = static_cast<int>(paare.size());
-    for (int versuch = 0; versuch < Versuche; ++versuch) {
-        liste1.clear();
-        QStringList texte;
-        bool festgefahren = false;
-        for (int k = 1; k <= 9 && !festgefahren; ++k) {
-            for (int abgelehnt = 1;; ++abgelehnt) {
-                m.Kartenwort[0] = paare.at(zufallsIndex(n, zufall));
-                if (!teiltText(m.Kartenwort[0], texte))
-                    break;
-                festgefahren = abgelehnt % Nachsehen == 0 && !passtNoch(paare, texte);
-                if (festgefahren)
-                    break;
-            }
-            if (festgefahren)
+    liste1.clear();
+    QStringList texte;
+    for (int k = 1; k <= 9; ++k) {
+        for (int abgelehnt = 1;; ++abgelehnt) {
+            m.Kartenwort[0] = paare.at(zufallsIndex(n, zufall));
+            if (!teiltText(m.Kartenwort[0], texte))
                 break;
-            const Paarzeile zeile = paarzeileLesen(m.Kartenwort[0]);
-            texte << zeile.links.toString() << zeile.rechts.toString();
-            liste1.append(m.Kartenwort[0]);
+            if (abgelehnt % Nachsehen == 0 && !passtNoch(paare, texte))
+                return false;
         }
-        if (!festgefahren)
-            return true;
+        const Paarzeile zeile = paarzeileLesen(m.Kartenwort[0]);
+        texte << zeile.links.toString() << zeile.rechts.toString();
+        liste1.append(m.Kartenwort[0]);
     }
-    return false;
+    return true;
+}
+
+QStringList ohneGemeinsamenText(const QStringList& paare, const QString& paar) {
+    const Paarzeile zeile = paarzeileLesen(paar);
+    const QStringList texte{zeile.links.toString(), zeile.rechts.toString()};
+    QStringList rest;
+    for (const QString& anderes : paare)
+        if (!teiltText(anderes, texte))
+            rest.append(anderes);
+    return rest;
+}
+
+// Phase 1 again where drawing at random ran into a dead end, as a list can whose pairs mostly
+// block each other: a pair is taken only if enough pairs that share no text remain beside it,
+// so the choice always completes. The pairs are tried in a random order.
+void neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1& m,
+                          Zufallsquelle& zufall) {
+    liste1.clear();
+    QStringList rest = paare;
+    for (int k = 1; k <= 9; ++k) {
+        for (qsizetype i = rest.size() - 1; i > 0; --i)
+            rest.swapItemsAt(i, zufallsIndex(static_cast<int>(i) + 1, zufall));
+        for (const QString& kandidat : rest) {
+            QStringList danach = ohneGemeinsamenText(rest, kandidat);
+            if (paareOhneGemeinsamenText(danach, 9 - k) >= 9 - k) {
+                m.Kartenwort[0] = kandidat;
+                liste1.append(kandidat);
+                rest = std::move(danach);
+                break;
+            }
+        }
+    }
 }
 
 // Phase 2: every card a different place from 1 to 18.
@@ -115,13 +138,13 @@ void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart
 
 void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
                    Modul1& modul1, Zufallsquelle& zufall) {
-    bool ausListe = liste2.hatNeunVerschiedene();
-    if (ausListe && liste2.art() == Listenart::Paare)
-        ausListe = neunPaareZiehen(liste2.eintraege(), liste1, modul1, zufall);
-    else if (ausListe)
-        neunWoerterZiehen(liste2.eintraege(), liste1, modul1, zufall);
+    const bool ausListe = liste2.hatNeunVerschiedene();
     if (!ausListe)
         neunWoerterZiehen(Standardliste(), liste1, modul1, zufall);
+    else if (liste2.art() == Listenart::Woerter)
+        neunWoerterZiehen(liste2.eintraege(), liste1, modul1, zufall);
+    else if (!neunPaareZiehen(liste2.eintraege(), liste1, modul1, zufall))
+        neunPaareSorgfaeltig(liste2.eintraege(), liste1, modul1, zufall);
     plaetzeVerteilen(modul1, zufall);
     plaetzeInWoerter(liste1, paarkennungen, ausListe ? liste2.art() : Listenart::Woerter, modul1);
 }

@@ -14,14 +14,14 @@ namespace vun {
 
 namespace {
 
-constexpr int Gesucht = 9;
-constexpr int MaxKern = 2 * (Gesucht - 1); // texts of at most eight pairs
+constexpr int MaxGesucht = 9;
+constexpr int MaxKern = 2 * (MaxGesucht - 1); // texts of at most eight pairs
 using Nachbarn = std::bitset<MaxKern * MaxKern>;
 
 // The pairs as a graph: texts are points, pairs are lines between them (a pair of two equal
 // halves a loop). Wanted: the most lines that share no point. When a greedy pass finds fewer
-// than nine, the at most 16 texts it used (the core) touch every line, and the exact answer is
-// found over the subsets of the core.
+// than it looks for (at most nine), the at most 16 texts it used (the core) touch every line, and
+// the exact answer is found over the subsets of the core.
 class Kerngraph {
 public:
     explicit Kerngraph(const QList<QStringView>& kern) : k_(static_cast<int>(kern.size())) {
@@ -99,32 +99,34 @@ int Kerngraph::groessteAuswahl() const {
 
 } // namespace
 
-int paareOhneGemeinsamenText(const QStringList& paare) {
-    QList<std::pair<QStringView, QStringView>> linien;
-    linien.reserve(paare.size());
-    for (const QString& paar : paare) {
-        const Paarzeile zeile = paarzeileLesen(paar);
-        linien.append({zeile.links, zeile.rechts});
-    }
+int paareOhneGemeinsamenText(const QStringList& paare, int gesucht) {
+    gesucht = qBound(0, gesucht, MaxGesucht);
+    if (gesucht == 0)
+        return 0;
     // Greedy first: every pair that shares no text with those taken so far. For a list a person
-    // writes this finds nine within its first lines.
+    // writes this finds what it looks for within the first lines, and reads no further.
     QSet<QStringView> belegt;
     QList<QStringView> kern;
     int gierig = 0;
-    for (const auto& [a, b] : linien) {
+    for (const QString& paar : paare) {
+        const Paarzeile zeile = paarzeileLesen(paar);
+        const QStringView a = zeile.links;
+        const QStringView b = zeile.rechts;
         if (belegt.contains(a) || belegt.contains(b))
             continue;
         belegt << a << b;
         kern << a;
         if (a != b)
             kern << b;
-        if (++gierig == Gesucht)
-            return Gesucht;
+        if (++gierig == gesucht)
+            return gesucht;
     }
     Kerngraph graph(kern);
-    for (const auto& [a, b] : linien)
-        graph.linie(a, b);
-    return std::min(graph.groessteAuswahl(), Gesucht);
+    for (const QString& paar : paare) {
+        const Paarzeile zeile = paarzeileLesen(paar);
+        graph.linie(zeile.links, zeile.rechts);
+    }
+    return std::min(graph.groessteAuswahl(), gesucht);
 }
 
 } // namespace vun

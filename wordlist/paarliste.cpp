@@ -56,22 +56,27 @@ std::pair<QString, QString> haelften(QStringView paareintrag) {
 QStringList paareVereinheitlichen(const QStringList& paarzeilen) {
     QStringList paare;
     paare.reserve(paarzeilen.size());
-    // One key for both orders: the smaller half first, a line end between (no half holds one).
-    QSet<QString> gesehen;
+    // One key for both orders, the smaller half first; views into the lines, so a long list is
+    // checked without copying a half.
+    QSet<std::pair<QStringView, QStringView>> gesehen;
     gesehen.reserve(paarzeilen.size());
     for (const QString& zeile : paarzeilen) {
         const Paarzeile paar = paarzeileLesen(zeile);
         const bool linksZuerst = paar.links <= paar.rechts;
-        const QStringView erste = linksZuerst ? paar.links : paar.rechts;
-        const QStringView zweite = linksZuerst ? paar.rechts : paar.links;
-        QString schluessel;
-        schluessel.reserve(erste.size() + zweite.size() + 1);
-        schluessel.append(erste).append(u'\n').append(zweite);
+        const auto schluessel = linksZuerst ? std::make_pair(paar.links, paar.rechts)
+                                            : std::make_pair(paar.rechts, paar.links);
         if (gesehen.contains(schluessel))
             continue;
         gesehen.insert(schluessel);
+        // A line written as the game writes pairs is taken as it is, without a copy.
+        const qsizetype laenge = paar.links.size() + Paartrenner.size() + paar.rechts.size();
+        if (zeile.size() == laenge && paar.links.data() == zeile.constData() &&
+            QStringView(zeile).sliced(paar.links.size(), Paartrenner.size()) == Paartrenner) {
+            paare.append(zeile);
+            continue;
+        }
         QString eintrag;
-        eintrag.reserve(paar.links.size() + paar.rechts.size() + Paartrenner.size());
+        eintrag.reserve(laenge);
         eintrag.append(paar.links).append(Paartrenner).append(paar.rechts);
         paare.append(std::move(eintrag));
     }

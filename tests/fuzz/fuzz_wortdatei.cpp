@@ -2,6 +2,7 @@
 #include "seams/zufall.h"
 #include "wordlist/dateilesen.h"
 #include "wordlist/kartenmischen.h"
+#include "wordlist/paarauswahl.h"
 #include "wordlist/paarliste.h"
 #include "wordlist/wortdatei.h"
 #include "wordlist/wortliste.h"
@@ -19,7 +20,12 @@ void pruefe(bool bedingung) {
         std::abort();
 }
 
-// For plain ASCII the entries are exactly the non-empty lines, whatever the line ends.
+bool rand(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// For plain ASCII the entries are exactly the lines without blanks and tabs at their ends,
+// whatever the line ends, those left empty skipped.
 void vergleicheAscii(const QByteArray& bytes, const QStringList& eintraege) {
     for (char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -27,48 +33,60 @@ void vergleicheAscii(const QByteArray& bytes, const QStringList& eintraege) {
     QByteArray text = bytes;
     text.replace("\r\n", "\n").replace('\r', '\n');
     QStringList zeilen;
-    for (const QByteArray& zeile : text.split('\n'))
-        if (!zeile.isEmpty())
-            zeilen.append(QString::fromLatin1(zeile));
+    for (const QByteArray& zeile : text.split('\n')) {
+        const QString eintrag = vun::ohneRand(QString::fromLatin1(zeile)).toString();
+        if (!eintrag.isEmpty())
+            zeilen.append(eintrag);
+    }
     pruefe(zeilen == eintraege);
 }
 
-bool brauchbareWoerter(const QStringList& eintraege) {
-    return eintraege.size() >= 9 && eintraege.size() <= vun::Wortliste::MaxEintraege &&
-           vun::Wortliste::mindestensNeunVerschiedene(eintraege);
-}
-
-// Every pair gives its entry back from its two non-empty halves; the list is usable exactly
-// when it has enough pairs and no text twice; then a deal puts the two different halves of
-// nine different pairs onto two cards each.
-bool brauchbarePaare(const QStringList& eintraege) {
-    QSet<QString> texte;
-    for (const QString& eintrag : eintraege) {
-        const auto [erste, zweite] = vun::haelften(eintrag);
+// A usable pair list: every pair written as the game writes it, no pair twice in either order,
+// and a deal puts nine pairs on the board of which no two share a text, each on two cards.
+void pruefePaare(const QStringList& paare) {
+    pruefe(paare.size() >= 9 && vun::paareOhneGemeinsamenText(paare) == 9);
+    QSet<QString> gesehen;
+    for (const QString& paar : paare) {
+        const auto [erste, zweite] = vun::haelften(paar);
         pruefe(!erste.isEmpty() && !zweite.isEmpty());
-        pruefe(erste + vun::Paartrenner.toString() + zweite == eintrag);
-        texte << erste << zweite;
+        pruefe(erste + vun::Paartrenner.toString() + zweite == paar);
+        pruefe(!gesehen.contains(paar) && !gesehen.contains(zweite + " = " + erste));
+        gesehen.insert(paar);
     }
-    const bool brauchbar = eintraege.size() >= 9 &&
-                           eintraege.size() <= vun::Wortliste::MaxEintraege &&
-                           texte.size() == 2 * eintraege.size();
-    if (!brauchbar)
-        return false;
     vun::Wortliste liste;
-    liste.ersetzen(eintraege, vun::Listenart::Paare);
-    vun::Zufallsgenerator zufall(static_cast<quint32>(eintraege.size()));
+    liste.ersetzen(paare, vun::Listenart::Paare);
+    vun::Zufallsgenerator zufall(static_cast<quint32>(paare.size()));
     QStringList liste1, kennungen;
     vun::Modul1 modul1;
     vun::KartenMischen(liste, liste1, kennungen, modul1, zufall);
-    QHash<QString, QSet<QString>> karten;
-    for (int k = 0; k < 18; ++k)
-        karten[kennungen.at(k)].insert(liste1.at(k));
-    pruefe(karten.size() == 9);
-    for (auto it = karten.cbegin(); it != karten.cend(); ++it) {
-        const auto [erste, zweite] = vun::haelften(it.key());
-        pruefe(*it == QSet<QString>({erste, zweite}));
+    QHash<QString, QString> paarVonText;
+    QHash<QString, int> karten;
+    for (int k = 0; k < 18; ++k) {
+        pruefe(paarVonText.value(liste1.at(k), kennungen.at(k)) == kennungen.at(k));
+        paarVonText.insert(liste1.at(k), kennungen.at(k));
+        ++karten[kennungen.at(k)];
+        const auto [erste, zweite] = vun::haelften(kennungen.at(k));
+        pruefe(liste1.at(k) == erste || liste1.at(k) == zweite);
     }
-    return true;
+    pruefe(karten.size() == 9);
+    for (int anzahl : karten)
+        pruefe(anzahl == 2);
+}
+
+// Why a list is faulty agrees with its entries.
+void pruefeFehler(const vun::Wortdatei& d, const QStringList& eintraege) {
+    pruefe(d.eintraege.isEmpty());
+    if (d.fehler == vun::Wortdateifehler::KeinePaarzeilen) {
+        int paarzeilen = 0;
+        for (const QString& e : eintraege)
+            paarzeilen += vun::istPaareintrag(e);
+        pruefe(2 * paarzeilen > eintraege.size() && paarzeilen < eintraege.size());
+        pruefe(d.fehlerhafteZeilenGesamt == eintraege.size() - paarzeilen);
+        for (const vun::FehlerhafteZeile& z : d.fehlerhafteZeilen)
+            pruefe(vun::paarzeileLesen(eintraege.at(z.nummer - 1)).fehler == z.grund);
+    } else if (d.fehler == vun::Wortdateifehler::ZuWenigVerschiedene) {
+        pruefe(!vun::Wortliste::mindestensNeunVerschiedene(eintraege));
+    }
 }
 
 } // namespace
@@ -77,16 +95,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
     const QStringList eintraege = vun::zeilenAusBytes(bytes);
     for (const QString& eintrag : eintraege) {
-        pruefe(!eintrag.isEmpty());
+        pruefe(!eintrag.isEmpty() && !rand(eintrag.front()) && !rand(eintrag.back()));
         pruefe(!eintrag.contains(QLatin1Char('\r')) && !eintrag.contains(QLatin1Char('\n')));
     }
     // The byte count may see one more entry: a line holding nothing but a byte-order mark.
     const qsizetype gezaehlt = vun::eintraegeZaehlen(bytes);
     pruefe(eintraege.size() <= gezaehlt && gezaehlt <= eintraege.size() + 1);
     vergleicheAscii(bytes, eintraege);
-    const bool brauchbar =
-        vun::istPaarliste(eintraege) ? brauchbarePaare(eintraege) : brauchbareWoerter(eintraege);
-    pruefe(brauchbar == (vun::eintraegePruefen(eintraege) == vun::Wortdateifehler::Keiner));
+    const vun::Wortdatei d = vun::eintraegeBeurteilen(eintraege);
+    if (d.fehler != vun::Wortdateifehler::Keiner)
+        pruefeFehler(d, eintraege);
+    else if (d.art == vun::Listenart::Paare)
+        pruefePaare(d.eintraege);
+    else
+        pruefe(d.eintraege == eintraege && vun::Wortliste::mindestensNeunVerschiedene(eintraege));
     vun::Wortliste liste;
     liste.ersetzen(eintraege);
     pruefe(liste.anzahl() == eintraege.size());

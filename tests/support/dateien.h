@@ -69,6 +69,16 @@ inline QStringList paareMitUmlauten(int n) {
     return nummeriert(n, QStringLiteral("Wörterbuch%1straße = Straßen%1wörter"), 0);
 }
 
+// n pairs of which every three share their second half, as tasks share a result:
+// "Wörterbuch0straße = Straßen0wörter", "Wörterbuch1straße = Straßen0wörter", ...
+inline QStringList paareMitGeteiltenTexten(int n) {
+    QStringList paare;
+    paare.reserve(n);
+    for (int i = 0; i < n; ++i)
+        paare << QStringLiteral("Wörterbuch%1straße = Straßen%2wörter").arg(i).arg(i / 3);
+    return paare;
+}
+
 // Every kind of file that must end as the built-in list, each named *.TXT: too few words, too
 // few different ones, empty, binary, too large, a folder, a broken link and a pipe (which would
 // block an ordinary open for ever). Their names; none when one could not be made.

@@ -185,6 +185,29 @@ private slots:
         QCOMPARE(gesehen.size(), l.anzahl());
     }
 
+    // A list with one way only to lay nine pairs: nine words each with its own partner, and
+    // every two of the words paired as well. Drawn at random, the choice runs into a dead end
+    // almost always; the deal still finds the one way.
+    void gebenOhneSackgasse() {
+        QStringList paare;
+        for (int i = 0; i < 9; ++i) {
+            paare << QStringLiteral("K%1 = E%1").arg(i);
+            for (int j = i + 1; j < 9; ++j)
+                paare << QStringLiteral("K%1 = K%2").arg(i).arg(j);
+        }
+        Wortliste l;
+        l.ersetzen(paare, Listenart::Paare);
+        QVERIFY(l.hatNeunVerschiedene());
+        Zufallsgenerator zufall(5);
+        Modul1 m;
+        QStringList liste1, kennungen;
+        for (int d = 0; d < 20; ++d) {
+            KartenMischen(l, liste1, kennungen, m, zufall);
+            for (const QString& kennung : kennungen)
+                QVERIFY2(kennung.contains('E'), qPrintable(kennung));
+        }
+    }
+
     // Over many deals from twelve pairs every pair is chosen, and every half lands on every
     // card, about equally often; the two halves of a pair always lie on two different cards.
     void gebenGleichverteilt() {
