@@ -18,6 +18,9 @@ Dateiliste::Dateiliste(QWidget* eltern) : QListWidget(eltern) {
     setFont(schrift(9.75, true));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
+    // A name too long for the list ends in "…" and shows whole on hover, as no scroll bar
+    // across would take the room of an entry.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The frame takes the foreground colour; entries take the text colour.
     setForegroundRole(QPalette::WindowText);
     QPalette p = palette();
