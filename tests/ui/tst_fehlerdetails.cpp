@@ -23,8 +23,9 @@ void leertaste(QWidget* ziel, bool wiederholt) {
 class TstFehlerdetails : public QObject {
     Q_OBJECT
 private slots:
-    // The box keeps its text, title and OK; the details name the broken line. The key lock and
-    // the double-click filter of the window let the details button work by mouse and by key.
+    // The box keeps its text, title and OK; the details name the broken line. The program's lock
+    // on held keys leaves the details button to the mouse and to a fresh key press, and lets a
+    // held key toggle it once.
     void detailsNennenDieZeile() {
         EchtesSpiel s;
         QVERIFY(dateiSchreiben(s.ordner.filePath(QStringLiteral("FALSCH.TXT")),
