@@ -1,6 +1,8 @@
 // Takes the pictures of the windows shown in the README, on a real display: a game played by
-// keys to two found pairs (one for "paare") and an open miss, the focus on the card turned last.
-// Usage: vun_bildschirmfoto hauptfenster|paare|infofenster FILE.png [WORD or PAIR...]
+// keys to two found pairs (one for "paare") and an open miss, the focus on the card turned last;
+// or the box about a faulty pair list chosen in the file list, its details open.
+// Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|fehlerdetails FILE.png [WORD...]
+#include "tests/ui/dialoghilfe.h"
 #include "tests/ui/tastenhilfe.h"
 
 #include <QScreen>
@@ -36,15 +38,34 @@ bool speichern(QWidget* fenster, const QString& datei) {
     return fenster->screen()->grabWindow(fenster->winId()).save(datei);
 }
 
+// The teacher's view of a slip in her list: the box with what Qt shows on request.
+bool fehlerdetails(const QString& datei) {
+    EchtesSpiel s;
+    const QString liste = QStringLiteral("TIERE.TXT");
+    if (!dateiSchreiben(s.ordner.filePath(liste), alsUtf8(paarlisteMitFehler())))
+        return false;
+    bool gespeichert = false;
+    beimDialog([&](QWidget* box) {
+        if (QAbstractButton* einblenden = knopf(box, QStringLiteral("Details einblenden...")))
+            einblenden->click();
+        gespeichert = speichern(box, datei);
+        box->close();
+    });
+    return s.waehlen(liste) && gespeichert;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
-        qWarning("Usage: vun_bildschirmfoto hauptfenster|paare|infofenster FILE.png [WORD...]");
+        qWarning("Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|fehlerdetails "
+                 "FILE.png [WORD...]");
         return 2;
     }
+    if (args.at(1) == QLatin1String("fehlerdetails"))
+        return fehlerdetails(args.at(2)) ? 0 : 1;
     const QStringList woerter = args.size() > 3 ? args.mid(3) : Spiel::standardWoerter();
     TastenSpiel s(woerter);
     s.fenster.mittigSetzen();

@@ -3,8 +3,11 @@
 #include "ui/aussehen.h"
 #include "ui/einzelklick.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
 
 namespace vun::ui {
 
@@ -15,6 +18,9 @@ Dateiliste::Dateiliste(QWidget* eltern) : QListWidget(eltern) {
     setFont(schrift(9.75, true));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
+    // A name too long for the list ends in "…" and shows whole on hover, as no scroll bar
+    // across would take the room of an entry.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The frame takes the foreground colour; entries take the text colour.
     setForegroundRole(QPalette::WindowText);
     QPalette p = palette();
@@ -24,6 +30,14 @@ Dateiliste::Dateiliste(QWidget* eltern) : QListWidget(eltern) {
     setPalette(p);
     Einzelklick::anwenden(viewport());
     hide();
+}
+
+QString Dateiliste::leerHinweis() {
+    return QStringLiteral("Keine Wortlisten (*.TXT) in diesem Ordner");
+}
+
+QString Dateiliste::gespieltHinweis() {
+    return QStringLiteral("wird gerade gespielt");
 }
 
 QStringList Dateiliste::namen() const {
@@ -47,12 +61,28 @@ void Dateiliste::fuellen(const QStringList& neu) {
         setCurrentIndex(QModelIndex());
 }
 
-void Dateiliste::zeigen(bool sichtbar, const QStringList& neu) {
+// Underlined, as the list's colours and bold font leave nothing else to set it apart with; the
+// text stays the file's name, as it is what a choice loads.
+void Dateiliste::markieren(const QString& gespielt) {
+    for (int i = 0; i < count(); ++i) {
+        QListWidgetItem* eintrag = item(i);
+        const bool markiert = eintrag->text() == gespielt;
+        QFont f = font();
+        f.setUnderline(markiert);
+        eintrag->setFont(f);
+        eintrag->setData(Qt::AccessibleDescriptionRole,
+                         markiert ? QVariant(gespieltHinweis()) : QVariant());
+    }
+}
+
+void Dateiliste::zeigen(bool sichtbar, const QStringList& neu, const QString& gespielt) {
     if (!sichtbar) {
         hide();
         return;
     }
     fuellen(neu);
+    markieren(gespielt);
+    setAccessibleDescription(neu.isEmpty() ? leerHinweis() : QString());
     if (!isVisible()) {
         show();
         raise();
@@ -75,6 +105,39 @@ void Dateiliste::mouseReleaseEvent(QMouseEvent* ereignis) {
         setCurrentItem(eintrag);
         emit gewaehlt(eintrag->text());
     }
+}
+
+void Dateiliste::paintEvent(QPaintEvent* ereignis) {
+    QListWidget::paintEvent(ereignis);
+    if (count() > 0)
+        return;
+    QPainter maler(viewport());
+    maler.setPen(palette().color(QPalette::Text));
+    const int rand = fontMetrics().averageCharWidth() / 2 + 2;
+    maler.drawText(viewport()->rect().adjusted(rand, rand, -rand, -rand),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, leerHinweis());
+}
+
+bool Dateiliste::passtGanz(const QListWidgetItem* eintrag) const {
+    // Qt leaves a margin of the focus frame and one pixel at each side of an entry's text.
+    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return QFontMetrics(eintrag->font()).horizontalAdvance(eintrag->text()) + rand <=
+           viewport()->width();
+}
+
+// Only a name cut off at the list's edge is shown whole: a tip over every entry would hide the
+// entries below it.
+bool Dateiliste::viewportEvent(QEvent* ereignis) {
+    if (ereignis->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(ereignis);
+    const auto* hilfe = static_cast<QHelpEvent*>(ereignis);
+    const QListWidgetItem* eintrag = itemAt(hilfe->pos());
+    if (eintrag && !passtGanz(eintrag))
+        QToolTip::showText(hilfe->globalPos(), eintrag->text(), viewport(),
+                           visualItemRect(eintrag));
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 } // namespace vun::ui

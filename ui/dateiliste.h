@@ -12,8 +12,14 @@ class Dateiliste : public QListWidget {
 public:
     explicit Dateiliste(QWidget* eltern);
 
-    // Shows the given names, keeping the entry chosen last if it is still listed, or hides.
-    void zeigen(bool sichtbar, const QStringList& namen);
+    // Shows the given names, keeping the entry chosen last if it is still listed and marking
+    // the list being played, or hides.
+    void zeigen(bool sichtbar, const QStringList& namen, const QString& gespielt = {});
+
+    // What the list says, painted and to screen readers, when the folder holds no word list.
+    static QString leerHinweis();
+    // What screen readers hear beside the name of the list being played.
+    static QString gespieltHinweis();
 
 signals:
     void gewaehlt(const QString& name);
@@ -21,9 +27,13 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
+    bool viewportEvent(QEvent* ereignis) override;
 
 private:
     void fuellen(const QStringList& namen);
+    void markieren(const QString& gespielt);
+    bool passtGanz(const QListWidgetItem* eintrag) const;
     QStringList namen() const;
 };
 

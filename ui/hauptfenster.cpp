@@ -244,7 +244,8 @@ void Hauptfenster::titelGeaendert() {
 
 void Hauptfenster::dateilisteGeaendert() {
     if (datei1_ || memo_.dateilisteSichtbar())
-        dateiliste()->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste());
+        dateiliste()->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste(),
+                             memo_.gespielteDatei());
 }
 
 } // namespace vun::ui

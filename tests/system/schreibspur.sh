@@ -117,8 +117,7 @@ bild 4 && antworten VUN-Memory Escape            # new game: No
 bild 5 && klick "$fenster" "${ort[datei1]}"      # the file list's first entry
 antworten VUN-Memory Return                      # "... wurde geladen!"
 bild 5 && klick "$fenster" "${ort[datei2]}"      # the second: BRUCH.TXT, too short
-antworten VUN-Memory Return                      # "Gewählte Datei ist fehlerhaft! ..."
-antworten VUN-Memory Return                      # "BRUCH.TXT wurde geladen!"
+antworten VUN-Memory "Tab space Escape"          # "Gewählte Datei ist fehlerhaft! ...", details shown
 for k in 3 4 5 12 13; do karte "$k"; done
 bild 6
 info=$(suchen '^Programm-Info$')

@@ -1,5 +1,9 @@
-// The file list: shown and hidden, and every choice loading exactly once.
+// The file list: shown and hidden, every choice loading exactly once, and what it tells about
+// the lists it holds.
 #include "tests/ui/fensterhilfe.h"
+
+#include <QAccessible>
+#include <QToolTip>
 
 using namespace vun;
 using namespace vun::test;
@@ -30,6 +34,29 @@ struct ListenSpiel : FensterSpiel {
                           liste()->visualItemRect(treffer.first()).center());
     }
     void taste(Qt::Key taste) { QTest::keyClick(liste(), taste); }
+    // Every entry as a screen reader tells it, and as underlined when it is.
+    QStringList ansagen() const {
+        QStringList texte;
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(liste());
+        for (int i = 0; i < liste()->count(); ++i) {
+            QAccessibleInterface* zeile = zugang->child(i);
+            QString text = zeile->text(QAccessible::Name);
+            if (!zeile->text(QAccessible::Description).isEmpty())
+                text += QStringLiteral(", ") + zeile->text(QAccessible::Description);
+            if (liste()->item(i)->font().underline())
+                text += QStringLiteral(" (unterstrichen)");
+            texte.append(text);
+        }
+        return texte;
+    }
+    // The tip a rest of the mouse over the entry brings, empty when none shows.
+    QString tipp(const QString& name) {
+        const QListWidgetItem* eintrag = liste()->findItems(name, Qt::MatchExactly).first();
+        const QPoint p = liste()->visualItemRect(eintrag).center();
+        QHelpEvent frage(QEvent::ToolTip, p, liste()->viewport()->mapToGlobal(p));
+        QCoreApplication::sendEvent(liste()->viewport(), &frage);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
 };
 
 } // namespace
@@ -101,11 +128,12 @@ private slots:
         ListenSpiel s;
         s.klickBild(5);
         s.taste(Qt::Key_Down); // nothing chosen yet: the first entry
-        QCOMPARE(s.dialoge.gezeigt.size(), 2);
+        // A faulty list: its box alone, with the reason in its details, and no word of loading.
+        QCOMPARE(s.dialoge.gezeigt.size(), 1);
         QCOMPARE(s.dialoge.gezeigt.at(0).prompt,
                  QStringLiteral("Gewählte Datei ist fehlerhaft!\rEine Standardliste wird "
                                 "verwendet!\r"));
-        QCOMPARE(s.geladen(), QStringList{"KAPUTT.TXT wurde geladen!"});
+        QVERIFY(s.dialoge.gezeigt.at(0).details.contains(QStringLiteral("nur 2 Einträge")));
 
         s.klickBild(5);
         s.taste(Qt::Key_Down);
@@ -116,7 +144,7 @@ private slots:
         s.klickBild(5);
         s.taste(Qt::Key_Up);
         QCOMPARE(s.geladen().last(), QStringLiteral("TIERE.TXT wurde geladen!"));
-        QCOMPARE(s.geladen().size(), 4);
+        QCOMPARE(s.geladen().size(), 3);
 
         // A key that does not move the selection chooses nothing.
         s.klickBild(5);
@@ -124,7 +152,7 @@ private slots:
         s.klickBild(5);
         s.taste(Qt::Key_Down); // already the last entry
         s.taste(Qt::Key_Left);
-        QCOMPARE(s.geladen().size(), 5);
+        QCOMPARE(s.geladen().size(), 4);
         QVERIFY(s.liste()->isVisible());
     }
 
@@ -138,6 +166,55 @@ private slots:
         QVERIFY(s.eintraege().contains(QStringLiteral("NEU.TXT")));
         s.klickEintrag(QStringLiteral("NEU.TXT"));
         QCOMPARE(s.geladen(), QStringList{"NEU.TXT wurde geladen!"});
+    }
+
+    // The list being played is marked beside its unchanged name; after a faulty one none is.
+    // A name too long for the list is told whole on hover and to screen readers.
+    void gespielteListeUndLangeNamen() {
+        ListenSpiel s;
+        const QString lang = QStringLiteral("Donaudampfschifffahrtsgesellschaft.TXT");
+        s.datei(lang, Tiere);
+        s.klickBild(5);
+        const QString gespielt = QStringLiteral(", wird gerade gespielt (unterstrichen)");
+        QCOMPARE(s.ansagen(), (QStringList{lang, "KAPUTT.TXT", "klein.txt", "TIERE.TXT",
+                                           "VUNMEMO.TXT" + gespielt}));
+        QCOMPARE(s.tipp(QStringLiteral("TIERE.TXT")), QString());
+        QCOMPARE(s.tipp(lang), lang);
+
+        s.klickEintrag(QStringLiteral("TIERE.TXT"));
+        s.klickBild(5);
+        QCOMPARE(s.ansagen().at(3), "TIERE.TXT" + gespielt);
+        QCOMPARE(s.liste()->currentItem()->text(), QStringLiteral("TIERE.TXT"));
+        s.klickEintrag(QStringLiteral("KAPUTT.TXT"));
+        s.klickBild(5);
+        QCOMPARE(s.ansagen(),
+                 (QStringList{lang, "KAPUTT.TXT", "klein.txt", "TIERE.TXT", "VUNMEMO.TXT"}));
+    }
+
+    // A folder without a list says so where the entries would stand, in the list's own place.
+    void ordnerOhneListe() {
+        FensterSpiel s;
+        QVERIFY(QFile::remove(s.ordner.filePath(QStringLiteral("VUNMEMO.TXT"))));
+        s.klickBild(5);
+        ui::Dateiliste* liste = s.fenster.dateiliste();
+        QCOMPARE(liste->count(), 0);
+        QCOMPARE(liste->geometry(), ui::twips(600, 720, 1815, 3630));
+        QCOMPARE(liste->accessibleDescription(), ui::Dateiliste::leerHinweis());
+        const auto schrift = [liste] {
+            const QImage bild = liste->viewport()->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    n += bild.pixelColor(x, y) == QColor(0, 0, 192);
+            return n;
+        };
+        QVERIFY(schrift() > 50);
+
+        s.klickBild(5);
+        s.datei(QStringLiteral("TIERE.TXT"), Tiere);
+        s.klickBild(5);
+        QCOMPARE(liste->count(), 1);
+        QVERIFY(liste->accessibleDescription().isEmpty());
     }
 };
 

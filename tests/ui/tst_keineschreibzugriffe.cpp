@@ -217,9 +217,11 @@ private:
         }
         const int fehlerhaft = spieler.gesehen.filter(QStringLiteral("fehlerhaft")).size();
         QCOMPARE(fehlerhaft, 3);
-        QCOMPARE(spieler.gesehen.filter(QStringLiteral("wurde geladen!")).size(), eintraege);
-        // Two answers were ready for every list; the sound ones took one.
-        QCOMPARE(spieler.antworten.size(), eintraege - fehlerhaft);
+        // A faulty list's box is its only one.
+        QCOMPARE(spieler.gesehen.filter(QStringLiteral("wurde geladen!")).size(),
+                 eintraege - fehlerhaft);
+        // Two answers were ready for every list; each took one.
+        QCOMPARE(spieler.antworten.size(), eintraege);
         spieler.antworten.clear();
 
         p->bild(6);
@@ -243,7 +245,7 @@ private:
         QVERIFY2(spieler.antworten.isEmpty(), qPrintable(spieler.antworten.join(", ")));
         QVERIFY2(spieler.gesehen.filter(QStringLiteral("no answer")).isEmpty(),
                  qPrintable(spieler.gesehen.join(QLatin1Char('\n'))));
-        QCOMPARE(spieler.gesehen.size(), 6 + eintraege + fehlerhaft + 2);
+        QCOMPARE(spieler.gesehen.size(), 6 + eintraege + 2);
     }
 };
 

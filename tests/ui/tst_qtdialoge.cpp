@@ -1,62 +1,27 @@
 // The real Qt dialogs, opened and answered as a player would.
 #include "ui/qtdialoge.h"
 
+#include "tests/ui/dialoghilfe.h"
+
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
 using namespace vun;
+using namespace vun::test;
 
 namespace {
-
-// Runs the check on the modal box as soon as it is up, while the code under test waits in it.
-void beimDialog(std::function<void(QWidget*)> pruefen) {
-    auto* uhr = new QTimer;
-    uhr->setInterval(5);
-    QObject::connect(uhr, &QTimer::timeout, [uhr, pruefen] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (!box || !box->isVisible())
-            return;
-        uhr->stop();
-        uhr->deleteLater();
-        QPointer<QWidget> offen = box;
-        pruefen(box);
-        // A failed check leaves the box up; closing it lets the test end.
-        if (offen && offen->isVisible())
-            offen->close();
-    });
-    uhr->start();
-}
-
-QStringList knopftexte(QWidget* box) {
-    QStringList texte;
-    for (QAbstractButton* k : box->findChild<QDialogButtonBox*>()->buttons())
-        texte.append(k->text());
-    texte.sort();
-    return texte;
-}
 
 // A key event as the X server delivers it, with its time stamp.
 void taste(QWidget* ziel, QEvent::Type art, int key, quint64 zeit, bool wiederholt = false) {
     QKeyEvent ereignis(art, key, Qt::NoModifier, key == Qt::Key_Return ? "\r" : " ", wiederholt);
     ereignis.setTimestamp(zeit);
     QApplication::sendEvent(ziel, &ereignis);
-}
-
-QAbstractButton* knopf(QWidget* box, const QString& text) {
-    for (QAbstractButton* k : box->findChild<QDialogButtonBox*>()->buttons())
-        if (k->text() == text)
-            return k;
-    return nullptr;
 }
 
 } // namespace
