@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextEdit>
 
 namespace vun::ui {
 
@@ -58,8 +59,12 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     box.setText(zeilen(prompt));
     box.setIcon(symbol(stil));
     // Qt adds its own button that shows these on request; the box's own buttons stay as they are.
-    if (!details.isEmpty())
+    if (!details.isEmpty()) {
         box.setDetailedText(details);
+        // Qt's field for them is narrow: a reason of a few lines would wrap after every few words.
+        for (QTextEdit* feld : box.findChildren<QTextEdit*>())
+            feld->setMinimumWidth(feld->fontMetrics().averageCharWidth() * 56);
+    }
     // The game asks with OK alone or with Yes and No; any other button set shows OK.
     if ((stil & 15) == JaNein) {
         QPushButton* ja = knopf(box, QMessageBox::Yes, QStringLiteral("Ja"));
