@@ -6,8 +6,8 @@
 namespace vun {
 
 void Memo::PaarMarkieren() {
-    const int a = Spielstand::wert(spielstand_.ErstesFeld);
-    const int b = Spielstand::wert(spielstand_.ZweitesFeld);
+    const int a = spielstand_.ErstesFeld;
+    const int b = spielstand_.ZweitesFeld;
     const Rgb gefunden = QBColor(GefundenFarbnummer);
     for (int k = 1; k <= Kartenzahl; ++k)
         if (k == a || k == b)
@@ -15,8 +15,8 @@ void Memo::PaarMarkieren() {
     for (int k = 1; k <= Kartenzahl; ++k)
         if (k == a || k == b)
             setzeKursiv(k, true);
-    spielstand_.ErstesFeld = QStringLiteral("0");
-    spielstand_.ZweitesFeld = QStringLiteral("0");
+    spielstand_.ErstesFeld = 0;
+    spielstand_.ZweitesFeld = 0;
 }
 
 void Memo::FelderLeeren() {
@@ -27,7 +27,7 @@ void Memo::FelderLeeren() {
         setzeBeschriftung(k, QString());
     for (int k = 1; k <= Kartenzahl; ++k)
         setzeKursiv(k, false);
-    spielstand_.Gestartet = QStringLiteral("0");
+    spielstand_.Gestartet = false;
 }
 
 void Memo::SpielGewonnen() {

@@ -33,8 +33,7 @@ void Memo::Bild2_Click() {
     if (name.isEmpty())
         return;
     fenstertitel_ = QStringLiteral("VUN-Memospiel: ") + name;
-    if (beobachter_)
-        beobachter_->titelGeaendert();
+    emit titelGeaendert(fenstertitel_);
 }
 
 void Memo::Bild3_Click() {
@@ -61,8 +60,7 @@ void Memo::Bild5_Click() {
     // Listed afresh on every show, so a list copied in during play can be chosen.
     if (dateilisteSichtbar_)
         dateiliste_ = wortlistenDateien(arbeitsordner_);
-    if (beobachter_)
-        beobachter_->dateilisteGeaendert();
+    emit dateilisteGeaendert();
 }
 
 void Memo::Datei1_Click(const QString& name) {
@@ -72,8 +70,7 @@ void Memo::Datei1_Click(const QString& name) {
 void Memo::DateiLaden(const QString& name) {
     gespielteDatei_ = DateiEinlesen(name, liste2_, dialoge_, arbeitsordner_);
     dateilisteSichtbar_ = false;
-    if (beobachter_)
-        beobachter_->dateilisteGeaendert();
+    emit dateilisteGeaendert();
     KartenMischen();
     FelderLeeren();
     // After a failure the box has said that the built-in words are played: no word of loading.

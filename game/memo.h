@@ -6,6 +6,7 @@
 #include "wordlist/wortliste.h"
 
 #include <QDir>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -15,25 +16,16 @@ namespace vun {
 class Dialoge;
 class Zufallsquelle;
 
-// Told whenever something a view draws has changed.
-class MemoBeobachter {
-public:
-    virtual ~MemoBeobachter() = default;
-    virtual void karteGeaendert(int /*karte*/) {}
-    virtual void titelGeaendert() {}
-    virtual void dateilisteGeaendert() {}
-};
-
 // The main window's game: the board, its state, the words and every command of the tool
-// column. A view draws what it holds and forwards the player's clicks to the handlers below.
-class Memo {
+// column. A view draws what it holds, connects to the signals below for what changed, and
+// forwards the player's clicks to the handlers below.
+class Memo : public QObject {
+    Q_OBJECT
 public:
-    // startdatei: a list chosen when the program was started (opened from the file manager),
-    // read in place of the folder's start-up list and judged as a list the player chose.
-    Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir arbeitsordner = QDir::current(),
-         QString startdatei = {});
-
-    void setzeBeobachter(MemoBeobachter* beobachter) { beobachter_ = beobachter; }
+    // ordner: the folder of word lists, its start-up list and its file list. startdatei: a list
+    // chosen when the program was started (opened from the file manager), read in place of the
+    // folder's start-up list and judged as a list the player chose.
+    Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir ordner, QString startdatei = {});
 
     // --- What a view shows ---
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
@@ -65,7 +57,12 @@ public:
     // pair. For a list of words it is the card's word; for a pair list the pair's entry.
     const QStringList& paarkennungen() const { return paarkennungen_; }
     const Wortliste& liste2() const { return liste2_; }
-    const Modul1& modul1() const { return modul1_; }
+
+signals:
+    // Only on real changes, so a view repaints no more than changed.
+    void karteGeaendert(int karte);
+    void titelGeaendert(const QString& titel);
+    void dateilisteGeaendert();
 
 private:
     // The game's procedures: only the events above call them.
@@ -81,13 +78,11 @@ private:
     void setzeBeschriftung(int karte, const QString& text);
     void setzeHintergrund(int karte, Rgb farbe);
     void setzeKursiv(int karte, bool kursiv);
-    void meldeKarte(int karte);
 
     Dialoge& dialoge_;
     Zufallsquelle& zufall_;
     QDir arbeitsordner_;
     QString startdatei_;
-    MemoBeobachter* beobachter_ = nullptr;
 
     Spielstand spielstand_;
     QStringList liste1_;

@@ -1,32 +1,35 @@
 #pragma once
 
-#include <QString>
+#include <array>
 
 namespace vun {
 
 // Number of cards on the board; cards are numbered 1 to Kartenzahl.
 inline constexpr int Kartenzahl = 18;
 
-// The board state between two clicks, as five short texts. Numbers are parsed from their
-// text whenever they are read, so " 7" and "7" mean the same card.
+// The board state between two clicks. Card numbers are 1 to Kartenzahl, 0 for none.
 struct Spielstand {
-    QString Gestartet = QStringLiteral("0"); // "1" while a round runs
-    QString Restmaske;                       // 18 x "0"/"1": character i belongs to card i
-    QString ErstesFeld;                      // first open card of the turn, "0" for none
-    QString ZweitesFeld;                     // second open card of the turn, "0" for none
-    QString KlickFeld;                       // the card of the click being evaluated
+    using Maske = std::array<bool, Kartenzahl>;
 
-    // Leading blanks skipped, then the number at the start of the text; no number gives 0.
-    static int wert(const QString& text);
-    // Bare decimal digits: "7", "12", "0".
-    static QString text(int zahl);
-    // Decimal digits behind one place for the sign, blank when not negative: " 7".
-    static QString textMitVorzeichen(int zahl);
+    bool Gestartet = false; // while a round runs
+    // Entry i-1 for card i: still to be found in this round. Before the first round no card is
+    // found yet.
+    Maske Restmaske = alleImSpiel();
+    int ErstesFeld = 0;  // first open card of the turn
+    int ZweitesFeld = 0; // second open card of the turn
+    int KlickFeld = 0;   // the card of the click being evaluated
 
+    // Cards outside the board count as still in play.
     bool imSpiel(int karte) const;
     void gefundenMarkieren(int karte);
     bool alleGefunden() const;
-    void RundeStarten();
+    void RundeStarten() { Restmaske = alleImSpiel(); }
+
+    static constexpr Maske alleImSpiel() {
+        Maske maske{};
+        maske.fill(true);
+        return maske;
+    }
 };
 
 } // namespace vun

@@ -6,41 +6,40 @@ namespace vun {
 void Memo::Bezeichnung_Click(int karte) {
     if (karte < 1 || karte > Kartenzahl)
         return;
-    spielstand_.KlickFeld = Spielstand::text(karte);
+    spielstand_.KlickFeld = karte;
     FeldGeklickt();
 }
 
 void Memo::FeldGeklickt() {
     Spielstand& s = spielstand_;
-    if (s.Gestartet == QLatin1String("0")) {
+    if (!s.Gestartet) {
         s.RundeStarten();
-        s.Gestartet = QStringLiteral("1");
-        s.ErstesFeld = QStringLiteral("0");
-        s.ZweitesFeld = QStringLiteral("0");
+        s.Gestartet = true;
+        s.ErstesFeld = 0;
+        s.ZweitesFeld = 0;
     }
-    if (!s.imSpiel(Spielstand::wert(s.KlickFeld)))
+    if (!s.imSpiel(s.KlickFeld))
         return;
-    if (Spielstand::wert(s.ErstesFeld) > 0 && Spielstand::wert(s.ZweitesFeld) > 0)
+    if (s.ErstesFeld > 0 && s.ZweitesFeld > 0)
         PaarZudecken();
 
-    const int c = Spielstand::wert(s.KlickFeld);
-    const int e = Spielstand::wert(s.ErstesFeld);
+    const int c = s.KlickFeld;
+    const int e = s.ErstesFeld;
     setzeBeschriftung(c, wort(c));
     if (e == 0) {
-        s.ErstesFeld = Spielstand::textMitVorzeichen(c);
+        s.ErstesFeld = c;
         return;
     }
-    const int z = c;
-    s.ZweitesFeld = Spielstand::textMitVorzeichen(c);
-    if (z == e) {
-        s.ZweitesFeld = QStringLiteral("0");
+    s.ZweitesFeld = c;
+    if (c == e) {
+        s.ZweitesFeld = 0;
         return;
     }
     // Two cards match when they are the two halves of one pair; from a list of words that is
     // when their words are equal.
-    if (paarkennungen_.value(e - 1) == paarkennungen_.value(z - 1)) {
+    if (paarkennungen_.value(e - 1) == paarkennungen_.value(c - 1)) {
         s.gefundenMarkieren(e);
-        s.gefundenMarkieren(z);
+        s.gefundenMarkieren(c);
         PaarMarkieren();
     }
     if (s.alleGefunden())
@@ -48,13 +47,13 @@ void Memo::FeldGeklickt() {
 }
 
 void Memo::PaarZudecken() {
-    const int e = Spielstand::wert(spielstand_.ErstesFeld);
-    const int z = Spielstand::wert(spielstand_.ZweitesFeld);
+    const int e = spielstand_.ErstesFeld;
+    const int z = spielstand_.ZweitesFeld;
     for (int i = 1; i <= Kartenzahl; ++i)
         if (i == e || i == z)
             setzeBeschriftung(i, QString());
-    spielstand_.ErstesFeld = QStringLiteral("0");
-    spielstand_.ZweitesFeld = QStringLiteral("0");
+    spielstand_.ErstesFeld = 0;
+    spielstand_.ZweitesFeld = 0;
 }
 
 } // namespace vun

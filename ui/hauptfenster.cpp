@@ -50,12 +50,12 @@ Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
     setWindowIcon(bildSymbol(u"programm"));
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
-    memo_.setzeBeobachter(this);
+    connect(&memo_, &Memo::titelGeaendert, this,
+            [this](const QString& titel) { setWindowTitle(titelFuerFenster(titel)); });
+    connect(&memo_, &Memo::dateilisteGeaendert, this, &Hauptfenster::dateilisteZeigen);
 }
 
-Hauptfenster::~Hauptfenster() {
-    memo_.setzeBeobachter(nullptr);
-}
+Hauptfenster::~Hauptfenster() = default;
 
 // Children are made from the bottom of the stacking order to the top: the strip, then labels
 // and the line, then the picture buttons; the file list, made later, lies above them all.
@@ -110,15 +110,13 @@ bool Hauptfenster::focusNextPrevChild(bool vor) {
     return false;
 }
 
-Dateiliste* Hauptfenster::dateiliste() const {
+Dateiliste* Hauptfenster::dateiliste() {
     if (!datei1_) {
-        auto* selbst = const_cast<Hauptfenster*>(this);
-        datei1_ = new Dateiliste(selbst);
-        connect(datei1_, &Dateiliste::gewaehlt, selbst,
-                [selbst](const QString& name) { selbst->memo_.Datei1_Click(name); });
+        datei1_ = new Dateiliste(this);
+        connect(datei1_, &Dateiliste::gewaehlt, &memo_, &Memo::Datei1_Click);
         // Between the tool column and the board, where it stands.
-        setTabOrder(selbst->bilder_.back(), datei1_);
-        setTabOrder(datei1_, selbst->karte(1));
+        setTabOrder(bilder_.back(), datei1_);
+        setTabOrder(datei1_, karte(1));
     }
     return datei1_;
 }
@@ -150,33 +148,17 @@ void Hauptfenster::werkzeugleisteBauen() {
         auto* knopf = new Bildknopf(QString::fromLatin1(w.bild), QString::fromLatin1(w.bildname),
                                     twips(120, 120 + 960 * i, 495, 495), Cyan, this);
         knopf->setAccessibleName(QString::fromUtf8(w.zugangsname));
-        connect(knopf, &Bildknopf::geklickt, this, [this, i] { befehl(i + 1); });
         bilder_.at(i) = knopf;
     }
-}
-
-void Hauptfenster::befehl(int bild) {
-    switch (bild) {
-    case 1:
+    connect(bilder_[0], &Bildknopf::geklickt, this, [this] {
         if (memo_.Bild1_Click())
             beenden();
-        break;
-    case 2:
-        memo_.Bild2_Click();
-        break;
-    case 3:
-        memo_.Bild3_Click();
-        break;
-    case 4:
-        memo_.Bild4_Click();
-        break;
-    case 5:
-        memo_.Bild5_Click();
-        break;
-    case 6:
-        infoZeigen();
-        break;
-    }
+    });
+    connect(bilder_[1], &Bildknopf::geklickt, &memo_, &Memo::Bild2_Click);
+    connect(bilder_[2], &Bildknopf::geklickt, &memo_, &Memo::Bild3_Click);
+    connect(bilder_[3], &Bildknopf::geklickt, &memo_, &Memo::Bild4_Click);
+    connect(bilder_[4], &Bildknopf::geklickt, &memo_, &Memo::Bild5_Click);
+    connect(bilder_[5], &Bildknopf::geklickt, this, &Hauptfenster::infoZeigen);
 }
 
 void Hauptfenster::infoZeigen() {
@@ -233,16 +215,7 @@ QString Hauptfenster::titelFuerFenster(const QString& titel) {
     return text.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
 }
 
-void Hauptfenster::karteGeaendert(int karte) {
-    if (karte >= 1 && karte <= Kartenzahl)
-        karten_.at(karte - 1)->modellGeaendert();
-}
-
-void Hauptfenster::titelGeaendert() {
-    setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
-}
-
-void Hauptfenster::dateilisteGeaendert() {
+void Hauptfenster::dateilisteZeigen() {
     if (datei1_ || memo_.dateilisteSichtbar())
         dateiliste()->zeigen(memo_.dateilisteSichtbar(), memo_.dateiliste(),
                              memo_.gespielteDatei());

@@ -16,7 +16,7 @@ class Karte;
 
 // The main window: the board, the tool column and the file list. It draws what the game holds,
 // redraws only what the game reports as changed, and hands every click to the game.
-class Hauptfenster : public QWidget, public MemoBeobachter {
+class Hauptfenster : public QWidget {
     Q_OBJECT
 public:
     explicit Hauptfenster(Memo& memo);
@@ -30,17 +30,13 @@ public:
 
     Karte* karte(int nummer) const { return karten_.at(nummer - 1); }
     Bildknopf* bild(int nummer) const { return bilder_.at(nummer - 1); }
-    // The file list, made when first needed: most games never show it.
-    Dateiliste* dateiliste() const;
+    // The file list, made here when first needed: most games never show it.
+    Dateiliste* dateiliste();
     // The information window once the player asked for it, else null.
     Infofenster* infofenster() const { return info_.get(); }
 
     // The title the window system shows for a text, which Qt would otherwise read as a pattern.
     static QString titelFuerFenster(const QString& titel);
-
-    void karteGeaendert(int karte) override;
-    void titelGeaendert() override;
-    void dateilisteGeaendert() override;
 
 signals:
     // The player ended the program; both windows are gone already.
@@ -56,7 +52,7 @@ private:
     void werkzeugleisteBauen();
     void kartenBauen();
     void tabfolgeSetzen();
-    void befehl(int bild);
+    void dateilisteZeigen();
     void infoZeigen();
     void beenden();
     void rahmenPruefen(int versuche);
@@ -65,7 +61,7 @@ private:
     std::array<Karte*, Kartenzahl> karten_{};
     std::array<Bildknopf*, 6> bilder_{};
     int brettkarte_ = 1; // the card Tab comes back to on the board
-    mutable Dateiliste* datei1_ = nullptr;
+    Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
     QMargins gesetzterRahmen_; // the frame the window was centred with
 };

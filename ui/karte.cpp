@@ -25,6 +25,10 @@ Karte::Karte(const Memo& memo, int nummer, QWidget* eltern)
     setObjectName(QStringLiteral("Bezeichnung%1").arg(nummer));
     setFont(schrift(13.5, true));
     gemeldeterName_ = zugangsname();
+    connect(&memo, &Memo::karteGeaendert, this, [this](int karte) {
+        if (karte == nummer_)
+            modellGeaendert();
+    });
 }
 
 void Karte::ausloesen() {
@@ -63,11 +67,6 @@ QFont Karte::beschriftungsschrift() const {
     QFont f = font();
     f.setItalic(bild.kursiv);
     return passendeSchrift(f, textfeld(), Beschriftungsart, bild.beschriftung);
-}
-
-QRect Karte::beschriftungsrahmen() const {
-    return QFontMetrics(beschriftungsschrift())
-        .boundingRect(textfeld(), Beschriftungsart, memo_.karte(nummer_).beschriftung);
 }
 
 void Karte::paintEvent(QPaintEvent*) {

@@ -11,8 +11,8 @@ struct Kartenbild;
 
 namespace vun::ui {
 
-// One card of the board. It draws whatever the game's card looks say and reports presses;
-// it keeps no state of its own beyond its number.
+// One card of the board. It draws whatever the game's card looks say, listens to the game for
+// changes of its own card and reports presses; it keeps no state of its own beyond its number.
 class Karte : public Schaltflaeche {
     Q_OBJECT
 public:
@@ -23,16 +23,11 @@ public:
     // "Karte 7, verdeckt", "Karte 7: Maus", "Karte 7: Maus, gefunden".
     QString zugangsname() const override;
 
-    // The game changed this card: drawn anew, and told to screen readers when its name changed.
-    void modellGeaendert();
-
     // Where the caption goes, clear of the border and the focus mark.
     QRect textfeld() const;
     // The font the caption is drawn in: the card font, smaller only when the caption would not
     // fit the text field otherwise.
     QFont beschriftungsschrift() const;
-    // The rectangle the caption covers when drawn.
-    QRect beschriftungsrahmen() const;
 
     // The card an arrow key leads to from card n in the two columns of nine, or n itself at
     // the edge of the board or for any other key.
@@ -47,6 +42,9 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
+    // The game changed this card: drawn anew, and told to screen readers when its name changed.
+    void modellGeaendert();
+
     const Memo& memo_;
     int nummer_;
     QString gemeldeterName_;

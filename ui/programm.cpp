@@ -15,16 +15,23 @@ void anwendungEinrichten() {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-QString startdateiAnnehmen(const QStringList& argumente) {
+Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
     // An empty argument names no file; a desktop passes none when nothing was chosen.
     if (argumente.size() < 2 || argumente.at(1).isEmpty())
-        return {};
-    const QFileInfo datei(argumente.at(1));
-    const QString pfad = datei.absoluteFilePath();
+        return {gestartetIn, {}};
+    const QFileInfo datei(gestartetIn, argumente.at(1));
     // Where the folder is gone too, the game stays where it was started; the file is then
     // reported faulty like any other that cannot be read.
-    QDir::setCurrent(datei.absolutePath());
-    return pfad;
+    const QDir ordner(datei.absolutePath());
+    return {ordner.exists() ? ordner : gestartetIn, datei.absoluteFilePath()};
+}
+
+Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
+    : memo(dialoge ? *dialoge : qtDialoge_, zufall ? *zufall : zeitzufall_, ort.ordner,
+           ort.startdatei),
+      fenster(memo) {
+    // Before the window is shown the start-up boxes stand on their own.
+    qtDialoge_.setzeEltern(&fenster);
 }
 
 bool qtTexteLaden(QTranslator& uebersetzer) {

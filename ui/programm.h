@@ -1,5 +1,11 @@
 #pragma once
 
+#include "game/memo.h"
+#include "seams/zufall.h"
+#include "ui/hauptfenster.h"
+#include "ui/qtdialoge.h"
+
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
@@ -13,11 +19,35 @@ inline constexpr char DesktopName[] = "de.vunmemory.VunMemory";
 // Names the application for the desktop; it ends by the main window or the quit button only.
 void anwendungEinrichten();
 
-// The word-list file the program was started with ("Open with" in a file manager): the first
-// argument that Qt left, made absolute against the folder the program was started in. Changes
-// into that file's folder, so that the file list offers the lists beside it. The empty text,
-// and no change of folder, when no file was given.
-QString startdateiAnnehmen(const QStringList& argumente);
+// Where the game plays: the folder of its word lists, and the list it starts with where one was
+// named (absolute), else the folder's start-up list.
+struct Startort {
+    QDir ordner;
+    QString startdatei;
+};
+
+// From the arguments Qt left: the word-list file the program was started with ("Open with" in a
+// file manager), made absolute against the folder the program was started in, and that file's
+// folder, so that the file list offers the lists beside it; without a file, the folder the
+// program was started in. Nothing changes the process's working folder.
+Startort startortAus(const QStringList& argumente, const QDir& gestartetIn = QDir::current());
+
+// The program as main() runs it: Qt's dialogs, the random source, the game on them and its main
+// window, wired together. Tests that need the whole program build it here too, with dialogs or a
+// random source of their own where they script them.
+class Programm {
+public:
+    explicit Programm(const Startort& ort, Dialoge* dialoge = nullptr,
+                      Zufallsquelle* zufall = nullptr);
+
+private:
+    QtDialoge qtDialoge_;
+    Zufallsgenerator zeitzufall_;
+
+public:
+    Memo memo;
+    Hauptfenster fenster;
+};
 
 // Loads Qt's own German texts (context menus of text fields and the like) into the translator
 // and installs it; false where the system has none.

@@ -17,7 +17,7 @@ const QString Fehlermeldung =
 struct Zustand {
     QString prompt;
     bool dateilisteSichtbar = false;
-    QString gestartet;
+    bool gestartet = false;
     int aufgedeckt = 0;
     QStringList liste1;
 };
@@ -122,7 +122,7 @@ private slots:
         // By the load message the list is hidden, the board cleared and dealt from the new list.
         const Zustand& z = s.zustaende.first();
         QVERIFY(!z.dateilisteSichtbar);
-        QCOMPARE(z.gestartet, QStringLiteral("0"));
+        QVERIFY(!z.gestartet);
         QCOMPARE(z.aufgedeckt, 0);
         QVERIFY(ausListe(z.liste1, tiere));
         QCOMPARE(s.memo.liste2().anzahl(), tiere.size());
@@ -162,9 +162,9 @@ private slots:
         QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
         QVERIFY2(g.details.contains(grund), qPrintable(g.details));
         QVERIFY(s.zustaende.at(0).dateilisteSichtbar);
-        QCOMPARE(s.zustaende.at(0).gestartet, QStringLiteral("1"));
+        QVERIFY(s.zustaende.at(0).gestartet);
         QVERIFY(!s.memo.dateilisteSichtbar());
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().Gestartet, false);
         for (int k = 1; k <= 18; ++k)
             QVERIFY(s.beschriftung(k).isEmpty());
         QVERIFY(ausListe(s.memo.liste1(), Standardliste()));

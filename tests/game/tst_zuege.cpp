@@ -14,14 +14,14 @@ class TstZuege : public QObject {
 private slots:
     void ersterKlickStartetRunde() {
         Spiel s;
-        QVERIFY(s.memo.spielstand().Restmaske.isEmpty());
+        QCOMPARE(s.memo.spielstand().Restmaske, Spielstand::alleImSpiel());
         s.klick(12);
         const Spielstand& st = s.memo.spielstand();
-        QCOMPARE(st.Gestartet, QStringLiteral("1"));
-        QCOMPARE(st.Restmaske, QString(18, QLatin1Char('1')));
-        QCOMPARE(st.KlickFeld, QStringLiteral("12"));
-        QCOMPARE(st.ErstesFeld, QStringLiteral(" 12"));
-        QCOMPARE(st.ZweitesFeld, QStringLiteral("0"));
+        QCOMPARE(st.Gestartet, true);
+        QCOMPARE(st.Restmaske, Spielstand::alleImSpiel());
+        QCOMPARE(st.KlickFeld, 12);
+        QCOMPARE(st.ErstesFeld, 12);
+        QCOMPARE(st.ZweitesFeld, 0);
         QCOMPARE(s.beschriftung(12), s.memo.liste1().at(11));
         QCOMPARE(s.offeneKarten(), 1);
     }
@@ -30,8 +30,8 @@ private slots:
         Spiel s;
         s.klick(3);
         s.klick(3);
-        QCOMPARE(s.memo.spielstand().ErstesFeld, QStringLiteral(" 3"));
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().ErstesFeld, 3);
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
         QCOMPARE(s.offeneKarten(), 1);
         // Still the first card of the turn: its partner now finds the pair.
         s.klick(s.partner(3));
@@ -43,9 +43,9 @@ private slots:
         const int x = 1, y = s.andereKarte(1);
         s.klick(x);
         s.klick(y);
-        QCOMPARE(Spielstand::wert(s.memo.spielstand().ZweitesFeld), y);
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, y);
         QCOMPARE(s.offeneKarten(), 2);
-        QCOMPARE(s.memo.spielstand().Restmaske, QString(18, QLatin1Char('1')));
+        QCOMPARE(s.memo.spielstand().Restmaske, Spielstand::alleImSpiel());
         QVERIFY(s.dialoge.gezeigt.isEmpty());
     }
 
@@ -66,8 +66,8 @@ private slots:
         s.klick(c);
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.beschriftung(k).isEmpty(), k != c);
-        QCOMPARE(Spielstand::wert(s.memo.spielstand().ErstesFeld), c);
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().ErstesFeld, c);
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
         QCOMPARE(s.memo.karte(x).hintergrund, Designblau);
     }
 
@@ -77,11 +77,11 @@ private slots:
         s.klick(paar[0]);
         s.klick(paar[1]);
         const Spielstand& st = s.memo.spielstand();
-        QCOMPARE(st.ErstesFeld, QStringLiteral("0"));
-        QCOMPARE(st.ZweitesFeld, QStringLiteral("0"));
-        QCOMPARE(st.Restmaske.count(QLatin1Char('0')), 2);
+        QCOMPARE(st.ErstesFeld, 0);
+        QCOMPARE(st.ZweitesFeld, 0);
+        QCOMPARE(std::count(st.Restmaske.begin(), st.Restmaske.end(), false), 2);
         for (int k : paar) {
-            QCOMPARE(st.Restmaske.at(k - 1), QLatin1Char('0'));
+            QVERIFY(!st.Restmaske.at(k - 1));
             const Kartenbild& bild = s.memo.karte(k);
             QCOMPARE(bild.beschriftung, s.memo.liste1().at(k - 1));
             QCOMPARE(bild.hintergrund, Gefunden);
@@ -91,7 +91,7 @@ private slots:
         // No card is open now: the next click opens a first card and covers nothing.
         const int c = s.andereKarte(paar[0]);
         s.klick(c);
-        QCOMPARE(Spielstand::wert(s.memo.spielstand().ErstesFeld), c);
+        QCOMPARE(s.memo.spielstand().ErstesFeld, c);
         QCOMPARE(s.beschriftung(paar[0]), s.memo.liste1().at(paar[0] - 1));
     }
 
@@ -135,7 +135,7 @@ private slots:
         for (const QString& anderes : aehnlich) {
             s.klick(s.paarVon("Maus").at(0));
             s.klick(s.paarVon(anderes).at(0));
-            QCOMPARE(s.memo.spielstand().Restmaske, QString(18, QLatin1Char('1')));
+            QCOMPARE(s.memo.spielstand().Restmaske, Spielstand::alleImSpiel());
             QCOMPARE(s.offeneKarten(), 2);
         }
     }
@@ -177,17 +177,17 @@ private slots:
         QCOMPARE(g.stil, 0);
 
         const Spielstand& st = s.memo.spielstand();
-        QCOMPARE(st.Gestartet, QStringLiteral("0"));
-        QCOMPARE(st.Restmaske, QString(18, QLatin1Char('0')));
-        QCOMPARE(st.ErstesFeld, QStringLiteral("0"));
-        QCOMPARE(st.ZweitesFeld, QStringLiteral("0"));
+        QCOMPARE(st.Gestartet, false);
+        QCOMPARE(st.Restmaske, Spielstand::Maske{});
+        QCOMPARE(st.ErstesFeld, 0);
+        QCOMPARE(st.ZweitesFeld, 0);
         for (int k = 1; k <= 18; ++k)
             QVERIFY(s.memo.karte(k) == (Kartenbild{QString(), Verdeckt, Weiss, false}));
         QCOMPARE(s.memo.liste1().size(), 18);
 
         // The next click starts a new round in the same click.
         s.klick(7);
-        QCOMPARE(st.Restmaske, QString(18, QLatin1Char('1')));
+        QCOMPARE(st.Restmaske, Spielstand::alleImSpiel());
         QCOMPARE(s.beschriftung(7), s.memo.liste1().at(6));
     }
 
@@ -198,13 +198,13 @@ private slots:
         s.klick(x);
         s.klick(y);
         s.neuesSpiel();
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().Gestartet, false);
         QCOMPARE(s.offeneKarten(), 0);
         s.neuesSpiel();
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().Gestartet, false);
         s.klick(y);
-        QCOMPARE(Spielstand::wert(s.memo.spielstand().ErstesFeld), y);
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().ErstesFeld, y);
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
         QCOMPARE(s.offeneKarten(), 1);
     }
 
@@ -221,26 +221,25 @@ private slots:
         };
         s.klick(5);
         s.klick(5);
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
         QVERIFY(markierte().isEmpty());
         const int p = s.partner(5);
         s.klick(p);
         QCOMPARE(markierte(), (QList<int>{qMin(5, p), qMax(5, p)}));
-        QCOMPARE(s.memo.spielstand().ErstesFeld, QStringLiteral("0"));
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().ErstesFeld, 0);
+        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
         s.klick(p); // a found card: both registers stay "0", no card changes
         QCOMPARE(markierte().size(), 2);
-        QCOMPARE(s.memo.spielstand().ErstesFeld, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().ErstesFeld, 0);
     }
 
     // Only real changes reach the view, so it repaints no more than what changed.
     void beobachterHoertNurAenderungen() {
-        struct Zaehler : MemoBeobachter {
-            QList<int> karten;
-            void karteGeaendert(int k) override { karten.append(k); }
-        } zaehler;
         Spiel s;
-        s.memo.setzeBeobachter(&zaehler);
+        struct {
+            QList<int> karten;
+        } zaehler;
+        connect(&s.memo, &Memo::karteGeaendert, this, [&](int k) { zaehler.karten.append(k); });
         s.klick(1);
         QCOMPARE(zaehler.karten, QList<int>{1});
         zaehler.karten.clear();
@@ -279,7 +278,7 @@ private slots:
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
         s.allePaareFinden(); // won: cleared with a mask of nothing but found
-        QCOMPARE(s.memo.spielstand().Restmaske, QString(18, QLatin1Char('0')));
+        QCOMPARE(s.memo.spielstand().Restmaske, Spielstand::Maske{});
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
     }

@@ -4,6 +4,7 @@
 #include "tests/support/dateien.h"
 #include "tests/support/invarianten.h"
 #include "tests/ui/fensterhilfe.h"
+#include "ui/programm.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -55,12 +56,13 @@ void ordnerFuellen(const QDir& ordner) {
 // The whole program as main() puts it together, but with random answers.
 struct Programm {
     SkriptZufall zufall;
-    Memo memo;
-    ui::Hauptfenster fenster{memo};
+    ui::Programm programm;
+    Memo& memo = programm.memo;
+    ui::Hauptfenster& fenster = programm.fenster;
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
     Programm(SkriptDialoge& dialoge, const QDir& ordner, quint32 saat)
-        : zufall({}, saat), memo(dialoge, zufall, ordner) {
+        : zufall({}, saat), programm({ordner, {}}, &dialoge, &zufall) {
         fenster.starten();
     }
 };
@@ -90,7 +92,7 @@ constexpr bool mitAdressSanitizer() {
 // The card in play a player would click: now and then the partner of an open card, so that
 // games are won, otherwise any card.
 int karteWaehlen(const Memo& memo, QRandomGenerator& wuerfel) {
-    const int erste = Spielstand::wert(memo.spielstand().ErstesFeld);
+    const int erste = memo.spielstand().ErstesFeld;
     if (erste != 0 && wuerfel.bounded(2)) {
         for (int k = 1; k <= Kartenzahl; ++k)
             if (k != erste && memo.liste1().at(k - 1) == memo.liste1().at(erste - 1))
@@ -101,7 +103,7 @@ int karteWaehlen(const Memo& memo, QRandomGenerator& wuerfel) {
 
 // What the windows show agrees with the game; empty when it does.
 QString ansichtWeicht(const Programm& p) {
-    const ui::Hauptfenster& f = p.fenster;
+    ui::Hauptfenster& f = p.fenster;
     if (f.windowTitle() != ui::Hauptfenster::titelFuerFenster(p.memo.fenstertitel()))
         return QStringLiteral("title %1").arg(f.windowTitle());
     const bool sichtbar = f.dateiliste()->isVisibleTo(&f);

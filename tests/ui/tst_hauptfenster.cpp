@@ -149,7 +149,7 @@ private slots:
         QVERIFY(fenster.isVisible());
         QCOMPARE(zufall.randomizeAufrufe, 1);
         QCOMPARE(memo.liste1().size(), 18);
-        QCOMPARE(memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(memo.spielstand().Gestartet, false);
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(pixel(fenster.karte(k), {5, 5}), QColor(0, 0, 192));
         // Start-up does not make the file list; it is made hidden when first asked for.

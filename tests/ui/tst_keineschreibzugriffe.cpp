@@ -12,6 +12,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
+#include "ui/programm.h"
 #include "ui/qtdialoge.h"
 
 #include <QAbstractButton>
@@ -102,16 +103,12 @@ private:
 
 // The program as main() builds it, in the current folder, with the real Qt dialogs.
 struct Programm {
-    ui::QtDialoge dialoge;
-    Zufallsgenerator zufall;
-    Memo memo{dialoge, zufall, QDir::current()};
-    ui::Hauptfenster fenster{memo};
+    ui::Programm programm{ui::startortAus({QStringLiteral("vun-memory")})};
+    Memo& memo = programm.memo;
+    ui::Hauptfenster& fenster = programm.fenster;
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
-    Programm() {
-        dialoge.setzeEltern(&fenster);
-        fenster.starten();
-    }
+    Programm() { fenster.starten(); }
     void karte(int n) { QTest::mouseClick(fenster.karte(n), Qt::LeftButton); }
     void bild(int n) {
         QTest::mouseClick(fenster.findChild<QWidget*>(QStringLiteral("Bild%1").arg(n),
@@ -127,10 +124,10 @@ struct Programm {
         karte(1);
         karte(daneben);
         for (int k = 1; k <= Kartenzahl; ++k)
-            if (memo.spielstand().imSpiel(k) && memo.spielstand().Gestartet == QLatin1String("1")) {
+            if (memo.spielstand().imSpiel(k) && memo.spielstand().Gestartet) {
                 karte(k);
                 karte(partner(k));
-            } else if (memo.spielstand().Gestartet != QLatin1String("1")) {
+            } else if (!memo.spielstand().Gestartet) {
                 break;
             }
     }

@@ -9,7 +9,8 @@ using namespace vun::test;
 namespace {
 
 struct Felder {
-    QString restmaske, erstes, zweites;
+    Spielstand::Maske restmaske;
+    int erstes, zweites;
     bool operator==(const Felder&) const = default;
 };
 Felder felder(const Spiel& s) {
@@ -67,7 +68,7 @@ private slots:
         QCOMPARE(s.geladen(), QStringList{QStringLiteral("TIERE.TXT wurde geladen!")});
         QVERIFY(!liste->isVisible());
         QCOMPARE(s.offeneKarten(), 0);
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().Gestartet, false);
     }
 
     // "O k a y" and the flag: a double-click hides the window and does nothing more.
@@ -81,7 +82,7 @@ private slots:
             QVERIFY(!info->isVisible());
             QVERIFY(s.fenster.isVisible());
             QVERIFY(s.dialoge.gezeigt.isEmpty());
-            QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+            QCOMPARE(s.memo.spielstand().Gestartet, false);
         }
     }
 };

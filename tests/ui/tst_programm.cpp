@@ -32,9 +32,11 @@ struct Startordner {
         vun::test::dateiSchreiben(listen + QStringLiteral("/KURZ.TXT"), "eins\r\nzwei\r\n");
         vun::test::dateiSchreiben(listen + QStringLiteral("/VUNMEMO.TXT"),
                                   vun::test::alsWindows1252(vun::test::nummerierteWoerter(9)));
-        QDir::setCurrent(start.path());
     }
-    ~Startordner() { QDir::setCurrent(vorher); }
+    vun::ui::Startort ort(const QStringList& argumente) const {
+        return vun::ui::startortAus(QStringList{QStringLiteral("vun-memory")} + argumente,
+                                    QDir(start.path()));
+    }
 };
 } // namespace
 
@@ -88,14 +90,15 @@ private slots:
         Startordner ordner;
         const QStringList bildVorher = vun::test::ordnerBild(ordner.listen);
 
-        const QString pfad =
-            vun::ui::startdateiAnnehmen(QStringList{QStringLiteral("vun-memory")} + argumente);
-        QCOMPARE(pfad, QFileInfo(ordner.start.filePath(argumente.first())).absoluteFilePath());
-        QCOMPARE(QDir::current(), QDir(ordner.listen));
+        const vun::ui::Startort ort = ordner.ort(argumente);
+        QCOMPARE(ort.startdatei,
+                 QFileInfo(ordner.start.filePath(argumente.first())).absoluteFilePath());
+        QCOMPARE(ort.ordner, QDir(ordner.listen));
+        QCOMPARE(QDir::currentPath(), ordner.vorher); // nothing changes the working folder
 
         vun::test::SkriptDialoge dialoge;
         vun::test::SkriptZufall zufall;
-        vun::Memo memo(dialoge, zufall, QDir::current(), pfad);
+        vun::Memo memo(dialoge, zufall, ort.ordner, ort.startdatei);
         memo.Form_Load();
         const QStringList woerter = gut ? Tiere : vun::Standardliste();
         for (const QString& wort : memo.liste1())
@@ -117,17 +120,19 @@ private slots:
         QCOMPARE(vun::test::ordnerBild(ordner.listen), bildVorher);
     }
 
-    // Without a file nothing changes; an empty argument names none. A file whose folder is
-    // gone leaves the game where it started.
+    // Without a file the game plays in the folder it was started in; an empty argument names
+    // none. A file whose folder is gone leaves the game there too.
     void ohneStartdatei() {
         Startordner ordner;
-        QCOMPARE(vun::ui::startdateiAnnehmen({QStringLiteral("vun-memory")}), QString());
-        QCOMPARE(vun::ui::startdateiAnnehmen({QStringLiteral("vun-memory"), QString()}), QString());
-        QCOMPARE(QDir::current(), QDir(ordner.start.path()));
-        QVERIFY(!vun::ui::startdateiAnnehmen(
-                     {QStringLiteral("vun-memory"), QStringLiteral("Weg/FEHLT.TXT")})
-                     .isEmpty());
-        QCOMPARE(QDir::current(), QDir(ordner.start.path()));
+        const QDir start(ordner.start.path());
+        for (const QStringList& argumente : {QStringList{}, QStringList{QString()}}) {
+            const vun::ui::Startort ort = ordner.ort(argumente);
+            QCOMPARE(ort.ordner, start);
+            QVERIFY(ort.startdatei.isEmpty());
+        }
+        const vun::ui::Startort weg = ordner.ort({QStringLiteral("Weg/FEHLT.TXT")});
+        QCOMPARE(weg.ordner, start);
+        QCOMPARE(weg.startdatei, start.filePath(QStringLiteral("Weg/FEHLT.TXT")));
     }
 };
 

@@ -63,7 +63,7 @@ private slots:
             QCOMPARE(pixel(s.karte(k), {5, 30}), QColor(0, 0, 128));
         }
         s.klickKarte(18);
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("1"));
+        QCOMPARE(s.memo.spielstand().Gestartet, true);
         QVERIFY(zeigtModell(s, 18));
     }
 
@@ -138,7 +138,7 @@ private slots:
         QTest::mousePress(s.karte(5), Qt::LeftButton);
         QTest::mouseRelease(s.karte(5), Qt::LeftButton, {}, QPoint(-5, 10));
         QVERIFY(s.beschriftung(5).isEmpty());
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().Gestartet, false);
         s.klickKarte(5);
         QCOMPARE(s.beschriftung(5), s.memo.liste1().at(4));
     }

@@ -64,7 +64,7 @@ private slots:
         const int hier = s.fokuskarte();
         QVERIFY(hier != 0);
         s.taste(Qt::Key_Space);
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("1"));
+        QCOMPARE(s.memo.spielstand().Gestartet, true);
         QCOMPARE(s.memo.zustand(hier), Kartenzustand::Offen);
     }
 
@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(s.fokuskarte(), 18);
         s.taste(Qt::Key_Left);
         QCOMPARE(s.fokuskarte(), 9);
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().Gestartet, false);
         for (int k = 1; k <= 18; ++k)
             QVERIFY(s.beschriftung(k).isEmpty());
     }

@@ -135,7 +135,7 @@ private slots:
         QTest::mouseClick(&s.fenster, Qt::LeftButton, {}, QPoint(300, 385));
         QTest::mouseClick(s.bild(1), Qt::RightButton);
         QVERIFY(s.dialoge.gezeigt.isEmpty());
-        QCOMPARE(s.memo.spielstand().Gestartet, QStringLiteral("0"));
+        QCOMPARE(s.memo.spielstand().Gestartet, false);
         QVERIFY(!s.fenster.infofenster());
         QVERIFY(!s.fenster.dateiliste()->isVisible());
     }
