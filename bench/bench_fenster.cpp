@@ -52,19 +52,6 @@ void bisZurRuhe(const Malzaehler& zaehler) {
     }
 }
 
-// Hands every report on to the window and notes which cards the game reported as changed.
-struct Mithoerer : MemoBeobachter {
-    MemoBeobachter* fenster = nullptr;
-    std::array<bool, Kartenzahl> gemeldet{};
-
-    void karteGeaendert(int karte) override {
-        gemeldet.at(karte - 1) = true;
-        fenster->karteGeaendert(karte);
-    }
-    void titelGeaendert() override { fenster->titelGeaendert(); }
-    void dateilisteGeaendert() override { fenster->dateilisteGeaendert(); }
-};
-
 // The program's main window started as the program starts it, on the built-in word list.
 struct Programm {
     QTemporaryDir ordner;
@@ -72,14 +59,14 @@ struct Programm {
     Zufallsgenerator zufall{7};
     Memo memo{dialoge, zufall, QDir(ordner.path())};
     ui::Hauptfenster fenster{memo};
-    Mithoerer mithoerer;
+    // The cards the game reported as changed, heard beside the window.
+    std::array<bool, Kartenzahl> gemeldet{};
 
     Programm() {
         fenster.starten();
-        mithoerer.fenster = &fenster;
-        memo.setzeBeobachter(&mithoerer);
+        QObject::connect(&memo, &Memo::karteGeaendert,
+                         [this](int karte) { gemeldet.at(karte - 1) = true; });
     }
-    ~Programm() { memo.setzeBeobachter(&fenster); }
 
     // A click as the window system delivers it, at the middle of a widget of the window.
     void klick(QWidget* ziel) {
@@ -98,7 +85,7 @@ void BM_FensterKlick(benchmark::State& state) {
         bisZurRuhe(zaehler);
         zaehler.gemalt.clear();
         zaehler.summe = 0;
-        p.mithoerer.gemeldet.fill(false);
+        p.gemeldet.fill(false);
 
         const Uhr::time_point start = Uhr::now();
         p.klick(p.fenster.karte(karte));
@@ -108,7 +95,7 @@ void BM_FensterKlick(benchmark::State& state) {
         int karten = 0;
         for (int k = 1; k <= Kartenzahl; ++k) {
             const int n = zaehler.gemalt.value(p.fenster.karte(k));
-            const bool gemeldet = p.mithoerer.gemeldet.at(k - 1);
+            const bool gemeldet = p.gemeldet.at(k - 1);
             karten += n;
             geaendert += gemeldet;
             hoechstens = std::max<double>(hoechstens, n);
@@ -119,7 +106,7 @@ void BM_FensterKlick(benchmark::State& state) {
                 return;
             }
         }
-        if (zug == bench::NeuntesPaar && p.memo.spielstand().Gestartet != QLatin1String("0")) {
+        if (zug == bench::NeuntesPaar && p.memo.spielstand().Gestartet) {
             state.SkipWithError("the click did not end the game");
             return;
         }

@@ -2,8 +2,8 @@
 // keys to two found pairs (one for "paare") and an open miss, the focus on the card turned last;
 // or the box about a faulty pair list chosen in the file list, its details open.
 // Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|fehlerdetails FILE.png [WORD...]
-#include "tests/ui/dialoghilfe.h"
-#include "tests/ui/tastenhilfe.h"
+#include "tests/support/dialoghilfe.h"
+#include "tests/support/tastenhilfe.h"
 
 #include <QScreen>
 

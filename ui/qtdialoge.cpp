@@ -14,21 +14,6 @@ namespace vun::ui {
 
 namespace {
 
-QMessageBox::Icon symbol(int stil) {
-    switch (stil & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case Fragezeichen:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
-
 QPushButton* knopf(QMessageBox& box, QMessageBox::StandardButton art, const QString& text) {
     QPushButton* k = box.addButton(art);
     k->setText(text);
@@ -57,7 +42,8 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     box.setWindowTitle(titel);
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
-    box.setIcon(symbol(stil));
+    // The game asks its questions with the question mark and tells everything else plainly.
+    box.setIcon(stil & Fragezeichen ? QMessageBox::Question : QMessageBox::NoIcon);
     // Qt adds its own button that shows these on request; the box's own buttons stay as they are.
     if (!details.isEmpty()) {
         box.setDetailedText(details);
@@ -65,7 +51,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
         for (QTextEdit* feld : box.findChildren<QTextEdit*>())
             feld->setMinimumWidth(feld->fontMetrics().averageCharWidth() * 56);
     }
-    // The game asks with OK alone or with Yes and No; any other button set shows OK.
+    // The game asks with OK alone or with Yes and No.
     if ((stil & 15) == JaNein) {
         QPushButton* ja = knopf(box, QMessageBox::Yes, QStringLiteral("Ja"));
         QPushButton* nein = knopf(box, QMessageBox::No, QStringLiteral("Nein"));

@@ -149,10 +149,4 @@ void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& pa
     plaetzeInWoerter(liste1, paarkennungen, ausListe ? liste2.art() : Listenart::Woerter, modul1);
 }
 
-void KartenMischen(const Wortliste& liste2, QStringList& liste1, Modul1& modul1,
-                   Zufallsquelle& zufall) {
-    QStringList paarkennungen;
-    KartenMischen(liste2, liste1, paarkennungen, modul1, zufall);
-}
-
 } // namespace vun

@@ -21,13 +21,9 @@ struct Modul1 {
 // (entry i-1 is the word of card i). A list without nine different texts could never be
 // dealt from; the deal then takes the nine built-in words instead of drawing forever.
 // From a pair list it deals nine different pairs of which no two share a text, one half on
-// each of the pair's two cards.
-void KartenMischen(const Wortliste& liste2, QStringList& liste1, Modul1& modul1,
-                   Zufallsquelle& zufall);
-
-// The same deal, with the same draws, also telling which pair lies on each card: entry i-1 of
-// paarkennungen is the entry of the list that card i was dealt from, the same on both cards of
-// a pair. For a list of words that is the card's word itself.
+// each of the pair's two cards. paarkennungen tells which pair lies on each card: entry i-1 is
+// the entry of the list that card i was dealt from, the same on both cards of a pair; for a
+// list of words that is the card's word itself.
 void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
                    Modul1& modul1, Zufallsquelle& zufall);
 

@@ -133,13 +133,6 @@ Wortdatei wortdateiLesen(const QString& pfad) {
     return eintraegeBeurteilen(std::move(eintraege), zeilennummern);
 }
 
-std::optional<QStringList> gueltigeWortdatei(const QString& pfad) {
-    Wortdatei datei = wortdateiLesen(pfad);
-    if (datei.fehler != Wortdateifehler::Keiner)
-        return std::nullopt;
-    return std::move(datei.eintraege);
-}
-
 QString startdateiPfad(const QDir& ordner) {
     const QString genau = ordner.filePath(Startdatei);
     if (QFileInfo(genau).isFile())

@@ -9,7 +9,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace vun {
 
@@ -56,10 +55,6 @@ Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennum
 Wortdateifehler eintraegePruefen(const QStringList& eintraege);
 
 Wortdatei wortdateiLesen(const QString& pfad);
-
-// The entries of a valid word-list file, of either kind; nothing when it is faulty for any
-// reason.
-std::optional<QStringList> gueltigeWortdatei(const QString& pfad);
 
 // The start-up list's file in the folder: VUNMEMO.TXT, or where no regular file has exactly that
 // name, one whose name differs only in letter case (vunmemo.txt, as a list copied from Windows

@@ -12,10 +12,6 @@ namespace vun {
 
 namespace {
 
-bool vor(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-}
-
 // What a case-insensitive comparison compares, unit by unit: each UTF-16 unit case-folded, and a
 // low surrogate behind a high one as the folded code point of the pair. Two keys compared as plain
 // numbers order exactly as QString::compare(a, b, Qt::CaseInsensitive) does, but each text is
@@ -35,11 +31,6 @@ std::u32string faltschluessel(const QString& text) {
 }
 
 } // namespace
-
-void Wortliste::hinzufuegen(const QString& eintrag) {
-    auto stelle = std::upper_bound(eintraege_.begin(), eintraege_.end(), eintrag, vor);
-    eintraege_.insert(stelle, eintrag);
-}
 
 void Wortliste::ersetzen(QStringList eintraege, Listenart art) {
     art_ = art;

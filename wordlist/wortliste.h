@@ -21,8 +21,6 @@ public:
         eintraege_.clear();
         art_ = Listenart::Woerter;
     }
-    // Inserts one entry at its sorted place, after any entries with an equal key.
-    void hinzufuegen(const QString& eintrag);
     // Replaces the whole list at once: one stable sort instead of an insertion per entry.
     // Pairs must be written as paareVereinheitlichen writes them, and are not sorted.
     void ersetzen(QStringList eintraege, Listenart art = Listenart::Woerter);

@@ -75,8 +75,7 @@ private slots:
         QCOMPARE(g.stil, 0);
         QCOMPARE(g.titel, QStringLiteral("VUN-Memory"));
         Wortliste standard;
-        for (const QString& wort : Standardliste())
-            standard.hinzufuegen(wort);
+        standard.ersetzen(Standardliste());
         QCOMPARE(liste2.eintraege(), standard.eintraege());
 
         QVERIFY(dateiSchreiben(leer.filePath("VUNMEMO.TXT"),

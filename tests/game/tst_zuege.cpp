@@ -1,5 +1,6 @@
 // Whole games played on the core: every kind of turn, the looks and the end of a game.
 #include "tests/support/spiel.h"
+#include "wordlist/paarliste.h"
 
 using namespace vun;
 using namespace vun::test;
@@ -231,6 +232,39 @@ private slots:
         s.klick(p); // a found card: both registers stay "0", no card changes
         QCOMPARE(markierte().size(), 2);
         QCOMPARE(s.memo.spielstand().ErstesFeld, 0);
+    }
+
+    // Two cards match only when they are partners: every ordered pair of cards, on boards dealt
+    // from words and from pairs. The partner is found from the list itself: the card with the
+    // same word, or with the other half of the card's pair.
+    void nurPartnerPassen_data() {
+        QTest::addColumn<QStringList>("liste");
+        QTest::newRow("Wörter") << nummerierteWoerter(12);
+        QTest::newRow("Paare") << nummeriertePaare(12);
+    }
+    void nurPartnerPassen() {
+        QFETCH(QStringList, liste);
+        QHash<QString, QString> gegenstueck;
+        for (const QString& eintrag : liste) {
+            const auto [links, rechts] =
+                istPaareintrag(eintrag) ? haelften(eintrag) : std::make_pair(eintrag, eintrag);
+            gegenstueck.insert(links, rechts);
+            gegenstueck.insert(rechts, links);
+        }
+        Spiel s(liste);
+        for (int e = 1; e <= 18; ++e) {
+            for (int z = 1; z <= 18; ++z) {
+                if (z == e)
+                    continue;
+                const QStringList& liste1 = s.memo.liste1();
+                const bool partner = gegenstueck.value(liste1.at(e - 1)) == liste1.at(z - 1);
+                s.klick(e);
+                s.klick(z);
+                QCOMPARE(!s.memo.spielstand().imSpiel(e), partner);
+                QCOMPARE(!s.memo.spielstand().imSpiel(z), partner);
+                s.neuesSpiel();
+            }
+        }
     }
 
     // Only real changes reach the view, so it repaints no more than what changed.

@@ -3,7 +3,7 @@
 // windows offscreen and prints one line "NAME X Y" per place, the centre in pixels of the window
 // it lies in: karte1 to karte18, bild1 to bild6, the file list's first two entries datei1 and
 // datei2, and "O k a y" of the information window, okay.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Captions on the cards: centred both ways, in the card font when they fit, smaller only on the
 // card whose caption would not fit otherwise, and always shown whole.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 
 using namespace vun;
 using namespace vun::test;

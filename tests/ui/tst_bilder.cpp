@@ -1,6 +1,6 @@
 // The pictures as the program stores them: each button picture at the sizes of 100, 150 and
 // 200 %, drawn pixel for pixel at those scales, and no SVG renderer loaded to show them.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"

@@ -1,6 +1,6 @@
 // The file list: shown and hidden, every choice loading exactly once, and what it tells about
 // the lists it holds.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 
 #include <QAccessible>
 #include <QToolTip>

@@ -1,5 +1,5 @@
 // A faulty list chosen in the real window: Qt's own box tells why, on request, in German.
-#include "tests/ui/dialoghilfe.h"
+#include "tests/support/dialoghilfe.h"
 
 #include <QMessageBox>
 #include <QTextEdit>

@@ -3,7 +3,7 @@
 // after every click, the windows show what the game holds, and memory stays level.
 #include "tests/support/dateien.h"
 #include "tests/support/invarianten.h"
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 #include "ui/programm.h"
 
 #include <QElapsedTimer>

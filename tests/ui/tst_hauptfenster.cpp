@@ -1,5 +1,5 @@
 // The main window as laid out, drawn and started; its close box.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 
 #include <QScreen>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 // The information window: its life cycle, its place on the screen, its layout and texts.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 #include "ui/impressum.h"
 
 #include <QScreen>

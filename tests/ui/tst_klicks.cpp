@@ -1,5 +1,5 @@
 // Clicks as players make them: a double-click is one click, a third click is a new one.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 
 #include <QSignalSpy>
 

@@ -1,7 +1,7 @@
 // The real Qt dialogs, opened and answered as a player would.
 #include "ui/qtdialoge.h"
 
-#include "tests/ui/dialoghilfe.h"
+#include "tests/support/dialoghilfe.h"
 
 #include <QApplication>
 #include <QInputDialog>

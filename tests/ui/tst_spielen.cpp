@@ -1,5 +1,5 @@
 // Whole games played with mouse clicks on the real cards.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 #include "wordlist/paarliste.h"
 
 using namespace vun;

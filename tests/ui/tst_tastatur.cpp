@@ -1,5 +1,5 @@
 // The game played with the keyboard alone: focus order, arrow keys, presses and the focus mark.
-#include "tests/ui/tastenhilfe.h"
+#include "tests/support/tastenhilfe.h"
 
 #include <QKeyEvent>
 #include <QSignalSpy>

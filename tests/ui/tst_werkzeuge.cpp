@@ -1,5 +1,5 @@
 // The tool column clicked with the mouse, every dialog answered both ways.
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 
 #include <QSignalSpy>
 #include <QWindow>

@@ -1,6 +1,6 @@
 // What screen readers learn through Qt's accessibility interfaces: names, states, the press
 // action, and the announcements when cards change.
-#include "tests/ui/tastenhilfe.h"
+#include "tests/support/tastenhilfe.h"
 
 #include <QAccessible>
 #include <private/qguiapplication_p.h>

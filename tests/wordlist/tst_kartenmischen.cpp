@@ -14,9 +14,13 @@ using namespace vun::test;
 namespace {
 Wortliste liste(const QStringList& woerter) {
     Wortliste l;
-    for (const QString& w : woerter)
-        l.hinzufuegen(w);
+    l.ersetzen(woerter);
     return l;
+}
+// The deal without the pairs' names, which words do not need.
+void KartenMischen(const Wortliste& l, QStringList& liste1, Modul1& m, Zufallsquelle& zufall) {
+    QStringList kennungen;
+    vun::KartenMischen(l, liste1, kennungen, m, zufall);
 }
 QStringList buchstaben(int n) {
     QStringList w;
@@ -100,9 +104,7 @@ private slots:
     }
 
     void neunGleicheWoerterHaengenNicht() {
-        Wortliste l;
-        for (int i = 0; i < 9; ++i)
-            l.hinzufuegen(QStringLiteral("Maus"));
+        const Wortliste l = liste(QStringList(9, QStringLiteral("Maus")));
         QVERIFY(!l.hatNeunVerschiedene());
         SkriptZufall zufall;
         QStringList liste1;

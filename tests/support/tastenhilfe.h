@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/ui/fensterhilfe.h"
+#include "tests/support/fensterhilfe.h"
 #include "ui/bildknopf.h"
 
 #include <QApplication>
