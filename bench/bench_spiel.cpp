@@ -14,13 +14,9 @@ using namespace vun;
 
 namespace {
 
-void BM_KartenMischen(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    QStringList woerter;
-    for (int i = 0; i < n; ++i)
-        woerter << QStringLiteral("Wort%1").arg(i);
+void mischen(benchmark::State& state, const QStringList& eintraege, Listenart art) {
     Wortliste liste2;
-    liste2.ersetzen(woerter);
+    liste2.ersetzen(eintraege, art);
     Zufallsgenerator zufall(1);
     QStringList liste1, kennungen;
     Modul1 modul1;
@@ -28,6 +24,11 @@ void BM_KartenMischen(benchmark::State& state) {
         KartenMischen(liste2, liste1, kennungen, modul1, zufall);
         benchmark::DoNotOptimize(liste1.size());
     }
+}
+
+void BM_KartenMischen(benchmark::State& state) {
+    mischen(state, test::nummeriert(static_cast<int>(state.range(0)), QStringLiteral("Wort%1"), 0),
+            Listenart::Woerter);
 }
 BENCHMARK(BM_KartenMischen)
     ->Apply(bench::mitSpanne)
@@ -39,16 +40,8 @@ BENCHMARK(BM_KartenMischen)
 // From a pair list whose results each belong to three tasks: a drawn pair that shares a text
 // with one on the board is drawn again.
 void BM_PaareMischen(benchmark::State& state) {
-    Wortliste liste2;
-    liste2.ersetzen(test::paareMitGeteiltenTexten(static_cast<int>(state.range(0))),
-                    Listenart::Paare);
-    Zufallsgenerator zufall(1);
-    QStringList liste1, kennungen;
-    Modul1 modul1;
-    for (auto _ : state) {
-        KartenMischen(liste2, liste1, kennungen, modul1, zufall);
-        benchmark::DoNotOptimize(liste1.size());
-    }
+    mischen(state, test::paareMitGeteiltenTexten(static_cast<int>(state.range(0))),
+            Listenart::Paare);
 }
 BENCHMARK(BM_PaareMischen)
     ->Apply(bench::mitSpanne)
