@@ -20,7 +20,7 @@ BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
 # screen reader), the validators of the desktop entry and the AppStream metainfo, an X server
 # with a window manager and the X tools that place, measure and drive the real windows, and
 # strace for the real program traced for file writes.
-TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream strace xvfb openbox x11-utils
+TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream strace xvfb openbox x11-utils poppler-utils
     xdotool)
 
 # What building the Debian package and checking it needs (debian/control's Build-Depends, the
