@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -118,6 +119,24 @@ private slots:
         QCOMPARE(ui::druckbefehl(liste, pdf, strom), 0);
         QCOMPARE(test::pdfSeiten(pdf), seiten);
         QCOMPARE(nachfragen(seiten), seiten > 30);
+    }
+
+    // Each page followed by its back: the same number of cards, mirrored, and no word on it.
+    void rueckseiten() {
+        Wortliste paare;
+        paare.ersetzen(test::nummeriertePaare(9), Listenart::Paare);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("rueck.pdf"));
+        {
+            QPdfWriter pdf(pfad);
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            QVERIFY(ui::kartenMalen(pdf, druckkarten(paare), true));
+        }
+        QCOMPARE(test::pdfSeiten(pfad), 4);
+        const QList<test::PdfWort> woerter = test::pdfWoerter(pfad);
+        QCOMPARE(woerter.size(), 18);
+        for (const test::PdfWort& w : woerter)
+            QVERIFY2(w.seite % 2 == 0, qPrintable(w.text));
     }
 
     // A faulty list, an output that cannot be written and the list itself as output: a message
