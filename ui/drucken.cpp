@@ -136,6 +136,8 @@ void kartenDrucken(Memo& memo, QWidget* eltern) {
     drucker.setDocName(name);
     QPrintDialog dialog(&drucker, eltern);
     dialog.setWindowTitle(QStringLiteral("Karten drucken"));
+    // The cards are cut from every sheet; a range of pages would only be ignored.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     auto* karteiseite = new QWidget(&dialog);
     karteiseite->setWindowTitle(QStringLiteral("Karten"));
     auto* rueckseiten =
