@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -177,6 +178,34 @@ private slots:
         QFile f(ordner.filePath("LISTE.TXT"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), bytes);
+    }
+
+    // Accepted with a PDF file as the printer: the 300 pairs being played, 40 pages, printed
+    // only after the teacher said yes to them.
+    void vieleSeitenNachFrage_data() {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("seiten");
+        QTest::newRow("Ja") << int(AntwortJa) << 40;
+        QTest::newRow("Nein") << int(AntwortNein) << -1;
+    }
+    void vieleSeitenNachFrage() {
+        QFETCH(int, antwort);
+        QFETCH(int, seiten);
+        test::FensterSpiel spiel(test::nummeriertePaare(300));
+        QVERIFY(QTest::qWaitForWindowActive(&spiel.fenster));
+        spiel.dialoge.antworten = {MsgBoxAntwort(antwort)};
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("karten.pdf"));
+        QTimer::singleShot(0, this, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                dialog->printer()->setOutputFileName(pfad);
+                dialog->done(QDialog::Accepted);
+            }
+        });
+        QTest::keyClick(&spiel.fenster, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(spiel.dialoge.anzahl, 1);
+        QVERIFY(spiel.dialoge.gezeigt.at(0).prompt.contains(QStringLiteral("40 Seiten")));
+        QCOMPARE(test::pdfSeiten(pfad), seiten);
     }
 
     void strgPOeffnetDenDruckdialog() {
