@@ -162,7 +162,11 @@ void kartenDrucken(Memo& memo, QWidget* eltern) {
 }
 
 bool istDruckbefehl(int argc, char** argv) {
-    return argc >= 2 && qstrcmp(argv[1], "--drucken") == 0;
+    // Qt's own options may stand before it; they are taken out before the arguments are read.
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--drucken") == 0)
+            return true;
+    return false;
 }
 
 int druckbefehl(const QString& liste, const QString& ausgabe, QTextStream& fehler) {
@@ -207,7 +211,7 @@ int druckbefehlAusfuehren(int argc, char** argv) {
     QGuiApplication anwendung(argc, argv);
     QTextStream fehler(stderr);
     const QStringList argumente = QCoreApplication::arguments();
-    if (argumente.size() != 4) {
+    if (argumente.size() != 4 || argumente.at(1) != QLatin1String("--drucken")) {
         fehler << "Aufruf: vun-memory --drucken LISTE.TXT AUSGABE.pdf\n";
         return 2;
     }
