@@ -127,6 +127,8 @@ bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool ruec
 
 void kartenDrucken(Memo& memo, QWidget* eltern) {
     const QStringList karten = druckkarten(memo.liste2());
+    if (karten.isEmpty()) // before the first deal there is nothing to cut out
+        return;
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPageSize(QPageSize(QPageSize::A4));
     drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
