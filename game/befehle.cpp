@@ -1,6 +1,7 @@
 // Start-up and the commands of the tool column.
 #include "game/memo.h"
 
+#include "game/druckbogen.h"
 #include "game/listeladen.h"
 #include "seams/dialoge.h"
 #include "seams/zufall.h"
@@ -76,6 +77,11 @@ void Memo::DateiLaden(const QString& name) {
     // After a failure the box has said that the built-in words are played: no word of loading.
     if (!gespielteDatei_.isEmpty())
         dialoge_.MsgBox(name.toUpper() + QStringLiteral(" wurde geladen!") + CR, NurOk, VunMemory);
+}
+
+bool Memo::druckenErlaubt(int seiten) {
+    return !nachfragen(seiten) ||
+           dialoge_.MsgBox(nachfragetext(seiten), JaNeinFrage, VunMemory) == AntwortJa;
 }
 
 } // namespace vun

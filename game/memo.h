@@ -49,6 +49,8 @@ public:
     void Bild4_Click();                     // new game
     void Bild5_Click();                     // show or hide the file list
     void Datei1_Click(const QString& name); // a word-list file chosen in the file list
+    // Before printing that many pages of cards: true when few enough, or the player said yes.
+    bool druckenErlaubt(int seiten);
 
     // --- State, readable for views and tests ---
     const Spielstand& spielstand() const { return spielstand_; }

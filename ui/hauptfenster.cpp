@@ -4,6 +4,7 @@
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
+#include "ui/drucken.h"
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace vun::ui {
@@ -158,6 +160,10 @@ void Hauptfenster::werkzeugleisteBauen() {
     connect(bilder_[2], &Bildknopf::geklickt, &memo_, &Memo::Bild3_Click);
     connect(bilder_[3], &Bildknopf::geklickt, &memo_, &Memo::Bild4_Click);
     connect(bilder_[4], &Bildknopf::geklickt, &memo_, &Memo::Bild5_Click);
+    // Printing has no button of its own; the list button tells the teacher where it is.
+    bilder_[4]->setToolTip(QStringLiteral("Strg+P druckt die Karten"));
+    auto* drucken = new QShortcut(QKeySequence::Print, this);
+    connect(drucken, &QShortcut::activated, this, [this] { kartenDrucken(memo_, this); });
     connect(bilder_[5], &Bildknopf::geklickt, this, &Hauptfenster::infoZeigen);
 }
 

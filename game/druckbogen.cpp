@@ -1,0 +1,75 @@
+#include "game/druckbogen.h"
+
+#include "seams/dialoge.h"
+#include "wordlist/paarliste.h"
+
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+
+namespace vun {
+
+QStringList druckkarten(const Wortliste& liste) {
+    QStringList karten;
+    if (liste.art() == Listenart::Paare) {
+        for (const QString& paar : liste.eintraege()) {
+            const auto [links, rechts] = haelften(paar);
+            karten << links << rechts;
+        }
+        return karten;
+    }
+    // A word written twice in the file still makes one pair of cards, as on the board.
+    QSet<QString> gesehen;
+    for (const QString& wort : liste.eintraege()) {
+        if (gesehen.contains(wort))
+            continue;
+        gesehen.insert(wort);
+        karten << wort << wort;
+    }
+    return karten;
+}
+
+QSizeF Bogenraster::kartengroesse() const {
+    return {flaeche.width() / spalten, flaeche.height() / zeilen};
+}
+
+QRectF Bogenraster::karte(int platz, bool rueckseite) const {
+    const QSizeF groesse = kartengroesse();
+    const int spalte = platz % spalten;
+    const int zeile = platz / spalten;
+    QRectF feld(QPointF(flaeche.left() + spalte * groesse.width(),
+                        flaeche.top() + zeile * groesse.height()),
+                groesse);
+    if (rueckseite)
+        feld.moveLeft(papier.width() - feld.right());
+    return feld;
+}
+
+int Bogenraster::seiten(int karten) const {
+    return karten <= 0 ? 0 : (karten + proSeite() - 1) / proSeite();
+}
+
+Bogenraster bogenraster(QSizeF papierMm, QRectF druckbarMm) {
+    const QRectF innen = QRectF(QPointF(0, 0), papierMm)
+                             .adjusted(BogenrandMm, BogenrandMm, -BogenrandMm, -BogenrandMm);
+    QRectF flaeche = druckbarMm.intersected(innen);
+    if (flaeche.isEmpty())
+        flaeche = druckbarMm.isEmpty() ? QRectF(QPointF(0, 0), papierMm) : druckbarMm;
+    Bogenraster raster;
+    raster.papier = papierMm;
+    raster.flaeche = flaeche;
+    raster.spalten = std::max(1, int(std::floor(flaeche.width() / MindestkanteMm)));
+    raster.zeilen = std::max(1, int(std::floor(flaeche.height() / MindestkanteMm)));
+    return raster;
+}
+
+bool nachfragen(int seiten) {
+    return seiten >= NachfrageAbSeiten;
+}
+
+QString nachfragetext(int seiten) {
+    return QStringLiteral("Die Karten dieser Liste füllen %1 Seiten.").arg(seiten) + CR +
+           QStringLiteral("Trotzdem drucken?") + CR;
+}
+
+} // namespace vun

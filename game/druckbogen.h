@@ -1,0 +1,48 @@
+#pragma once
+
+#include "wordlist/wortliste.h"
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+namespace vun {
+
+// Cards on paper must suit children's hands: no card narrower than this on either side.
+inline constexpr double MindestkanteMm = 50.0;
+// Whatever the printer could print, the cards keep this far from the paper's edge.
+inline constexpr double BogenrandMm = 8.0;
+// From this many pages on the teacher is asked first: a long list makes a thick pile of paper.
+inline constexpr int NachfrageAbSeiten = 31;
+
+// The texts of the cards to print, in the list's order: two equal cards for every different
+// word of an ordinary list (as the game holds it: alphabetical), the two halves of every pair
+// of a pair list (in the file's order), each pair's cards side by side.
+QStringList druckkarten(const Wortliste& liste);
+
+// The grid of cards on one page of paper, all sizes in millimetres from the paper's top left.
+struct Bogenraster {
+    QSizeF papier;
+    QRectF flaeche; // what the grid fills
+    int spalten = 1;
+    int zeilen = 1;
+
+    int proSeite() const { return spalten * zeilen; }
+    QSizeF kartengroesse() const;
+    // Where card number platz (0 .. proSeite() - 1, row by row) lies. On the back sheet it lies
+    // mirrored left to right, so that front and back meet when the sheet is turned over its
+    // long edge.
+    QRectF karte(int platz, bool rueckseite = false) const;
+    int seiten(int karten) const;
+};
+
+// The grid that fills the printable part of the paper with as many cards as fit at their least
+// size; a paper too small for one such card holds one card as large as it can be.
+Bogenraster bogenraster(QSizeF papierMm, QRectF druckbarMm);
+
+// Whether printing that many pages needs the teacher's yes first, and the question then.
+bool nachfragen(int seiten);
+QString nachfragetext(int seiten);
+
+} // namespace vun

@@ -1,0 +1,74 @@
+// Which cards go on paper, and how a page holds them.
+#include "game/druckbogen.h"
+
+#include "tests/support/spiel.h"
+#include "wordlist/paarliste.h"
+
+#include <QtTest>
+
+using namespace vun;
+
+class TstDruckbogen : public QObject {
+    Q_OBJECT
+private slots:
+    void kartenDerListe() {
+        Wortliste woerter;
+        woerter.ersetzen({"Esel", "Hund", "esel", "Hund", "Igel"});
+        QCOMPARE(druckkarten(woerter),
+                 QStringList({"Esel", "Esel", "esel", "esel", "Hund", "Hund", "Igel", "Igel"}));
+        Wortliste paare;
+        paare.ersetzen(paareVereinheitlichen({"Haus = Häuser", "Maus = Mäuse"}), Listenart::Paare);
+        QCOMPARE(druckkarten(paare), QStringList({"Haus", "Häuser", "Maus", "Mäuse"}));
+    }
+
+    // Cards of at least 5 cm on every paper, filling it; the back mirrored over the long edge.
+    void raster_data() {
+        QTest::addColumn<QSizeF>("papier");
+        QTest::addColumn<QRectF>("druckbar");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("zeilen");
+        QTest::newRow("A4") << QSizeF(210, 297) << QRectF(0, 0, 210, 297) << 3 << 5;
+        QTest::newRow("A4 quer, breiter Rand")
+            << QSizeF(297, 210) << QRectF(20, 20, 257, 170) << 5 << 3;
+        QTest::newRow("A6") << QSizeF(105, 148) << QRectF(0, 0, 105, 148) << 1 << 2;
+    }
+    void raster() {
+        QFETCH(QSizeF, papier);
+        QFETCH(QRectF, druckbar);
+        QFETCH(int, spalten);
+        QFETCH(int, zeilen);
+        const Bogenraster r = bogenraster(papier, druckbar);
+        QCOMPARE(r.spalten, spalten);
+        QCOMPARE(r.zeilen, zeilen);
+        QVERIFY(r.kartengroesse().width() >= MindestkanteMm);
+        QVERIFY(r.kartengroesse().height() >= MindestkanteMm);
+        // Less a hair for the rounding of adding up card sizes.
+        const QRectF alle =
+            r.karte(0).united(r.karte(r.proSeite() - 1)).adjusted(1e-9, 1e-9, -1e-9, -1e-9);
+        QVERIFY(druckbar.contains(alle));
+        QVERIFY(QRectF(QPointF(0, 0), papier)
+                    .adjusted(BogenrandMm, BogenrandMm, -BogenrandMm, -BogenrandMm)
+                    .contains(alle));
+        for (int platz = 0; platz < r.proSeite(); ++platz) {
+            const QRectF vorn = r.karte(platz);
+            const QRectF hinten = r.karte(platz, true);
+            QCOMPARE(hinten.top(), vorn.top());
+            QCOMPARE(hinten.left(), papier.width() - vorn.right());
+        }
+        QCOMPARE(r.seiten(0), 0);
+        QCOMPARE(r.seiten(r.proSeite() + 1), 2);
+    }
+
+    // More than 30 pages only after a yes (the question itself: tst_drucken).
+    void vielePapierFragtErst() {
+        test::Spiel spiel;
+        QVERIFY(spiel.memo.druckenErlaubt(30));
+        QCOMPARE(spiel.dialoge.anzahl, 0);
+        spiel.dialoge.antworten = {AntwortNein};
+        QVERIFY(!spiel.memo.druckenErlaubt(31));
+        QCOMPARE(spiel.dialoge.anzahl, 1);
+    }
+};
+
+QTEST_MAIN(TstDruckbogen)
+#include "tst_druckbogen.moc"
