@@ -4,6 +4,7 @@
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
+#include "ui/einzelklick.h"
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
@@ -50,6 +51,8 @@ Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
     setWindowIcon(bildSymbol(u"programm"));
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
+    // A double-click whose first click opens a box is one click too.
+    new Doppelklicksperre(this);
     memo_.setzeBeobachter(this);
 }
 
