@@ -8,6 +8,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    vun::ui::plattformWaehlen();
     QApplication app(argc, argv);
     vun::ui::anwendungEinrichten();
     // QApplication has taken its own options (-platform, -style, ...) out of the arguments.

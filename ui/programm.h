@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,15 @@ void anwendungEinrichten();
 // into that file's folder, so that the file list offers the lists beside it. The empty text,
 // and no change of folder, when no file was given.
 QString startdateiAnnehmen(const QStringList& argumente);
+
+// The Qt platform to start on, from QT_QPA_PLATFORM and the displays the desktop offers; the
+// empty text leaves Qt's own choice. The user's QT_QPA_PLATFORM always wins. On a Wayland
+// desktop with XWayland the game goes through X, where a window is centred as it asks, and
+// natively on Wayland where X fails; on Wayland alone it goes natively.
+QByteArray plattformWahl(const QByteArray& gesetzt, bool wayland, bool x11);
+
+// Puts the choice into QT_QPA_PLATFORM; before the application is made.
+void plattformWaehlen();
 
 // Loads Qt's own German texts (context menus of text fields and the like) into the translator
 // and installs it; false where the system has none.
