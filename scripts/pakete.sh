@@ -19,9 +19,10 @@ BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins q
 # What the test suite needs on top: Qt's private headers (accessibility switched on as by a
 # screen reader), the validators of the desktop entry and the AppStream metainfo, an X server
 # with a window manager and the X tools that place, measure and drive the real windows, and
-# strace for the real program traced for file writes.
+# strace for the real program traced for file writes, and weston, a Wayland desktop without a
+# screen.
 TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream strace xvfb openbox x11-utils
-    xdotool)
+    xdotool weston)
 
 # What building the Debian package and checking it needs (debian/control's Build-Depends, the
 # package tools, what every Debian package build takes for granted, lintian, and git, which
