@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# CI on the Debian a school installs today, beside the run on the machine itself: in a fresh
+# Debian 13 root the package is built and passes lintian (scripts/paket), and the quick tests
+# pass with that release's compiler and Qt. Needs root and debootstrap.
+# Usage: debian13.sh [FOLDER]   makes the root in FOLDER (default: a new temporary folder)
+set -euo pipefail
+hier=$(dirname "$0")
+. "$hier/../../scripts/pakete.sh"
+pakete_sicherstellen debootstrap
+ort=${1:-}
+if [ -z "$ort" ]; then
+    eltern=$(mktemp -d)
+    trap 'rm -rf "$eltern"' EXIT
+    ort="$eltern/trixie"
+fi
+bash "$hier/wurzel.sh" trixie "$ort" '
+    bash scripts/paket /root/paket
+    . scripts/pakete.sh
+    pakete_sicherstellen "${BAU_PAKETE[@]}"
+    cmake --preset standard >/dev/null
+    cmake --build --preset standard
+    ctest --preset schnell'
