@@ -5,7 +5,7 @@
 # Exit status 77 (skipped) where weston, Xvfb or openbox are missing; with
 # VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
 #
-#   wayland.sh PROGRAMM [WINDOW-TEST...]
+#   wayland.sh PROGRAMM [WINDOW-TEST[:FUNCTION,...]...]
 set -euo pipefail
 programm=$(realpath "$1")
 shift
@@ -71,9 +71,14 @@ else
 fi
 beenden
 
-for test in "$@"; do
-    if QT_QPA_PLATFORM=wayland timeout 120 "$test" >"$arbeit/test.log" 2>&1; then
-        echo "ok: $(basename "$test") on Wayland"
+# Each as TEST or TEST:FUNCTION,FUNCTION: the functions that play and quit, not those that count
+# paint events, which a compositor asks for as it likes.
+for auftrag in "$@"; do
+    test=${auftrag%%:*}
+    funktionen=()
+    if [[ $auftrag == *:* ]]; then IFS=, read -ra funktionen <<<"${auftrag#*:}"; fi
+    if QT_QPA_PLATFORM=wayland timeout 120 "$test" "${funktionen[@]}" >"$arbeit/test.log" 2>&1; then
+        echo "ok: $(basename "$test") ${funktionen[*]} on Wayland"
     else
         tail -n 30 "$arbeit/test.log"
         fehler=1
