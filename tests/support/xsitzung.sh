@@ -6,13 +6,17 @@
 
 x_pids=()
 
-# STEP SECONDS COMMAND...: true once the command succeeds, tried every 50 ms.
+# STEP SECONDS COMMAND...: true once the command succeeds, tried every 50 ms. A command that
+# exits with 2 says its state will not come: the step fails at once.
 bis() {
-    local schritt=$1 frist=$2
+    local schritt=$1 frist=$2 status
     shift 2
     local ende=$((SECONDS + frist))
-    until "$@" >/dev/null 2>&1; do
-        if [ "$SECONDS" -ge "$ende" ]; then
+    while true; do
+        status=0
+        "$@" >/dev/null 2>&1 || status=$?
+        [ "$status" = 0 ] && return 0
+        if [ "$status" = 2 ] || [ "$SECONDS" -ge "$ende" ]; then
             echo "FAIL: $schritt: not within $frist s" >&2
             return 1
         fi
@@ -21,23 +25,36 @@ bis() {
 }
 
 # [WIDTHxHEIGHT]: Xvfb on a free display, openbox on it, DISPLAY exported. The window manager
-# gives each new box the keyboard focus, as a desktop does.
+# gives each new box the keyboard focus, as a desktop does. A display number free here may be
+# taken by an X server in a chroot on the same machine, which the window manager then reaches:
+# where it fails so, the next attempt takes another number, the failed server still holding its.
 x_starten() {
-    local datei
+    local versuch datei wm
     datei=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$datei" 2>/dev/null &
-    x_pids+=($!)
-    bis "the X server's start" 20 test -s "$datei" || return 1
-    export DISPLAY=":$(head -n1 "$datei")"
-    openbox --sm-disable >"$datei" 2>&1 &
-    x_pids+=($!)
-    if ! bis "the window manager's start on $DISPLAY" 20 \
-        sh -c "xprop -root _NET_SUPPORTED | grep -q _NET_REQUEST_FRAME_EXTENTS"; then
-        cat "$datei"
-        rm -f "$datei"
-        return 1
-    fi
-    rm -f "$datei"
+    for versuch in 1 2 3; do
+        Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$datei" 2>/dev/null &
+        x_pids+=("$!")
+        bis "the X server's start" 20 test -s "$datei" || return 1
+        DISPLAY=":$(head -n1 "$datei")"
+        export DISPLAY
+        : >"$datei"
+        openbox --sm-disable >"$datei.wm" 2>&1 &
+        wm=$!
+        x_pids+=("$wm")
+        if bis "the window manager's start on $DISPLAY (attempt $versuch)" 20 wm_bereit "$wm"; then
+            rm -f "$datei" "$datei.wm"
+            return 0
+        fi
+        cat "$datei.wm"
+    done
+    rm -f "$datei" "$datei.wm"
+    return 1
+}
+
+# True once the window manager runs on the display; 2 when it ended.
+wm_bereit() {
+    kill -0 "$1" 2>/dev/null || return 2
+    xprop -root _NET_SUPPORTED | grep -q _NET_REQUEST_FRAME_EXTENTS
 }
 
 x_beenden() {
