@@ -14,6 +14,7 @@ if [ -z "$ort" ]; then
     ort="$eltern/trixie"
 fi
 bash "$hier/wurzel.sh" trixie "$ort" '
+    set -e
     bash scripts/paket /root/paket
     . scripts/pakete.sh
     pakete_sicherstellen "${BAU_PAKETE[@]}"

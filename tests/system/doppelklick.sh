@@ -72,31 +72,46 @@ echo "the win message's OK button comes up over card $ziel, at $ox $oy"
 # The pairs, learnt by turning the cards two by two and comparing their looks.
 blick() { "$kartenblick" "$fenster" <"$arbeit/orte"; }
 summe() { blick | awk -v k="karte$1" '$1 == k {print $2}'; }
-verdeckt=$(summe 1)
+alle_verdeckt() { [ "$(blick | awk '{print $2}' | sort -u | wc -l)" = 1 ]; }
 offen() { [ "$(summe "$1")" != "$verdeckt" ] && [ "$(summe "$2")" != "$verdeckt" ]; }
 karte() {
     # shellcheck disable=SC2086
     klicken "$fenster" ${ort[karte$1]}
 }
-declare -A aussehen gefunden
-for a in 1 3 5 7 9 11 13 15 17; do
-    b=$((a + 1))
-    karte "$a"
-    karte "$b"
-    bis "cards $a and $b turned" 15 offen "$a" "$b" || exit 1
-    aussehen[$a]=$(summe "$a")
-    aussehen[$b]=$(summe "$b")
-    if [ "${aussehen[$a]}" = "${aussehen[$b]}" ]; then gefunden[$a]=1; fi
-done
-declare -A partner
-for a in $(seq 18); do
-    for b in $(seq 18); do
-        if [ "$a" != "$b" ] && [ "${aussehen[$a]}" = "${aussehen[$b]}" ]; then partner[$a]=$b; fi
+declare -A aussehen gefunden partner
+lernen() {
+    bis "all cards covered" 15 alle_verdeckt || exit 1
+    verdeckt=$(summe 1)
+    aussehen=()
+    gefunden=()
+    partner=()
+    local a b
+    for a in 1 3 5 7 9 11 13 15 17; do
+        b=$((a + 1))
+        karte "$a"
+        karte "$b"
+        bis "cards $a and $b turned" 15 offen "$a" "$b" || exit 1
+        aussehen[$a]=$(summe "$a")
+        aussehen[$b]=$(summe "$b")
+        if [ "${aussehen[$a]}" = "${aussehen[$b]}" ]; then gefunden[$a]=1 gefunden[$b]=1; fi
     done
-    [ -n "${partner[$a]:-}" ] || scheitern "card $a looks like no other card"
+    for a in $(seq 18); do
+        for b in $(seq 18); do
+            if [ "$a" != "$b" ] && [ "${aussehen[$a]}" = "${aussehen[$b]}" ]; then partner[$a]=$b; fi
+        done
+        [ -n "${partner[$a]:-}" ] || scheitern "card $a looks like no other card"
+    done
+}
+# The last pair must still be covered; where it was found by chance, a new game is dealt.
+for versuch in 1 2 3 4; do
+    lernen
+    [ -z "${gefunden[$ziel]:-}" ] && break
+    [ "$versuch" = 4 ] && scheitern "card $ziel was found by chance four times"
+    # shellcheck disable=SC2086
+    klicken "$fenster" ${ort[bild4]}
+    antworten "a new game" VUN-Memory Tab space || exit 1
 done
 letzter=${partner[$ziel]}
-[ -z "${gefunden[$ziel]:-}${gefunden[$letzter]:-}" ] || scheitern "card $ziel was found by chance"
 
 for a in $(seq 18); do
     b=${partner[$a]}
