@@ -51,7 +51,7 @@ beenden() {
     wait "$spiel" 2>/dev/null || true
     spiel=""
 }
-auf_wayland() { grep -q 'xdg_toplevel@[0-9]*\.set_title("VUN-Memospiel' "$arbeit/log"; }
+auf_wayland() { grep -q 'xdg_toplevel[@#][0-9]*\.set_title("VUN-Memospiel' "$arbeit/log"; }
 
 starten "$DISPLAY"
 if fenster "XWayland: the main window on X" '^VUN-Memospiel' >/dev/null && ! auf_wayland; then
