@@ -13,19 +13,22 @@ pakete_sicherstellen() {
 }
 
 # What building and running the program needs.
-BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland
     qt6-translations-l10n fonts-liberation libxcb1-dev)
 
 # What the test suite needs on top: Qt's private headers (accessibility switched on as by a
 # screen reader), the validators of the desktop entry and the AppStream metainfo, an X server
 # with a window manager and the X tools that place, measure and drive the real windows, and
-# strace for the real program traced for file writes; poppler to read the printed cards back.
+# strace for the real program traced for file writes, poppler to read the printed cards back, and
+# weston, a Wayland desktop without a screen.
 TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream strace xvfb openbox x11-utils
-    xdotool poppler-utils)
+    xdotool poppler-utils weston)
 
 # What building the Debian package and checking it needs (debian/control's Build-Depends, the
-# package tools and lintian).
-PAKET_PAKETE=(dpkg-dev debhelper lintian cmake g++ qt6-base-dev qt6-svg-dev libxcb1-dev)
+# package tools, what every Debian package build takes for granted, lintian, and git, which
+# takes the sources out of the checkout).
+PAKET_PAKETE=(dpkg-dev debhelper build-essential lintian git cmake g++ qt6-base-dev qt6-svg-dev
+    libxcb1-dev)
 
 # The presets leave the number of jobs to these: every core of the machine.
 CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)

@@ -1,7 +1,10 @@
 #include "ui/einzelklick.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWidget>
+#include <QWindow>
 
 namespace vun::ui {
 
@@ -24,6 +27,75 @@ bool Einzelklick::eventFilter(QObject*, QEvent* ereignis) {
         return false;
     case QEvent::MouseButtonRelease: {
         const Qt::MouseButton knopf = static_cast<QMouseEvent*>(ereignis)->button();
+        if (!(verschluckt_ & knopf))
+            return false;
+        verschluckt_ &= ~knopf;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+// The widget of the program that a press into the window meets.
+QWidget* getroffen(const QWindow* fenster, QPointF ort) {
+    for (QWidget* oben : QApplication::topLevelWidgets()) {
+        if (oben->windowHandle() != fenster)
+            continue;
+        QWidget* kind = oben->childAt(ort.toPoint());
+        return kind ? kind : oben;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Doppelklicksperre::Doppelklicksperre(QObject* eltern) : QObject(eltern) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+Doppelklicksperre::~Doppelklicksperre() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool Doppelklicksperre::zweiterDruck(const QMouseEvent* druck) const {
+    return ersterDruck_ && druck->button() == ersterKnopf_ &&
+           druck->timestamp() - ersteZeit_ <=
+               quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval()) &&
+           (druck->globalPosition() - ersterOrt_).manhattanLength() <=
+               QGuiApplication::styleHints()->mouseDoubleClickDistance();
+}
+
+bool Doppelklicksperre::eventFilter(QObject* objekt, QEvent* ereignis) {
+    // Only the window's copy: the widgets' copies follow it, or do not where it was dropped.
+    if (!objekt->isWindowType())
+        return false;
+    switch (ereignis->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* druck = static_cast<const QMouseEvent*>(ereignis);
+        QWidget* ziel = getroffen(static_cast<QWindow*>(objekt), druck->position());
+        if (zweiterDruck(druck)) {
+            // A third press starts a click of its own, as Qt counts it.
+            ersterDruck_ = false;
+            if (ziel == ersterEmpfaenger_)
+                return false;
+            verschluckt_ |= druck->button();
+            return true;
+        }
+        ersterDruck_ = true;
+        ersterEmpfaenger_ = ziel;
+        ersterOrt_ = druck->globalPosition();
+        ersteZeit_ = druck->timestamp();
+        ersterKnopf_ = druck->button();
+        verschluckt_ &= ~druck->button();
+        return false;
+    }
+    case QEvent::MouseButtonDblClick:
+        return bool(verschluckt_ & static_cast<const QMouseEvent*>(ereignis)->button());
+    case QEvent::MouseButtonRelease: {
+        const Qt::MouseButton knopf = static_cast<const QMouseEvent*>(ereignis)->button();
         if (!(verschluckt_ & knopf))
             return false;
         verschluckt_ &= ~knopf;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointF>
+#include <QPointer>
 
+class QMouseEvent;
 class QWidget;
 
 namespace vun::ui {
@@ -22,6 +25,31 @@ private:
     explicit Einzelklick(QWidget* widget);
 
     Qt::MouseButtons verschluckt_; // buttons whose release still belongs to a double-click
+};
+
+// The first click of a double-click may open a box right under the pointer: the win message,
+// the help, the name box. Its second press then met the box's button and answered the box before
+// anyone saw it. While it lives, a press that the window system counts as the second of a
+// double-click, but that meets another widget than the first press did, is dropped in the whole
+// program, with its double-click event and its release. The widget is looked up in the window
+// the press goes to, as Qt itself delivers it, before any widget sees the press.
+class Doppelklicksperre : public QObject {
+public:
+    explicit Doppelklicksperre(QObject* eltern);
+    ~Doppelklicksperre() override;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    bool zweiterDruck(const QMouseEvent* druck) const;
+
+    bool ersterDruck_ = false; // a press is on record that a second one may follow
+    QPointer<QWidget> ersterEmpfaenger_;
+    QPointF ersterOrt_;
+    quint64 ersteZeit_ = 0;
+    Qt::MouseButton ersterKnopf_ = Qt::NoButton;
+    Qt::MouseButtons verschluckt_;
 };
 
 } // namespace vun::ui

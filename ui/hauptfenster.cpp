@@ -5,6 +5,7 @@
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
 #include "ui/drucken.h"
+#include "ui/einzelklick.h"
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
@@ -55,6 +56,8 @@ Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
     connect(&memo_, &Memo::titelGeaendert, this,
             [this](const QString& titel) { setWindowTitle(titelFuerFenster(titel)); });
     connect(&memo_, &Memo::dateilisteGeaendert, this, &Hauptfenster::dateilisteZeigen);
+    // A double-click whose first click opens a box is one click too.
+    new Doppelklicksperre(this);
 }
 
 Hauptfenster::~Hauptfenster() = default;

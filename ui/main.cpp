@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
     // The cards as a PDF from the command line: no window, no display needed.
     if (vun::ui::istDruckbefehl(argc, argv))
         return vun::ui::druckbefehlAusfuehren(argc, argv);
+    vun::ui::plattformWaehlen();
     QApplication app(argc, argv);
     vun::ui::anwendungEinrichten();
     // QApplication has taken its own options (-platform, -style, ...) out of the arguments.

@@ -15,6 +15,22 @@ void anwendungEinrichten() {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+QByteArray plattformWahl(const QByteArray& gesetzt, bool wayland, bool x11) {
+    if (!gesetzt.isEmpty())
+        return gesetzt;
+    if (wayland)
+        return x11 ? QByteArrayLiteral("xcb;wayland") : QByteArrayLiteral("wayland");
+    return {};
+}
+
+void plattformWaehlen() {
+    const QByteArray wahl =
+        plattformWahl(qgetenv("QT_QPA_PLATFORM"), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
+                      !qEnvironmentVariableIsEmpty("DISPLAY"));
+    if (!wahl.isEmpty())
+        qputenv("QT_QPA_PLATFORM", wahl);
+}
+
 Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
     // An empty argument names no file; a desktop passes none when nothing was chosen.
     if (argumente.size() < 2 || argumente.at(1).isEmpty())

@@ -5,6 +5,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/qtdialoge.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,15 @@ public:
     Memo memo;
     Hauptfenster fenster;
 };
+
+// The Qt platform to start on, from QT_QPA_PLATFORM and the displays the desktop offers; the
+// empty text leaves Qt's own choice. The user's QT_QPA_PLATFORM always wins. On a Wayland
+// desktop with XWayland the game goes through X, where a window is centred as it asks, and
+// natively on Wayland where X fails; on Wayland alone it goes natively.
+QByteArray plattformWahl(const QByteArray& gesetzt, bool wayland, bool x11);
+
+// Puts the choice into QT_QPA_PLATFORM; before the application is made.
+void plattformWaehlen();
 
 // Loads Qt's own German texts (context menus of text fields and the like) into the translator
 // and installs it; false where the system has none.

@@ -1,6 +1,6 @@
 #include "ui/tastensperre.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -14,7 +14,9 @@ bool drueckt(const QKeyEvent* ereignis, const QObject* empfaenger) {
     case Qt::Key_Enter:
         return true;
     case Qt::Key_Space:
-        return !qobject_cast<const QLineEdit*>(empfaenger);
+        // The window sees the key before the text line with the focus does.
+        return !qobject_cast<const QLineEdit*>(empfaenger) &&
+               !qobject_cast<const QLineEdit*>(QApplication::focusWidget());
     default:
         return false;
     }

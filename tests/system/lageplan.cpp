@@ -2,10 +2,16 @@
 // X server clicks where the program lays them out, not where it once did. Lays out the real
 // windows offscreen and prints one line "NAME X Y" per place, the centre in pixels of the window
 // it lies in: karte1 to karte18, bild1 to bild6, the file list's first two entries datei1 and
-// datei2, and "O k a y" of the information window, okay.
+// datei2, "O k a y" of the information window, okay, and the OK button of the message a won game
+// shows, gewinnok, measured from the centre of its box, which Qt puts over the main window's.
 #include "tests/support/fensterhilfe.h"
 
+#include "ui/qtdialoge.h"
+
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 
 using namespace vun;
@@ -47,5 +53,25 @@ int main(int argc, char* argv[]) {
     if (!okay)
         return 1;
     melden(QStringLiteral("okay"), okay->geometry().center());
-    return 0;
+
+    s.uebrigePaareFinden({}, [](int, int) {});
+    if (s.dialoge.gezeigt.isEmpty())
+        return 1;
+    const Gezeigt gewonnen = s.dialoge.gezeigt.last();
+    ui::QtDialoge echt;
+    echt.setzeEltern(&s.fenster);
+    bool gemessen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+            melden(QStringLiteral("gewinnok"),
+                   ok->mapTo(box, ok->rect().center()) - box->rect().center());
+            gemessen = true;
+        }
+        box->close();
+    });
+    echt.MsgBox(gewonnen.prompt, MsgBoxStil(gewonnen.stil), gewonnen.titel);
+    return gemessen ? 0 : 1;
 }

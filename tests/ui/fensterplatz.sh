@@ -9,20 +9,15 @@ for werkzeug in Xvfb openbox xwininfo xprop xdotool; do
     command -v "$werkzeug" >/dev/null || { echo "SKIP: $werkzeug missing"; exit 77; }
 done
 arbeit=$(mktemp -d)
-pids=()
+. "$(dirname "$0")/../support/xsitzung.sh"
+spiel=""
 aufraeumen() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -n "$spiel" ] && kill "$spiel" 2>/dev/null || true
+    x_beenden
     wait 2>/dev/null || true
     rm -rf "$arbeit"
 }
 trap aufraeumen EXIT
-
-# Waits up to twenty seconds for a command to succeed: a loaded machine starts slowly.
-warten() {
-    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "gave up waiting for: $*"
-    return 1
-}
 
 # The outermost window the window manager put around a client: the child of the root.
 rahmenfenster() {
@@ -42,60 +37,53 @@ rahmen() {
         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
-# Fails unless the value is within one pixel of the wanted one (halves rounded either way).
+# True when the value is within one pixel of the wanted one (halves rounded either way).
 nahe() {
-    local was=$1 ist=$2 soll2=$3 # soll2: twice the wanted value
-    if [ $((2 * ist - soll2)) -gt 2 ] || [ $((soll2 - 2 * ist)) -gt 2 ]; then
-        echo "FAIL: $was at $ist, wanted $((soll2 / 2))"
-        return 1
-    fi
+    local ist=$1 soll2=$2 # soll2: twice the wanted value
+    [ $((2 * ist - soll2)) -le 2 ] && [ $((soll2 - 2 * ist)) -le 2 ]
+}
+
+# WINDOW WANTED-LEFT*2 WANTED-TOP*2: the frame stands there. A window may move once after it
+# was shown; the check waits for that, and reports where the frame stood when it gave up.
+steht() {
+    local x y w h
+    read -r x y w h < <(rahmen "$1")
+    nahe "$x" "$2" && nahe "$y" "$3"
 }
 
 pruefen() {
-    local breite=$1 hoehe=$2 fehler=0
+    local breite=$1 hoehe=$2 x y w h haupt info
     echo "screen ${breite}x${hoehe}"
-    Xvfb -displayfd 3 -screen 0 "${breite}x${hoehe}x24" -nolisten tcp 3>"$arbeit/display" \
-        2>/dev/null &
-    pids+=($!)
-    warten test -s "$arbeit/display"
-    export DISPLAY=":$(head -n1 "$arbeit/display")"
-    openbox --sm-disable >/dev/null 2>&1 &
-    pids+=($!)
-    warten sh -c "xprop -root _NET_SUPPORTED | grep -q _NET_REQUEST_FRAME_EXTENTS"
-
+    x_starten "${breite}x${hoehe}" || return 1
     rm -rf "$arbeit/spiel" && mkdir "$arbeit/spiel" && cp "$wortlisten"/* "$arbeit/spiel/"
     # Under the sanitizers: the X keyboard library fails the strict string check on its own
     # strings, and Qt's X caches left at exit are none of this program's leaks.
     (cd "$arbeit/spiel" && exec env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 "$programm") >"$arbeit/log" 2>&1 &
-    local spiel=$!
-    pids+=($spiel)
-    warten xdotool search --onlyvisible --name "^VUN-Memospiel" || { cat "$arbeit/log"; return 1; }
-    local haupt
-    haupt=$(xdotool search --onlyvisible --name '^VUN-Memospiel' | head -n1)
-    warten sh -c "xprop -id $haupt _NET_FRAME_EXTENTS | grep -q ="
-    sleep 0.5 # a window that moves after it was shown has done so by now
+    spiel=$!
+    haupt=$(fenster "the main window" '^VUN-Memospiel') || { cat "$arbeit/log"; return 1; }
+    bis "the main window's frame" 15 sh -c "xprop -id $haupt _NET_FRAME_EXTENTS | grep -q =" ||
+        return 1
     read -r x y w h < <(rahmen "$haupt")
-    echo "main window frame: $x $y ${w}x$h"
-    nahe "main window left" "$x" $((breite - w)) || fehler=1
-    nahe "main window top" "$y" $((hoehe - h)) || fehler=1
+    # Centred: twice the wanted left is the screen's width less the frame's.
+    bis "the main window centred" 10 steht "$haupt" $((breite - w)) $((hoehe - h)) ||
+        { echo "main window frame: $(rahmen "$haupt")"; return 1; }
+    echo "main window frame: $(rahmen "$haupt")"
 
     # The Info button, the sixth picture button of the tool column.
-    xdotool mousemove --window "$haupt" 24 344 click 1
-    warten xdotool search --onlyvisible --name '^Programm-Info$'
-    local info
-    info=$(xdotool search --onlyvisible --name '^Programm-Info$' | head -n1)
-    sleep 0.5
+    klicken "$haupt" 24 344
+    info=$(fenster "the information window" '^Programm-Info$') || return 1
+    bis "the information window's frame" 15 sh -c "xprop -id $info _NET_FRAME_EXTENTS | grep -q =" ||
+        return 1
     read -r x y w h < <(rahmen "$info")
-    echo "information window frame: $x $y ${w}x$h"
-    nahe "information window left" "$x" $((breite - w)) || fehler=1
-    # A quarter of the free height above it: twice the wanted top is (height - h) / 2.
-    nahe "information window top" "$y" $(((hoehe - h) / 2)) || fehler=1
+    # At the right edge, a quarter of the free height above it.
+    bis "the information window at its place" 10 steht "$info" $((breite - w)) $(((hoehe - h) / 2)) ||
+        { echo "information window frame: $(rahmen "$info")"; return 1; }
+    echo "information window frame: $(rahmen "$info")"
 
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    pids=()
-    rm -f "$arbeit/display"
-    return $fehler
+    kill "$spiel" 2>/dev/null || true
+    wait "$spiel" 2>/dev/null || true
+    spiel=""
+    x_beenden
 }
 
 ergebnis=0

@@ -68,6 +68,26 @@ private slots:
     }
 
     // Arguments as Qt leaves them, relative to the start folder; whether the named list is good.
+    // X through XWayland first, native Wayland next; what the user set is never overridden.
+    void plattform_data() {
+        QTest::addColumn<QByteArray>("gesetzt");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<bool>("x11");
+        QTest::addColumn<QByteArray>("wahl");
+        QTest::newRow("XWayland") << QByteArray() << true << true << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland allein") << QByteArray() << true << false << QByteArray("wayland");
+        QTest::newRow("X11") << QByteArray() << false << true << QByteArray();
+        QTest::newRow("gesetzt") << QByteArray("wayland") << true << true << QByteArray("wayland");
+        QTest::newRow("offscreen")
+            << QByteArray("offscreen") << false << true << QByteArray("offscreen");
+    }
+    void plattform() {
+        QFETCH(QByteArray, gesetzt);
+        QFETCH(bool, wayland);
+        QFETCH(bool, x11);
+        QTEST(vun::ui::plattformWahl(gesetzt, wayland, x11), "wahl");
+    }
+
     void startdatei_data() {
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<bool>("gut");
