@@ -8,6 +8,19 @@
 
 namespace vun::ui {
 
+namespace {
+
+// The release of a button whose press went unseen goes unseen too.
+bool freigabeVerschlucken(Qt::MouseButtons& verschluckt, const QEvent* ereignis) {
+    const Qt::MouseButton knopf = static_cast<const QMouseEvent*>(ereignis)->button();
+    if (!(verschluckt & knopf))
+        return false;
+    verschluckt &= ~knopf;
+    return true;
+}
+
+} // namespace
+
 Einzelklick::Einzelklick(QWidget* widget) : QObject(widget) {
     widget->installEventFilter(this);
 }
@@ -25,13 +38,8 @@ bool Einzelklick::eventFilter(QObject*, QEvent* ereignis) {
         // A press the window system did not count as a double-click starts a click of its own.
         verschluckt_ &= ~static_cast<QMouseEvent*>(ereignis)->button();
         return false;
-    case QEvent::MouseButtonRelease: {
-        const Qt::MouseButton knopf = static_cast<QMouseEvent*>(ereignis)->button();
-        if (!(verschluckt_ & knopf))
-            return false;
-        verschluckt_ &= ~knopf;
-        return true;
-    }
+    case QEvent::MouseButtonRelease:
+        return freigabeVerschlucken(verschluckt_, ereignis);
     default:
         return false;
     }
@@ -94,13 +102,8 @@ bool Doppelklicksperre::eventFilter(QObject* objekt, QEvent* ereignis) {
     }
     case QEvent::MouseButtonDblClick:
         return bool(verschluckt_ & static_cast<const QMouseEvent*>(ereignis)->button());
-    case QEvent::MouseButtonRelease: {
-        const Qt::MouseButton knopf = static_cast<const QMouseEvent*>(ereignis)->button();
-        if (!(verschluckt_ & knopf))
-            return false;
-        verschluckt_ &= ~knopf;
-        return true;
-    }
+    case QEvent::MouseButtonRelease:
+        return freigabeVerschlucken(verschluckt_, ereignis);
     default:
         return false;
     }

@@ -6,6 +6,18 @@
 
 x_pids=()
 
+# TOOL...: a test that cannot run here for want of a tool says so and is skipped (exit 77), or
+# fails where it must run (VUN_SYSTEMTEST_PFLICHT=1).
+werkzeuge_noetig() {
+    local werkzeug
+    for werkzeug in "$@"; do
+        command -v "$werkzeug" >/dev/null && continue
+        echo "Cannot run: $werkzeug is not installed."
+        [ "${VUN_SYSTEMTEST_PFLICHT:-0}" = 1 ] && exit 1
+        exit 77
+    done
+}
+
 # STEP SECONDS COMMAND...: true once the command succeeds, tried every 50 ms. A command that
 # exits with 2 says its state will not come: the step fails at once.
 bis() {

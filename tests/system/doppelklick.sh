@@ -11,13 +11,8 @@ programm=$(realpath "$1")
 lageplan=$(realpath "$2")
 kartenblick=$(realpath "$3")
 wortlisten=$(realpath "$4")
-for werkzeug in Xvfb openbox xdotool xwininfo xprop; do
-    command -v "$werkzeug" >/dev/null && continue
-    echo "Cannot run: $werkzeug is not installed."
-    [ "${VUN_SYSTEMTEST_PFLICHT:-0}" = 1 ] && exit 1
-    exit 77
-done
 . "$(dirname "$0")/../support/xsitzung.sh"
+werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
 arbeit=$(mktemp -d)
 spiel=""
 aufraeumen() {

@@ -9,13 +9,8 @@
 set -euo pipefail
 programm=$(realpath "$1")
 shift
-for werkzeug in weston Xvfb openbox xdotool xprop; do
-    command -v "$werkzeug" >/dev/null && continue
-    echo "Cannot run: $werkzeug is not installed."
-    [ "${VUN_SYSTEMTEST_PFLICHT:-0}" = 1 ] && exit 1
-    exit 77
-done
 . "$(dirname "$0")/../support/xsitzung.sh"
+werkzeuge_noetig weston Xvfb openbox xdotool xprop
 arbeit=$(mktemp -d)
 chmod 700 "$arbeit"
 wpid=""
