@@ -2,6 +2,7 @@
 
 #include "ui/aussehen.h"
 #include "ui/bilder.h"
+#include "ui/massstab.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -18,14 +19,15 @@ Bildknopf::Bildknopf(const QString& name, const QString& bild, QRect rahmen, QCo
 void Bildknopf::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.fillRect(rect(), hintergrund_);
-    // The window may move to a screen of another scale; the picture follows it.
-    const int seite = qCeil(Bildseite * devicePixelRatioF());
+    // The window may be zoomed or move to a screen of another scale; the picture follows it.
+    const int gezeigt = qRound(Bildseite * massstab(this));
+    const int seite = qCeil(gezeigt * devicePixelRatioF());
     if (seite != bildFuer_) {
         bild_ = gespeichertesBild(bildname_, seite);
         bildFuer_ = seite;
     }
     maler.setRenderHint(QPainter::SmoothPixmapTransform);
-    maler.drawImage(QRect(0, 0, Bildseite, Bildseite), bild_);
+    maler.drawImage(QRect(0, 0, gezeigt, gezeigt), bild_);
     if (hasFocus() && fokusSichtbar())
         fokusrahmenMalen(maler, rect());
 }

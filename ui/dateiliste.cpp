@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 
 namespace vun::ui {
 
@@ -67,12 +68,32 @@ void Dateiliste::markieren(const QString& gespielt) {
     for (int i = 0; i < count(); ++i) {
         QListWidgetItem* eintrag = item(i);
         const bool markiert = eintrag->text() == gespielt;
-        QFont f = font();
-        f.setUnderline(markiert);
-        eintrag->setFont(f);
+        eintragsschriftSetzen(eintrag, markiert);
         eintrag->setData(Qt::AccessibleDescriptionRole,
                          markiert ? QVariant(gespieltHinweis()) : QVariant());
     }
+}
+
+void Dateiliste::eintragsschriftSetzen(QListWidgetItem* eintrag, bool markiert) {
+    QFont f = font();
+    f.setUnderline(markiert);
+    eintrag->setFont(f);
+}
+
+// Zoomed, the list takes a new font; its entries keep their own until given it too.
+void Dateiliste::changeEvent(QEvent* ereignis) {
+    QListWidget::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::FontChange)
+        for (int i = 0; i < count(); ++i)
+            eintragsschriftSetzen(item(i), item(i)->font().underline());
+}
+
+// Ctrl with the wheel zooms the window, over the list as anywhere else.
+void Dateiliste::wheelEvent(QWheelEvent* ereignis) {
+    if (ereignis->modifiers() & Qt::ControlModifier)
+        ereignis->ignore();
+    else
+        QListWidget::wheelEvent(ereignis);
 }
 
 void Dateiliste::zeigen(bool sichtbar, const QStringList& neu, const QString& gespielt) {

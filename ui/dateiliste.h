@@ -29,10 +29,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
     bool viewportEvent(QEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+    void wheelEvent(QWheelEvent* ereignis) override;
 
 private:
     void fuellen(const QStringList& namen);
     void markieren(const QString& gespielt);
+    void eintragsschriftSetzen(QListWidgetItem* eintrag, bool markiert);
     bool passtGanz(const QListWidgetItem* eintrag) const;
     QStringList namen() const;
 };

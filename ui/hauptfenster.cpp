@@ -9,6 +9,8 @@
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
+#include "ui/massstab.h"
+#include "ui/vergroesserung.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -47,12 +49,18 @@ Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(0, 0, 7605, 5790).size());
+    const QSize entwurf = twips(0, 0, 7605, 5790).size();
+    setFixedSize(entwurf);
     einfaerben(this, QColor(192, 255, 255), palette().color(QPalette::WindowText));
     setFont(schrift(8.25, true));
     setWindowIcon(bildSymbol(u"programm"));
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
+    groesse_ = new Vergroesserung(this, entwurf, [this] { mittigSetzen(); });
+    connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
+        if (info_)
+            info_->massstabSetzen(faktor);
+    });
     connect(&memo_, &Memo::titelGeaendert, this,
             [this](const QString& titel) { setWindowTitle(titelFuerFenster(titel)); });
     connect(&memo_, &Memo::dateilisteGeaendert, this, &Hauptfenster::dateilisteZeigen);
@@ -122,6 +130,7 @@ Dateiliste* Hauptfenster::dateiliste() {
         // Between the tool column and the board, where it stands.
         setTabOrder(bilder_.back(), datei1_);
         setTabOrder(datei1_, karte(1));
+        groesse_->anordnen();
     }
     return datei1_;
 }
@@ -171,8 +180,10 @@ void Hauptfenster::werkzeugleisteBauen() {
 }
 
 void Hauptfenster::infoZeigen() {
-    if (!info_)
+    if (!info_) {
         info_ = std::make_unique<Infofenster>();
+        info_->massstabSetzen(massstab(this));
+    }
     info_->zeigen();
 }
 
@@ -188,9 +199,15 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     beenden();
 }
 
-void Hauptfenster::starten() {
+void Hauptfenster::starten(bool vollbild) {
     mittigSetzen();
+    if (vollbild)
+        groesse_->vollbildVorbereiten();
     memo_.Form_Load();
+    if (vollbild) {
+        showFullScreen();
+        return;
+    }
     show();
     rahmenPruefen(40);
 }
@@ -209,6 +226,8 @@ void Hauptfenster::mittigSetzen() {
 // Where the window manager tells the frame only once the window is shown, the window moves
 // once, as soon as the frame is known; asked again a little later up to a second long.
 void Hauptfenster::rahmenPruefen(int versuche) {
+    if (groesse_->vollbild())
+        return;
     const QMargins rahmen = fensterrahmen(this);
     if (rahmen.isNull() && versuche > 1) {
         QTimer::singleShot(25, this, [this, versuche] { rahmenPruefen(versuche - 1); });

@@ -13,6 +13,7 @@ class Bildknopf;
 class Dateiliste;
 class Infofenster;
 class Karte;
+class Vergroesserung;
 
 // The main window: the board, the tool column and the file list. It draws what the game holds,
 // redraws only what the game reports as changed, and hands every click to the game.
@@ -22,8 +23,9 @@ public:
     explicit Hauptfenster(Memo& memo);
     ~Hauptfenster() override;
 
-    // Start-up: centred on the screen, the game loaded and dealt, then shown.
-    void starten();
+    // Start-up: centred on the screen, the game loaded and dealt, then shown, full screen where
+    // asked for.
+    void starten(bool vollbild = false);
     // Centred with the outer sizes, frame included, as far as the frame is known; nothing keeps
     // it on a screen smaller than the window.
     void mittigSetzen();
@@ -34,6 +36,8 @@ public:
     Dateiliste* dateiliste();
     // The information window once the player asked for it, else null.
     Infofenster* infofenster() const { return info_.get(); }
+    // Zoom steps and full screen.
+    Vergroesserung& groesse() const { return *groesse_; }
 
     // The title the window system shows for a text, which Qt would otherwise read as a pattern.
     static QString titelFuerFenster(const QString& titel);
@@ -64,6 +68,7 @@ private:
     Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
     QMargins gesetzterRahmen_; // the frame the window was centred with
+    Vergroesserung* groesse_ = nullptr;
 };
 
 } // namespace vun::ui

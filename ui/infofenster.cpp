@@ -4,6 +4,7 @@
 #include "ui/bildknopf.h"
 #include "ui/einzelklick.h"
 #include "ui/impressum.h"
+#include "ui/massstab.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@ namespace {
 const QColor Dunkelblau(0, 0, 128);
 const QColor Hellcyan(128, 255, 255);
 const QString CrLf = QStringLiteral("\r\n");
+constexpr QSize Entwurf = twips(0, 0, 3510, 3405).size();
 
 // A label that closes the window when clicked.
 class Klickfeld : public QLabel {
@@ -46,7 +48,7 @@ Infofenster::Infofenster() {
     setWindowTitle(QStringLiteral("Programm-Info"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(0, 0, 3510, 3405).size());
+    setFixedSize(Entwurf);
     einfaerben(this, Hellcyan, palette().color(QPalette::WindowText));
     setFont(schrift(8.25, true));
     bauen();
@@ -99,6 +101,11 @@ void Infofenster::bauen() {
                                  twips(2400, 2400, 855, 615), Dunkelblau, this);
     flagge->setAccessibleName(QStringLiteral("Schließen"));
     connect(flagge, &Bildknopf::geklickt, this, &QWidget::hide);
+}
+
+void Infofenster::massstabSetzen(double faktor) {
+    setFixedSize(skaliert(Entwurf, faktor));
+    massstabAnwenden(this, faktor);
 }
 
 QString Infofenster::hinweis() {

@@ -21,6 +21,9 @@ public:
     static QString herstellerzeilen();
     static QString webzeile();
 
+    // Drawn at the scale of the main window, placed as at the design size.
+    void massstabSetzen(double faktor);
+
     // Where the window stands: centred across the screen, a quarter of the free height above.
     QPoint sollPosition() const;
 

@@ -2,6 +2,7 @@
 
 #include "game/memo.h"
 #include "ui/aussehen.h"
+#include "ui/massstab.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -14,7 +15,8 @@ const QColor Randfarbe = Qt::black; // the single thin line around a card
 constexpr int Zeilen = 9;           // cards in a column
 constexpr int Beschriftungsart = Qt::AlignCenter | Qt::TextWordWrap;
 
-// The focus mark lies two pixels inside the border; the caption keeps clear of it.
+// The focus mark lies two pixels inside the border; the caption keeps clear of it. Both grow
+// with the window's zoom.
 constexpr int FokusAbstand = 3;
 constexpr int TextAbstand = 5;
 
@@ -59,7 +61,8 @@ void Karte::modellGeaendert() {
 }
 
 QRect Karte::textfeld() const {
-    return rect().adjusted(TextAbstand, TextAbstand, -TextAbstand, -TextAbstand);
+    const int abstand = qRound(TextAbstand * massstab(this));
+    return rect().adjusted(abstand, abstand, -abstand, -abstand);
 }
 
 QFont Karte::beschriftungsschrift() const {
@@ -78,9 +81,10 @@ void Karte::paintEvent(QPaintEvent*) {
     maler.setFont(beschriftungsschrift());
     maler.setPen(farbe(bild.textfarbe));
     maler.drawText(textfeld(), Beschriftungsart, bild.beschriftung);
-    if (hasFocus() && fokusSichtbar())
-        fokusrahmenMalen(maler,
-                         rect().adjusted(FokusAbstand, FokusAbstand, -FokusAbstand, -FokusAbstand));
+    if (hasFocus() && fokusSichtbar()) {
+        const int abstand = qRound(FokusAbstand * massstab(this));
+        fokusrahmenMalen(maler, rect().adjusted(abstand, abstand, -abstand, -abstand));
+    }
 }
 
 int Karte::nachbar(int nummer, int taste) {

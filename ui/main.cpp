@@ -13,9 +13,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vun::ui::anwendungEinrichten();
     // QApplication has taken its own options (-platform, -style, ...) out of the arguments.
-    vun::ui::Programm programm(vun::ui::startortAus(QCoreApplication::arguments()));
+    QStringList argumente = QCoreApplication::arguments();
+    const bool vollbild = vun::ui::vollbildVerlangt(argumente);
+    vun::ui::Programm programm(vun::ui::startortAus(argumente));
     QObject::connect(&programm.fenster, &vun::ui::Hauptfenster::programmEnde, &app,
                      &QApplication::quit);
-    programm.fenster.starten();
+    programm.fenster.starten(vollbild);
     return QApplication::exec();
 }

@@ -31,6 +31,10 @@ void plattformWaehlen() {
         qputenv("QT_QPA_PLATFORM", wahl);
 }
 
+bool vollbildVerlangt(QStringList& argumente) {
+    return argumente.removeAll(QStringLiteral("--vollbild")) > 0;
+}
+
 Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
     // An empty argument names no file; a desktop passes none when nothing was chosen.
     if (argumente.size() < 2 || argumente.at(1).isEmpty())

@@ -33,6 +33,9 @@ struct Startort {
 // program was started in. Nothing changes the process's working folder.
 Startort startortAus(const QStringList& argumente, const QDir& gestartetIn = QDir::current());
 
+// Takes "--vollbild" (start full screen) out of the arguments; true where it stood there.
+bool vollbildVerlangt(QStringList& argumente);
+
 // The program as main() runs it: Qt's dialogs, the random source, the game on them and its main
 // window, wired together. Tests that need the whole program build it here too, with dialogs or a
 // random source of their own where they script them.

@@ -1,6 +1,7 @@
 #include "ui/qtdialoge.h"
 
 #include "ui/aussehen.h"
+#include "ui/massstab.h"
 #include "ui/programm.h"
 #include "ui/tastensperre.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextEdit>
 
 namespace vun::ui {
@@ -20,7 +22,33 @@ QPushButton* knopf(QMessageBox& box, QMessageBox::StandardButton art, const QStr
     return k;
 }
 
+// A zoomed main window gets boxes to match: their text grows with it, and so does the
+// question mark.
+void zoomen(QDialog& box, double faktor) {
+    if (faktor == 1.0)
+        return;
+    QFont f = box.font();
+    if (f.pixelSize() > 0)
+        f.setPixelSize(qRound(f.pixelSize() * faktor));
+    else
+        f.setPointSizeF(f.pointSizeF() * faktor);
+    box.setFont(f);
+}
+
+void frageZoomen(QMessageBox& box, double faktor) {
+    if (faktor == 1.0 || box.icon() != QMessageBox::Question)
+        return;
+    QStyle* stil = box.style();
+    const int seite = qRound(stil->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * faktor);
+    box.setIconPixmap(stil->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, &box)
+                          .pixmap(QSize(seite, seite), box.devicePixelRatioF()));
+}
+
 } // namespace
+
+double QtDialoge::faktor() const {
+    return eltern_ ? massstab(eltern_) : 1.0;
+}
 
 void QtDialoge::qtTexteBereitstellen() {
     if (qtTexte_)
@@ -38,12 +66,14 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     qtTexteBereitstellen();
     const Wiederholungssperre sperre;
     QMessageBox box(eltern());
+    zoomen(box, faktor());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
     // The game asks its questions with the question mark and tells everything else plainly.
     box.setIcon(stil & Fragezeichen ? QMessageBox::Question : QMessageBox::NoIcon);
+    frageZoomen(box, faktor());
     // Qt adds its own button that shows these on request; the box's own buttons stay as they are.
     if (!details.isEmpty()) {
         box.setDetailedText(details);
@@ -72,6 +102,7 @@ QString QtDialoge::InputBox(const QString& prompt, const QString& titel, const Q
     qtTexteBereitstellen();
     const Wiederholungssperre sperre;
     QInputDialog box(eltern());
+    zoomen(box, faktor());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);
     box.setInputMode(QInputDialog::TextInput);

@@ -13,7 +13,7 @@ namespace vun::ui {
 // The player's dialogs as Qt message and input boxes: application-modal, German buttons
 // whatever the system language, every text shown as plain text. Qt's own German texts (the
 // context menu of the input line) are loaded with the first box, as nothing else shows them:
-// a start without a box is spared reading them.
+// a start without a box is spared reading them. The boxes follow the main window's zoom.
 class QtDialoge : public Dialoge {
 public:
     // The window the boxes belong to once it is shown; before that they stand on their own.
@@ -25,6 +25,8 @@ public:
 
 private:
     QWidget* eltern() const;
+    // The zoom of that window, which the boxes follow even before it is shown.
+    double faktor() const;
     void qtTexteBereitstellen();
     std::unique_ptr<QTranslator> qtTexte_;
     QPointer<QWidget> eltern_;
