@@ -9,7 +9,8 @@ namespace vun::ui {
 
 // A picture button: a flat coloured rectangle with a 32 x 32 picture at its top-left corner,
 // larger by the window's zoom. The picture is drawn from the stored size that fits the zoom and
-// the screen's scale, so it stays sharp at any size. Screen readers know it by its accessible name, which the window sets.
+// the screen's scale, so it stays sharp at any size. Screen readers know it by its accessible name,
+// which the window sets.
 class Bildknopf : public Schaltflaeche {
     Q_OBJECT
 public:

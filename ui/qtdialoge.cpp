@@ -39,7 +39,8 @@ void frageZoomen(QMessageBox& box, double faktor) {
     if (faktor == 1.0 || box.icon() != QMessageBox::Question)
         return;
     QStyle* stil = box.style();
-    const int seite = qRound(stil->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * faktor);
+    const int seite =
+        qRound(stil->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * faktor);
     box.setIconPixmap(stil->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, &box)
                           .pixmap(QSize(seite, seite), box.devicePixelRatioF()));
 }

@@ -39,9 +39,16 @@ private slots:
     void groessen_data() {
         QTest::addColumn<int>("verlangt");
         QTest::addColumn<int>("geliefert");
-        for (auto [verlangt, geliefert] :
-             {std::pair{1, 32}, {32, 32}, {33, 48}, {48, 48}, {49, 64}, {64, 64}, {65, 96},
-              {129, 192}, {192, 192}, {400, 192}})
+        for (auto [verlangt, geliefert] : {std::pair{1, 32},
+                                           {32, 32},
+                                           {33, 48},
+                                           {48, 48},
+                                           {49, 64},
+                                           {64, 64},
+                                           {65, 96},
+                                           {129, 192},
+                                           {192, 192},
+                                           {400, 192}})
             QTest::addRow("%d", verlangt) << verlangt << geliefert;
     }
     void groessen() {
