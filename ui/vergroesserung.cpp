@@ -2,11 +2,13 @@
 
 #include "ui/fensterrahmen.h"
 #include "ui/massstab.h"
+#include "ui/tastensperre.h"
 
+#include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace vun::ui {
 
@@ -18,31 +20,38 @@ constexpr int RadRaste = 120; // one notch of a mouse wheel, in eighths of a deg
 
 Vergroesserung::Vergroesserung(QWidget* fenster, QSize entwurf, std::function<void()> mittig)
     : QObject(fenster), fenster_(fenster), entwurf_(entwurf), mittig_(std::move(mittig)) {
-    // Held down, a key zooms or switches once: a child leaning on F11 must not make the
-    // screen flicker.
-    taste(Qt::Key_F11, [this] { vollbildSetzen(!vollbild_); });
-    escape_ = taste(Qt::Key_Escape, [this] { vollbildSetzen(false); });
-    escape_->setEnabled(false);
-    // Ctrl with the key of "+" as typed, of "=" beneath it on English keyboards, or on the keypad.
-    for (const int plus : {int(Qt::Key_Plus), int(Qt::Key_Equal)}) {
-        taste(QKeyCombination(Qt::ControlModifier, Qt::Key(plus)), [this] { stufeWechseln(1); });
-        taste(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key(plus)),
-              [this] { stufeWechseln(1); });
-    }
-    for (const Qt::KeyboardModifiers mod :
-         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::KeypadModifier}) {
-        taste(QKeyCombination(mod, Qt::Key_Minus), [this] { stufeWechseln(-1); });
-        taste(QKeyCombination(mod, Qt::Key_0), [this] { stufeWechseln(0); });
-    }
     fenster_->installEventFilter(this);
     anordnen();
 }
 
-QShortcut* Vergroesserung::taste(const QKeySequence& folge, std::function<void()> tun) {
-    auto* kurz = new QShortcut(folge, fenster_);
-    kurz->setAutoRepeat(false);
-    connect(kurz, &QShortcut::activated, this, std::move(tun));
-    return kurz;
+// Not shortcuts: X11 sends a held key as presses Qt does not always mark as repeated, and a
+// child leaning on F11 must not make the screen flicker.
+bool Vergroesserung::tasteGedrueckt(const QKeyEvent* druck) {
+    const Qt::KeyboardModifiers mod =
+        druck->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const int taste = druck->key();
+    if (mod == Qt::NoModifier && taste == Qt::Key_F11) {
+        if (!istWiederholung(druck, losgelasseneTaste_, loslassZeit_))
+            vollbildSetzen(!vollbild_);
+        return true;
+    }
+    if (mod == Qt::NoModifier && taste == Qt::Key_Escape && vollbild_) {
+        vollbildSetzen(false);
+        return true;
+    }
+    if (mod != Qt::ControlModifier)
+        return false;
+    // "+" as typed, or "=" beneath it on English keyboards.
+    int richtung = 0;
+    if (taste == Qt::Key_Plus || taste == Qt::Key_Equal)
+        richtung = 1;
+    else if (taste == Qt::Key_Minus)
+        richtung = -1;
+    else if (taste != Qt::Key_0)
+        return false;
+    if (!istWiederholung(druck, losgelasseneTaste_, loslassZeit_))
+        stufeWechseln(richtung);
+    return true;
 }
 
 void Vergroesserung::anordnen() {
@@ -84,7 +93,6 @@ void Vergroesserung::stufeWechseln(int richtung) {
 
 void Vergroesserung::vollbildVorbereiten() {
     vollbild_ = true;
-    escape_->setEnabled(true);
     normalRahmen_ = QRect();
     fenster_->setMinimumSize(0, 0);
     fenster_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -103,7 +111,6 @@ void Vergroesserung::vollbildSetzen(bool an) {
         return;
     }
     vollbild_ = false;
-    escape_->setEnabled(false);
     fenster_->showNormal();
     groesseFestlegen();
     if (normalRahmen_.isEmpty())
@@ -113,22 +120,42 @@ void Vergroesserung::vollbildSetzen(bool an) {
 }
 
 bool Vergroesserung::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt != fenster_)
+    switch (ereignis->type()) {
+    case QEvent::KeyPress:
+        return objekt == fenster_->windowHandle() &&
+               tasteGedrueckt(static_cast<QKeyEvent*>(ereignis));
+    case QEvent::KeyRelease:
+        if (objekt == fenster_->windowHandle()) {
+            const auto* los = static_cast<QKeyEvent*>(ereignis);
+            losgelasseneTaste_ = los->key();
+            loslassZeit_ = los->timestamp();
+        }
         return false;
-    if (ereignis->type() == QEvent::Resize && vollbild_) {
-        anordnen();
-    } else if (ereignis->type() == QEvent::Wheel) {
-        const auto* rad = static_cast<QWheelEvent*>(ereignis);
-        if (!(rad->modifiers() & Qt::ControlModifier))
-            return false;
-        radRest_ += rad->angleDelta().y();
-        for (; radRest_ >= RadRaste; radRest_ -= RadRaste)
-            stufeWechseln(1);
-        for (; radRest_ <= -RadRaste; radRest_ += RadRaste)
-            stufeWechseln(-1);
-        return true;
+    case QEvent::Show:
+        // The window's keys pass its window handle first, which exists once it is shown.
+        if (objekt == fenster_ && fenster_->windowHandle())
+            fenster_->windowHandle()->installEventFilter(this);
+        return false;
+    case QEvent::Resize:
+        if (objekt == fenster_ && vollbild_)
+            anordnen();
+        return false;
+    case QEvent::Wheel:
+        return objekt == fenster_ && radGedreht(static_cast<QWheelEvent*>(ereignis));
+    default:
+        return false;
     }
-    return false;
+}
+
+bool Vergroesserung::radGedreht(const QWheelEvent* rad) {
+    if (!(rad->modifiers() & Qt::ControlModifier))
+        return false;
+    radRest_ += rad->angleDelta().y();
+    for (; radRest_ >= RadRaste; radRest_ -= RadRaste)
+        stufeWechseln(1);
+    for (; radRest_ <= -RadRaste; radRest_ += RadRaste)
+        stufeWechseln(-1);
+    return true;
 }
 
 } // namespace vun::ui

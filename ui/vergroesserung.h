@@ -5,7 +5,8 @@
 #include <QSize>
 #include <functional>
 
-class QShortcut;
+class QKeyEvent;
+class QWheelEvent;
 class QWidget;
 
 namespace vun::ui {
@@ -13,7 +14,8 @@ namespace vun::ui {
 // How large a window of a fixed design is shown: in zoom steps (Ctrl+Plus, Ctrl+Minus, Ctrl+0,
 // Ctrl with the mouse wheel), never larger than the screen, or full screen (F11, back with F11
 // or Escape) with the design as large as fits and centred. The design is scaled, not stretched:
-// the window's widgets are laid out anew at each size, so text and pictures stay sharp.
+// the window's widgets are laid out anew at each size, so text and pictures stay sharp. The keys
+// are read at the window, before any widget in it, and a held key acts once.
 class Vergroesserung : public QObject {
     Q_OBJECT
 public:
@@ -41,7 +43,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    QShortcut* taste(const QKeySequence& folge, std::function<void()> tun);
+    bool tasteGedrueckt(const QKeyEvent* druck);
+    bool radGedreht(const QWheelEvent* rad);
     void groesseFestlegen();
     QSize freieFlaeche() const;
 
@@ -51,8 +54,9 @@ private:
     int stufe_ = 100;
     bool vollbild_ = false;
     double faktor_ = 1.0;
-    QRect normalRahmen_; // where the window stood before full screen; empty: centre it
-    QShortcut* escape_ = nullptr;
+    QRect normalRahmen_;        // where the window stood before full screen; empty: centre it
+    int losgelasseneTaste_ = 0; // the last key let go, for telling a held key
+    quint64 loslassZeit_ = 0;
     int radRest_ = 0; // wheel turns not yet a whole notch
 };
 
