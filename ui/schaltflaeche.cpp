@@ -57,6 +57,11 @@ void zugangAnmelden() {
 
 bool tastaturBenutzt = false;
 
+bool istUmschalttaste(int taste) {
+    return taste == Qt::Key_Shift || taste == Qt::Key_Control || taste == Qt::Key_Alt ||
+           taste == Qt::Key_AltGr || taste == Qt::Key_Meta;
+}
+
 // The key let go last and when: a press at the same moment only repeats it.
 int losgelasseneTaste = 0;
 quint64 loslassZeit = 0;
@@ -95,8 +100,10 @@ Schaltflaeche::Schaltflaeche(QWidget* eltern) : QWidget(eltern) {
 }
 
 void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
-    tastaturBenutzen(true);
     const int taste = ereignis->key();
+    // Ctrl on its way to Ctrl+Plus neither moves nor presses: the zoom shows no mark.
+    if (!istUmschalttaste(taste))
+        tastaturBenutzen(true);
     const bool drueckt = taste == Qt::Key_Space || taste == Qt::Key_Return ||
                          taste == Qt::Key_Enter || taste == Qt::Key_Select;
     if (!drueckt || ereignis->modifiers() & ~Qt::KeypadModifier) {

@@ -1,0 +1,246 @@
+// The main window zoomed in steps and full screen, on a screen of 1920 x 1080 (the platform's
+// screen is set where the test is registered).
+#include "tests/support/dialoghilfe.h"
+#include "tests/support/tastenhilfe.h"
+#include "ui/programm.h"
+#include "ui/vergroesserung.h"
+
+#include <QScreen>
+#include <QWheelEvent>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+
+using namespace vun;
+using namespace vun::test;
+
+namespace {
+
+constexpr QSize Entwurf(507, 386);
+
+// Card n where the design puts it, in pixels at 100 %.
+QRect entwurfsrahmen(int karte) {
+    const int spalte = (karte - 1) / 9, zeile = (karte - 1) % 9;
+    return QRect((960 + 3240 * spalte) / 15, (240 + 600 * zeile) / 15, 3135 / 15, 495 / 15);
+}
+
+QRect mal(QRect r, double f) {
+    return QRect(qRound(r.x() * f), qRound(r.y() * f), qRound(r.width() * f),
+                 qRound(r.height() * f));
+}
+
+// Keys through the window, as the window system delivers them, each with a time of its own: a
+// key let go and pressed again at one moment is a held key, and QtTest's times may repeat.
+void taste(QWidget& fenster, Qt::Key k, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    static ulong zeit = 1000;
+    for (const QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease})
+        QWindowSystemInterface::handleKeyEvent(fenster.windowHandle(), zeit += 10, art, k, mod);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+void zoomen(QWidget& fenster, Qt::Key k, int mal = 1) {
+    for (int i = 0; i < mal; ++i)
+        taste(fenster, k, Qt::ControlModifier);
+}
+
+// The wheel turned over the widget, delivered as the window system does, to the widget under the
+// pointer and on to its parents.
+void rad(QWidget* ueber, int winkel, Qt::KeyboardModifiers mod = Qt::ControlModifier) {
+    const QPoint p = ueber->mapTo(ueber->window(), ueber->rect().center());
+    QWindowSystemInterface::handleWheelEvent(ueber->window()->windowHandle(), p,
+                                             ueber->window()->mapToGlobal(p), {}, QPoint(0, winkel),
+                                             mod);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+
+// What the window shows: its place, every widget's place and font, and every pixel.
+struct Aufnahme {
+    QRect fenster;
+    QList<QRect> rahmen;
+    QList<QFont> schriften;
+    QImage bild;
+    bool operator==(const Aufnahme&) const = default;
+};
+
+Aufnahme aufnahme(QWidget& fenster) {
+    Aufnahme a{fenster.geometry(), {}, {}, fenster.grab().toImage()};
+    for (QWidget* w : fenster.findChildren<QWidget*>()) {
+        a.rahmen.append(w->geometry());
+        a.schriften.append(w->font());
+    }
+    return a;
+}
+
+} // namespace
+
+class TstGroesse : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1920, 1080)); }
+
+    // Every card at its design rectangle times the factor, the window centred on the screen; at
+    // 200 % every widget exactly twice its place and font.
+    void kartenBeiStufen_data() {
+        QTest::addColumn<int>("schritte");
+        QTest::addColumn<double>("faktor");
+        QTest::newRow("125") << 1 << 1.25;
+        QTest::newRow("200") << 3 << 2.0;
+    }
+    void kartenBeiStufen() {
+        QFETCH(int, schritte);
+        QFETCH(double, faktor);
+        TastenSpiel s;
+        const QList<QWidget*> teile = s.fenster.findChildren<QWidget*>();
+        const Aufnahme vorher = aufnahme(s.fenster);
+        zoomen(s.fenster, Qt::Key_Plus, schritte);
+        QCOMPARE(s.fenster.groesse().stufe(), qRound(faktor * 100));
+        const QSize groesse = mal(QRect(QPoint(), Entwurf), faktor).size();
+        QCOMPARE(
+            s.fenster.geometry(),
+            QRect(QPoint((1920 - groesse.width()) / 2, (1080 - groesse.height()) / 2), groesse));
+        for (int k = 1; k <= 18; ++k)
+            QCOMPARE(s.karte(k)->geometry(), mal(entwurfsrahmen(k), faktor));
+        if (faktor != 2.0)
+            return;
+        for (int i = 0; i < teile.size(); ++i) {
+            if (teile.at(i)->parentWidget() == &s.fenster)
+                QCOMPARE(teile.at(i)->geometry(), mal(vorher.rahmen.at(i), 2));
+            QCOMPARE(teile.at(i)->font().pixelSize(), 2 * vorher.schriften.at(i).pixelSize());
+        }
+    }
+
+    // Full screen: the design as large as fits, centred, the rest in the window's colour; F11 or
+    // Escape brings back the window exactly as it was.
+    void vollbildUndZurueck() {
+        TastenSpiel s;
+        s.klickKarte(1);
+        const Aufnahme vorher = aufnahme(s.fenster);
+        for (const Qt::Key zurueck : {Qt::Key_F11, Qt::Key_Escape}) {
+            taste(s.fenster, Qt::Key_F11);
+            QVERIFY(s.fenster.isFullScreen());
+            QCOMPARE(s.fenster.geometry(), QRect(0, 0, 1920, 1080));
+            const double f = std::min(1920.0 / Entwurf.width(), 1080.0 / Entwurf.height());
+            const QSize belegt = mal(QRect(QPoint(), Entwurf), f).size();
+            const QPoint versatz((1920 - belegt.width()) / 2, (1080 - belegt.height()) / 2);
+            QVERIFY(versatz.x() > 200);
+            for (int k = 1; k <= 18; ++k)
+                QCOMPARE(s.karte(k)->geometry(), mal(entwurfsrahmen(k), f).translated(versatz));
+            QCOMPARE(pixel(&s.fenster, QPoint(5, 5)), QColor(192, 255, 255));
+            QCOMPARE(pixel(&s.fenster, QPoint(1915, 1075)), QColor(192, 255, 255));
+            zoomen(s.fenster, Qt::Key_Plus); // no steps in full screen
+            QCOMPARE(s.fenster.groesse().stufe(), 100);
+            taste(s.fenster, zurueck);
+            QVERIFY(!s.fenster.isFullScreen());
+            QVERIFY(aufnahme(s.fenster) == vorher);
+        }
+        taste(s.fenster, Qt::Key_Escape); // outside full screen Escape is no key of the zoom
+        QCOMPARE(s.fenster.geometry(), vorher.fenster);
+        QVERIFY(!s.fenster.isFullScreen());
+    }
+
+    // Steps up to the largest that fits 1920 x 1080 and no further; back at 100 % the window is
+    // the design to the pixel.
+    void groessteStufeUndZurueck() {
+        TastenSpiel s;
+        s.fenster.mittigSetzen();
+        const Aufnahme vorher = aufnahme(s.fenster);
+        zoomen(s.fenster, Qt::Key_Plus, 4);
+        QCOMPARE(s.fenster.groesse().stufe(), 250);
+        const Aufnahme groesste = aufnahme(s.fenster);
+        zoomen(s.fenster, Qt::Key_Plus);
+        taste(s.fenster, Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(aufnahme(s.fenster) == groesste);
+        zoomen(s.fenster, Qt::Key_Minus);
+        QCOMPARE(s.fenster.groesse().stufe(), 200);
+        zoomen(s.fenster, Qt::Key_0);
+        QCOMPARE(s.fenster.groesse().stufe(), 100);
+        QVERIFY(aufnahme(s.fenster) == vorher);
+    }
+
+    // A held key acts once, whether Qt marks its repeats or X11 sends them as release and press
+    // with one time stamp.
+    void gehalteneTasteWirktEinmal() {
+        TastenSpiel s;
+        QWindow* fenster = s.fenster.windowHandle();
+        for (const auto& [key, mod] : {std::pair{Qt::Key_F11, Qt::KeyboardModifiers()},
+                                       {Qt::Key_Plus, Qt::ControlModifier}}) {
+            QKeyEvent erst(QEvent::KeyPress, key, mod);
+            QKeyEvent markiert(QEvent::KeyPress, key, mod, QString(), true);
+            QKeyEvent los(QEvent::KeyRelease, key, mod);
+            QKeyEvent wieder(QEvent::KeyPress, key, mod);
+            QApplication::sendEvent(fenster, &erst);
+            QApplication::sendEvent(fenster, &markiert);
+            for (quint64 zeit : {100, 140}) {
+                los.setTimestamp(zeit);
+                wieder.setTimestamp(zeit);
+                QApplication::sendEvent(fenster, &los);
+                QApplication::sendEvent(fenster, &wieder);
+            }
+        }
+        QVERIFY(s.fenster.groesse().vollbild());
+        taste(s.fenster, Qt::Key_F11);
+        QCOMPARE(s.fenster.groesse().stufe(), 100); // Ctrl+Plus came in full screen
+        zoomen(s.fenster, Qt::Key_Plus);
+        QCOMPARE(s.fenster.groesse().stufe(), 125);
+    }
+
+    // Ctrl with the wheel over a card or the file list; half notches add up; the wheel alone
+    // leaves the size.
+    void mausrad() {
+        TastenSpiel s;
+        rad(s.karte(5), 120);
+        QCOMPARE(s.fenster.groesse().stufe(), 125);
+        rad(s.karte(5), 60);
+        rad(s.bild(2), 60);
+        QCOMPARE(s.fenster.groesse().stufe(), 150);
+        s.klickBild(5);
+        QWidget* liste = s.fenster.dateiliste()->viewport();
+        rad(liste, -120);
+        QCOMPARE(s.fenster.groesse().stufe(), 125);
+        rad(liste, -120, Qt::NoModifier);
+        QCOMPARE(s.fenster.groesse().stufe(), 125);
+    }
+
+    // The information window and the boxes come at the zoom, the file list's entries too.
+    void boxenUndInfoFolgen() {
+        TastenSpiel s;
+        s.klickBild(5);
+        zoomen(s.fenster, Qt::Key_Plus, 3);
+        ui::Dateiliste* liste = s.fenster.dateiliste();
+        QCOMPARE(liste->item(0)->font().pixelSize(), liste->font().pixelSize());
+        s.klickBild(6);
+        ui::Infofenster* info = s.fenster.infofenster();
+        QCOMPARE(info->size(), QSize(468, 454));
+        auto* okay = info->findChild<QWidget*>(QStringLiteral("Bezeichnung1"));
+        QCOMPARE(okay->geometry(), QRect(32, 320, 290, 82));
+        QCOMPARE(okay->font().pixelSize(), 48);
+        zoomen(s.fenster, Qt::Key_0);
+        QCOMPARE(info->size(), QSize(234, 227));
+
+        ui::QtDialoge echt;
+        echt.setzeEltern(&s.fenster);
+        zoomen(s.fenster, Qt::Key_Plus, 3);
+        const QFont normal = QApplication::font();
+        QFont gezeigt;
+        beimDialog([&](QWidget* box) { gezeigt = box->font(); });
+        echt.MsgBox(QStringLiteral("Frage"), Fragezeichen, QStringLiteral("T"));
+        if (normal.pixelSize() > 0)
+            QCOMPARE(gezeigt.pixelSize(), 2 * normal.pixelSize());
+        else
+            QCOMPARE(gezeigt.pointSizeF(), 2 * normal.pointSizeF());
+    }
+
+    // "--vollbild" starts full screen, before the start-up list is loaded; it names no file.
+    void vollbildstart() {
+        QStringList argumente{"vun-memory", "--vollbild", "LISTE.TXT"};
+        QVERIFY(ui::vollbildVerlangt(argumente));
+        QCOMPARE(argumente, QStringList({"vun-memory", "LISTE.TXT"}));
+        QVERIFY(!ui::vollbildVerlangt(argumente));
+        Spiel s;
+        ui::Hauptfenster fenster(s.memo);
+        fenster.starten(true);
+        QVERIFY(fenster.isFullScreen());
+        QCOMPARE(fenster.karte(1)->geometry().height(), qRound(33 * 1080.0 / 386));
+    }
+};
+
+QTEST_MAIN(TstGroesse)
+#include "tst_groesse.moc"
