@@ -1,16 +1,19 @@
 #include "ui/qtdialoge.h"
 
 #include "ui/aussehen.h"
+#include "ui/bilder.h"
 #include "ui/massstab.h"
 #include "ui/programm.h"
 #include "ui/tastensperre.h"
 
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextEdit>
+#include <QtMath>
 
 namespace vun::ui {
 
@@ -35,14 +38,35 @@ void zoomen(QDialog& box, double faktor) {
     box.setFont(f);
 }
 
+// Qt's margins, gaps and button pictures are pixels of the style: grown with the text, they keep
+// the box as it looks at 100 %. Called once the box has its buttons.
+void abstaendeZoomen(QDialog& box, double faktor) {
+    if (faktor == 1.0)
+        return;
+    const auto mal = [faktor](int pixel) { return qRound(pixel * faktor); };
+    for (QLayout* anordnung : box.findChildren<QLayout*>()) {
+        const QMargins r = anordnung->contentsMargins();
+        anordnung->setContentsMargins(mal(r.left()), mal(r.top()), mal(r.right()), mal(r.bottom()));
+        if (anordnung->spacing() > 0)
+            anordnung->setSpacing(mal(anordnung->spacing()));
+    }
+    for (QAbstractButton* knopf : box.findChildren<QAbstractButton*>())
+        knopf->setIconSize(knopf->iconSize() * faktor);
+}
+
+// The style's question mark comes at a few small sizes, which grown would be blurred; the
+// program's own question mark is stored large enough for any zoom.
 void frageZoomen(QMessageBox& box, double faktor) {
     if (faktor == 1.0 || box.icon() != QMessageBox::Question)
         return;
-    QStyle* stil = box.style();
     const int seite =
-        qRound(stil->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * faktor);
-    box.setIconPixmap(stil->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, &box)
-                          .pixmap(QSize(seite, seite), box.devicePixelRatioF()));
+        qRound(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * faktor);
+    const qreal dichte = box.devicePixelRatioF();
+    QPixmap bild = QPixmap::fromImage(
+        gespeichertesBild(u"hilfe", qCeil(seite * dichte))
+            .scaled(QSize(seite, seite) * dichte, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    bild.setDevicePixelRatio(dichte);
+    box.setIconPixmap(bild);
 }
 
 } // namespace
@@ -89,12 +113,14 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
         box.setDefaultButton(stil & ZweiteTasteVorgabe ? nein : ja);
         // Escape and the close box answer No, as with any Yes/No question.
         box.setEscapeButton(nein);
+        abstaendeZoomen(box, faktor());
         box.exec();
         return box.clickedButton() == ja ? AntwortJa : AntwortNein;
     }
     QPushButton* ok = knopf(box, QMessageBox::Ok, QStringLiteral("OK"));
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    abstaendeZoomen(box, faktor());
     box.exec();
     return AntwortOk;
 }
@@ -113,6 +139,7 @@ QString QtDialoge::InputBox(const QString& prompt, const QString& titel, const Q
     box.setCancelButtonText(QStringLiteral("Abbrechen"));
     for (QLabel* label : box.findChildren<QLabel*>())
         label->setTextFormat(Qt::PlainText);
+    abstaendeZoomen(box, faktor());
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

@@ -5,6 +5,7 @@
 #include "ui/programm.h"
 #include "ui/vergroesserung.h"
 
+#include <QMessageBox>
 #include <QScreen>
 #include <QWheelEvent>
 #include <QWindow>
@@ -220,12 +221,18 @@ private slots:
         zoomen(s.fenster, Qt::Key_Plus, 3);
         const QFont normal = QApplication::font();
         QFont gezeigt;
-        beimDialog([&](QWidget* box) { gezeigt = box->font(); });
+        QSize frage;
+        beimDialog([&](QWidget* box) {
+            gezeigt = box->font();
+            frage = static_cast<QMessageBox*>(box)->iconPixmap().size();
+        });
         echt.MsgBox(QStringLiteral("Frage"), Fragezeichen, QStringLiteral("T"));
         if (normal.pixelSize() > 0)
             QCOMPARE(gezeigt.pixelSize(), 2 * normal.pixelSize());
         else
             QCOMPARE(gezeigt.pointSizeF(), 2 * normal.pointSizeF());
+        const int seite = 2 * QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+        QCOMPARE(frage, QSize(seite, seite));
     }
 
     // "--vollbild" starts full screen, before the start-up list is loaded; it names no file.
