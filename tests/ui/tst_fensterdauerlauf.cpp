@@ -1,10 +1,13 @@
 // A long run of random mouse clicks on the real windows: cards, picture buttons, entries of the
-// file list and the information window, every dialog answered at random. The board's rules hold
+// file list and the information window, now and then a zoom step or full screen, every dialog
+// answered at random. The board's rules hold
 // after every click, the windows show what the game holds, and memory stays level.
 #include "tests/support/dateien.h"
-#include "tests/support/invarianten.h"
 #include "tests/support/fensterhilfe.h"
+#include "tests/support/invarianten.h"
+#include "ui/massstab.h"
 #include "ui/programm.h"
+#include "ui/vergroesserung.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -106,6 +109,10 @@ QString ansichtWeicht(const Programm& p) {
     ui::Hauptfenster& f = p.fenster;
     if (f.windowTitle() != ui::Hauptfenster::titelFuerFenster(p.memo.fenstertitel()))
         return QStringLiteral("title %1").arg(f.windowTitle());
+    const QSize karte = ui::skaliert(QSize(209, 33), f.groesse().faktor());
+    for (int k = 1; k <= Kartenzahl; ++k)
+        if (f.karte(k)->size() != karte)
+            return QStringLiteral("card %1 not at the zoom").arg(k);
     const bool sichtbar = f.dateiliste()->isVisibleTo(&f);
     if (sichtbar != p.memo.dateilisteSichtbar())
         return QStringLiteral("file list shown: %1").arg(sichtbar);
@@ -134,7 +141,7 @@ struct Dauerlauf {
     QRandomGenerator wuerfel{20261207};
     ZufallsSpieler spieler{wuerfel};
     std::unique_ptr<Programm> programm;
-    int neustarts = 0, dateiKlicks = 0, infoKlicks = 0;
+    int neustarts = 0, dateiKlicks = 0, infoKlicks = 0, zoomSchritte = 0;
 
     // One click on whatever the player's hand lands on among the things that take clicks.
     void klicken() {
@@ -152,6 +159,14 @@ struct Dauerlauf {
             liste->scrollToItem(eintrag);
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
                               liste->visualItemRect(eintrag).center());
+        } else if (wurf < 2) {
+            ++zoomSchritte;
+            ui::Vergroesserung& groesse = p.fenster.groesse();
+            const int art = wuerfel.bounded(4);
+            if (art == 3)
+                groesse.vollbildSetzen(!groesse.vollbild());
+            else
+                groesse.stufeWechseln(art - 1);
         } else if (wurf < 88) {
             QTest::mouseClick(p.fenster.karte(karteWaehlen(p.memo, wuerfel)), Qt::LeftButton);
         } else {
@@ -219,9 +234,10 @@ private slots:
         lauf.programm.reset();
 
         qInfo("%d clicks in %lld ms: %d dialogs, %d games won, %d restarts, %d file-list clicks, "
-              "%d info-window clicks; VmRSS %lld KiB after click 1000, %lld KiB at the end",
+              "%d info-window clicks, %d zoom steps; VmRSS %lld KiB after click 1000, %lld KiB at "
+              "the end",
               klicks, ms, lauf.spieler.dialoge.anzahl, lauf.spieler.gewonnen, lauf.neustarts,
-              lauf.dateiKlicks, lauf.infoKlicks, rssBei1000, rssAmEnde);
+              lauf.dateiKlicks, lauf.infoKlicks, lauf.zoomSchritte, rssBei1000, rssAmEnde);
         QVERIFY(lauf.spieler.gewonnen > 5);
         QVERIFY(lauf.neustarts > 5);
         QVERIFY(lauf.dateiKlicks > 50);
