@@ -79,7 +79,8 @@ done
 antworten "the win message" Memory Return || exit 1
 echo "ok: a whole game won by mouse in full screen"
 
-# FULL-SCREEN-KEYS... BACK-KEY: from full screen and back; the window must stand as before.
+# FULL-SCREEN-KEYS... BACK-KEY: from full screen and back; the window must stand as before and
+# keep the keyboard.
 hin_und_zurueck() {
     local vorher
     vorher=$(lage)
@@ -89,6 +90,7 @@ hin_und_zurueck() {
     taste "${!#}"
     # shellcheck disable=SC2086
     bis_lage "$*: back out of full screen" $vorher
+    bis "$*: the keyboard focus back in the window" 5 hat_fokus "$fenster" || exit 1
 }
 
 taste F11
