@@ -83,6 +83,12 @@ fenster() {
     bis "$1" 15 sichtbar "$2" && sichtbar "$2"
 }
 
+# WINDOW: X Y of its inside on the screen, and its width and height.
+innen() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
 hat_fokus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 zu() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 

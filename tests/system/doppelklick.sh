@@ -12,6 +12,7 @@ lageplan=$(realpath "$2")
 kartenblick=$(realpath "$3")
 wortlisten=$(realpath "$4")
 . "$(dirname "$0")/../support/xsitzung.sh"
+. "$(dirname "$0")/../support/kartenpaare.sh"
 werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
 # Under the sanitizers: the program and the helper that reads the cards off the X server go
 # through the system's X libraries, which fail the strict string check and keep allocations to
@@ -30,9 +31,9 @@ scheitern() {
     exit 1
 }
 
-"$lageplan" >"$arbeit/orte" || scheitern "the layout helper"
-declare -A ort
-while read -r name x y; do ort[$name]="$x $y"; done <"$arbeit/orte"
+orte=$arbeit/orte
+"$lageplan" >"$orte" || scheitern "the layout helper"
+orte_lesen
 
 x_starten || exit 1
 mkdir "$arbeit/spiel"
@@ -42,11 +43,6 @@ cp "$wortlisten"/*.TXT "$arbeit/spiel/"
 spiel=$!
 fenster=$(fenster "the main window" '^VUN-Memospiel') || exit 1
 
-# X Y of a window's inside on the screen, and its width and height.
-innen() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
-}
 # Qt puts every message box over the centre of the main window: the help box shows where.
 # shellcheck disable=SC2086
 klicken "$fenster" ${ort[bild3]}
@@ -68,39 +64,6 @@ done
 [ "$ziel" != 0 ] || scheitern "no card lies under the OK button's place $ox $oy"
 echo "the win message's OK button comes up over card $ziel, at $ox $oy"
 
-# The pairs, learnt by turning the cards two by two and comparing their looks.
-blick() { "$kartenblick" "$fenster" <"$arbeit/orte"; }
-summe() { blick | awk -v k="karte$1" '$1 == k {print $2}'; }
-alle_verdeckt() { [ "$(blick | awk '{print $2}' | sort -u | wc -l)" = 1 ]; }
-offen() { [ "$(summe "$1")" != "$verdeckt" ] && [ "$(summe "$2")" != "$verdeckt" ]; }
-karte() {
-    # shellcheck disable=SC2086
-    klicken "$fenster" ${ort[karte$1]}
-}
-declare -A aussehen gefunden partner
-lernen() {
-    bis "all cards covered" 15 alle_verdeckt || exit 1
-    verdeckt=$(summe 1)
-    aussehen=()
-    gefunden=()
-    partner=()
-    local a b
-    for a in 1 3 5 7 9 11 13 15 17; do
-        b=$((a + 1))
-        karte "$a"
-        karte "$b"
-        bis "cards $a and $b turned" 15 offen "$a" "$b" || exit 1
-        aussehen[$a]=$(summe "$a")
-        aussehen[$b]=$(summe "$b")
-        if [ "${aussehen[$a]}" = "${aussehen[$b]}" ]; then gefunden[$a]=1 gefunden[$b]=1; fi
-    done
-    for a in $(seq 18); do
-        for b in $(seq 18); do
-            if [ "$a" != "$b" ] && [ "${aussehen[$a]}" = "${aussehen[$b]}" ]; then partner[$a]=$b; fi
-        done
-        [ -n "${partner[$a]:-}" ] || scheitern "card $a looks like no other card"
-    done
-}
 # The last pair must still be covered; where it was found by chance, a new game is dealt.
 for versuch in 1 2 3 4; do
     lernen

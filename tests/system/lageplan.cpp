@@ -4,15 +4,24 @@
 // it lies in: karte1 to karte18, bild1 to bild6, the file list's first two entries datei1 and
 // datei2, "O k a y" of the information window, okay, and the OK button of the message a won game
 // shows, gewinnok, measured from the centre of its box, which Qt puts over the main window's.
+//
+//   lageplan [--vollbild WIDTHxHEIGHT]
+//
+// With --vollbild the main window is laid out full screen on a screen of that size, and only the
+// cards and pictures are printed: what a script clicks in the full-screen game.
 #include "tests/support/fensterhilfe.h"
 
 #include "ui/qtdialoge.h"
+#include "ui/vergroesserung.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 using namespace vun;
 using namespace vun::test;
@@ -23,17 +32,61 @@ void melden(const QString& name, QPoint mitte) {
     std::printf("%s %d %d\n", qPrintable(name), mitte.x(), mitte.y());
 }
 
+// The offscreen platform's one screen at that size, described in a file it reads at start.
+std::unique_ptr<QTemporaryFile> bildschirmBeschreiben(QSize groesse) {
+    auto datei = std::make_unique<QTemporaryFile>();
+    if (!datei->open())
+        return nullptr;
+    datei->write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2,)"
+                                R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})")
+                     .arg(groesse.width())
+                     .arg(groesse.height())
+                     .toUtf8());
+    datei->flush();
+    return datei;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QSize vollbild;
+    if (argc == 3 && std::strcmp(argv[1], "--vollbild") == 0) {
+        const QStringList masse = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
+        if (masse.size() == 2)
+            vollbild = QSize(masse.at(0).toInt(), masse.at(1).toInt());
+        if (vollbild.isEmpty())
+            return 2;
+    } else if (argc != 1) {
+        return 2;
+    }
     // Never on the display the script drives: it must see nothing but the program.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QTemporaryFile> bildschirm;
+    if (vollbild.isValid()) {
+        bildschirm = bildschirmBeschreiben(vollbild);
+        if (!bildschirm)
+            return 1;
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + bildschirm->fileName().toLocal8Bit());
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     FensterSpiel s;
+    if (vollbild.isValid()) {
+        s.fenster.groesse().vollbildSetzen(true);
+        // A platform that ignored the screen's size would give places on some other screen.
+        if (s.fenster.geometry() != QRect(QPoint(), vollbild)) {
+            std::fprintf(stderr, "full screen is %dx%d%+d%+d, not %dx%d\n", s.fenster.width(),
+                         s.fenster.height(), s.fenster.x(), s.fenster.y(), vollbild.width(),
+                         vollbild.height());
+            return 1;
+        }
+    }
     for (int k = 1; k <= 18; ++k)
         melden(QStringLiteral("karte%1").arg(k), s.karte(k)->geometry().center());
     for (int b = 1; b <= 6; ++b)
         melden(QStringLiteral("bild%1").arg(b), s.bild(b)->geometry().center());
+    if (vollbild.isValid())
+        return 0;
 
     s.datei(QStringLiteral("A.TXT"), Spiel::standardWoerter());
     s.datei(QStringLiteral("B.TXT"), Spiel::standardWoerter());
