@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game on a Wayland desktop, a headless weston: with XWayland's display at hand it goes
 # through X (there its window is centred as it asks), with none it comes up natively on
-# Wayland; and the window tests given play and quit whole games on Qt's Wayland platform.
+# Wayland; and the window tests given play and quit whole games, zoom and go full screen on Qt's
+# Wayland platform.
 # Exit status 77 (skipped) where weston, Xvfb or openbox are missing; with
 # VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
 #
@@ -26,8 +27,9 @@ trap aufraeumen EXIT
 export XDG_RUNTIME_DIR=$arbeit
 mkdir "$arbeit/spiel"
 printf '%s\r\n' Hund Katze Maus Igel Esel Ziege Fuchs Hase Reh >"$arbeit/spiel/VUNMEMO.TXT"
+# A classroom's screen: the zoom tests count on 1920 x 1080.
 weston --backend=headless-backend.so --use-pixman --socket=wayland-vun --idle-time=0 \
-    >"$arbeit/weston.log" 2>&1 &
+    --width=1920 --height=1080 >"$arbeit/weston.log" 2>&1 &
 wpid=$!
 bis "weston's start" 20 test -S "$arbeit/wayland-vun" || { cat "$arbeit/weston.log"; exit 1; }
 export WAYLAND_DISPLAY=wayland-vun
