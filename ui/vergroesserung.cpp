@@ -96,6 +96,8 @@ void Vergroesserung::vollbildVorbereiten() {
     normalRahmen_ = QRect();
     fenster_->setMinimumSize(0, 0);
     fenster_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Given the screen's size here, not only when the window system grants full screen: on
+    // weston, a window of fixed size until now stayed at that size when only asked for it.
     fenster_->setGeometry(fenster_->screen()->geometry());
     anordnen();
 }
