@@ -93,7 +93,8 @@ void Vergroesserung::stufeWechseln(int richtung) {
 
 void Vergroesserung::vollbildVorbereiten() {
     vollbild_ = true;
-    normalRahmen_ = QRect();
+    // Before the first showing too: placed by the window, it is where full screen returns to.
+    normalRahmen_ = fenster_->geometry();
     fenster_->setMinimumSize(0, 0);
     fenster_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // Given the screen's size here, not only when the window system grants full screen: on
@@ -106,19 +107,14 @@ void Vergroesserung::vollbildSetzen(bool an) {
     if (an == vollbild_)
         return;
     if (an) {
-        const QRect vorher = fenster_->geometry();
         vollbildVorbereiten();
-        normalRahmen_ = vorher;
         fenster_->showFullScreen();
         return;
     }
     vollbild_ = false;
     fenster_->showNormal();
     groesseFestlegen();
-    if (normalRahmen_.isEmpty())
-        mittig_();
-    else
-        fenster_->setGeometry(normalRahmen_);
+    fenster_->setGeometry(normalRahmen_);
 }
 
 bool Vergroesserung::eventFilter(QObject* objekt, QEvent* ereignis) {

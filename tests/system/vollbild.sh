@@ -81,6 +81,12 @@ echo "ok: a whole game won by mouse in full screen"
 
 # FULL-SCREEN-KEYS... BACK-KEY: from full screen and back; the window must stand as before and
 # keep the keyboard.
+# WIDTH HEIGHT: the window's inside of that size centred on the screen, its frame included.
+mittig() {
+    local l r o u
+    read -r l r o u < <(xprop -id "$fenster" _NET_FRAME_EXTENTS | tr -dc '0-9 ,\n' | tr , ' ')
+    echo $(((breite - $1 - l - r) / 2 + l)) $(((hoehe - $2 - o - u) / 2 + o)) "$1" "$2"
+}
 hin_und_zurueck() {
     local vorher
     vorher=$(lage)
@@ -95,6 +101,8 @@ hin_und_zurueck() {
 
 taste F11
 bis_lage "F11 out of the full screen of the start" 507 386
+# shellcheck disable=SC2046
+bis_lage "F11 out of the full screen of the start, centred" $(mittig 507 386)
 # Where the player moved it, which a window merely centred again would miss.
 xdotool windowmove "$fenster" 100 120
 bis_lage "the window moved" 100 120 507 386
@@ -102,12 +110,6 @@ hin_und_zurueck F11 F11
 hin_und_zurueck F11 Escape
 echo "ok: F11 and Escape bring the window back exactly: $(lage)"
 
-# WIDTH HEIGHT: the window's inside of that size centred on the screen, its frame included.
-mittig() {
-    local l r o u
-    read -r l r o u < <(xprop -id "$fenster" _NET_FRAME_EXTENTS | tr -dc '0-9 ,\n' | tr , ' ')
-    echo $(((breite - $1 - l - r) / 2 + l)) $(((hoehe - $2 - o - u) / 2 + o)) "$1" "$2"
-}
 # Step by step up to 250 %, the largest whose framed window fits the screen's free area.
 for masse in "634 483" "761 579" "1014 772" "1268 965"; do
     taste ctrl+plus
