@@ -36,8 +36,9 @@ while read -r pfad; do
     if [ -f "$pfad" ] || [ -L "$pfad" ]; then echo "$pfad"; fi
 done <"$arbeit/pfade" >"$arbeit/dateien"
 desktop=$(grep -x '/usr/share/applications/.*\.desktop' "$arbeit/dateien")
-befehl=$(sed -n 's/^Exec=//p' "$desktop")
-ordner=$(sed -n 's/^Path=//p' "$desktop")
+# The entry's own group; its actions follow in groups of their own.
+befehl=$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Exec=//p' "$desktop")
+ordner=$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Path=//p' "$desktop")
 pruefe "entry starts the installed program" test -x "${befehl%% *}"
 pruefe "entry starts in the installed word lists" test -f "$ordner/VUNMEMO.TXT"
 
