@@ -1,9 +1,12 @@
 // Takes the pictures of the windows shown in the README, on a real display: a game played by
 // keys to two found pairs (one for "paare") and an open miss, the focus on the card turned last;
-// or the box about a faulty pair list chosen in the file list, its details open.
-// Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|fehlerdetails FILE.png [WORD...]
+// the same full screen, alone or with the information window over it, as the class sees it on
+// the board; or the box about a faulty pair list chosen in the file list, its details open.
+// Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|vollbild|vollbild-info|fehlerdetails
+//        FILE.png [WORD...]
 #include "tests/support/dialoghilfe.h"
 #include "tests/support/tastenhilfe.h"
+#include "ui/vergroesserung.h"
 
 #include <QScreen>
 
@@ -29,13 +32,14 @@ void spielen(TastenSpiel& s, const QStringList& woerter, int gefunden) {
     s.dreheMitTasten(y);
 }
 
+// The window, or with none the whole screen, from the display itself, as the player sees it.
 bool speichern(QWidget* fenster, const QString& datei) {
     for (int i = 0; i < 20; ++i) {
         QCoreApplication::processEvents();
         QTest::qWait(25);
     }
-    // From the display itself, as the player sees it.
-    return fenster->screen()->grabWindow(fenster->winId()).save(datei);
+    const WId id = fenster ? fenster->winId() : 0;
+    return QGuiApplication::primaryScreen()->grabWindow(id).save(datei);
 }
 
 // The teacher's view of a slip in her list: the box with what Qt shows on request.
@@ -60,22 +64,27 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
-        qWarning("Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|fehlerdetails "
-                 "FILE.png [WORD...]");
+        qWarning("Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|vollbild|"
+                 "vollbild-info|fehlerdetails FILE.png [WORD...]");
         return 2;
     }
     if (args.at(1) == QLatin1String("fehlerdetails"))
         return fehlerdetails(args.at(2)) ? 0 : 1;
     const QStringList woerter = args.size() > 3 ? args.mid(3) : Spiel::standardWoerter();
+    const bool vollbild = args.at(1).startsWith(QLatin1String("vollbild"));
     TastenSpiel s(woerter);
     s.fenster.mittigSetzen();
+    if (vollbild)
+        s.fenster.groesse().vollbildSetzen(true);
     spielen(s, woerter, args.at(1) == QLatin1String("paare") ? 1 : 2);
-    if (args.at(1) == QLatin1String("infofenster")) {
+    if (args.at(1) == QLatin1String("infofenster") ||
+        args.at(1) == QLatin1String("vollbild-info")) {
         s.klickBild(6);
         QWidget* info = s.fenster.infofenster();
         if (!QTest::qWaitForWindowExposed(info))
             return 1;
-        return speichern(info, args.at(2)) ? 0 : 1;
+        // Full screen, the window as it stands over the game.
+        return speichern(vollbild ? nullptr : info, args.at(2)) ? 0 : 1;
     }
     return speichern(&s.fenster, args.at(2)) ? 0 : 1;
 }

@@ -32,6 +32,8 @@ pruefe "all shipped word lists" \
 pruefe "entry starts in the installed word lists" grep -qx "Path=$listen" "$desktop"
 pruefe "entry names the installed program, a file to open and the icon" \
     bash -c "grep -qx 'Exec=$ziel/bin/vun-memory %f' '$desktop' && grep -qx 'Icon=$id' '$desktop'"
+pruefe "entry's full-screen action names the installed program" \
+    grep -qx "Exec=$ziel/bin/vun-memory --vollbild %f" "$desktop"
 pruefe "entry opens plain-text word lists" grep -qx "MimeType=text/plain;" "$desktop"
 pruefe "manual page" test -s "$share/man/man6/vun-memory.6"
 pruefe "metainfo names the licence" grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo"

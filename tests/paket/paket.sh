@@ -36,8 +36,11 @@ while read -r pfad; do
     if [ -f "$pfad" ] || [ -L "$pfad" ]; then echo "$pfad"; fi
 done <"$arbeit/pfade" >"$arbeit/dateien"
 desktop=$(grep -x '/usr/share/applications/.*\.desktop' "$arbeit/dateien")
-befehl=$(sed -n 's/^Exec=//p' "$desktop")
-ordner=$(sed -n 's/^Path=//p' "$desktop")
+# GROUP KEY: a key of one group of the entry; its actions follow in groups of their own.
+eintrag() { sed -n "/^\[$1\]/,/^\[/ s/^$2=//p" "$desktop"; }
+befehl=$(eintrag "Desktop Entry" Exec)
+ordner=$(eintrag "Desktop Entry" Path)
+tafel=$(eintrag "Desktop Action vollbild" Exec)
 pruefe "entry starts the installed program" test -x "${befehl%% *}"
 pruefe "entry starts in the installed word lists" test -f "$ordner/VUNMEMO.TXT"
 
@@ -76,6 +79,19 @@ ohne_meldung "from the menu"
 cp "$ordner/TIERE.TXT" "$arbeit/Meine Listen/Tiere für Jörg.TXT"
 ohne_meldung "own list with blanks and umlauts" "$arbeit/Meine Listen/Tiere für Jörg.TXT"
 ohne_meldung "Qt's options before the list" -style Fusion "$arbeit/Meine Listen/Tiere für Jörg.TXT"
+
+# The action for the board, started as the menu starts it: the main window covers the screen.
+vollbild_fenster() {
+    local id
+    id=$(sichtbar '^VUN-Memospiel') || return 1
+    [ "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')" = \
+        "$(xdotool getdisplaygeometry | awk '{ printf "WIDTH=%s HEIGHT=%s ", $1, $2 }')" ]
+}
+vollbild_starten() { local befehl=$tafel; starten; }
+vollbild_starten
+pruefe "the board's action: main window full screen" \
+    bis "the board's action: the main window filling the screen" 15 vollbild_fenster
+beenden
 
 printf 'eins\r\nzwei\r\n' >"$arbeit/Meine Listen/KURZ.TXT"
 starten "$arbeit/Meine Listen/KURZ.TXT"
