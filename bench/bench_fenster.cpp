@@ -6,6 +6,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
+#include "ui/programm.h"
 #include "ui/vergroesserung.h"
 
 #include <QApplication>
@@ -56,16 +57,17 @@ void bisZurRuhe(const Malzaehler& zaehler) {
 }
 
 // The program's main window started as the program starts it, on the built-in word list.
-struct Programm {
+struct Sitzung {
     QTemporaryDir ordner;
     bench::StilleDialoge dialoge;
     Zufallsgenerator zufall{7};
-    Memo memo{dialoge, zufall, QDir(ordner.path())};
-    ui::Hauptfenster fenster{memo};
+    ui::Programm programm{ui::Startort{QDir(ordner.path()), {}}, &dialoge, &zufall};
+    Memo& memo = programm.memo;
+    ui::Hauptfenster& fenster = programm.fenster;
     // The cards the game reported as changed, heard beside the window.
     std::array<bool, Kartenzahl> gemeldet{};
 
-    Programm() {
+    Sitzung() {
         fenster.starten();
         QObject::connect(&memo, &Memo::karteGeaendert,
                          [this](int karte) { gemeldet.at(karte - 1) = true; });
@@ -80,7 +82,7 @@ struct Programm {
 
 void BM_FensterKlick(benchmark::State& state) {
     const auto zug = static_cast<bench::Zug>(state.range(0));
-    Programm p;
+    Sitzung p;
     Malzaehler zaehler;
     double kartenGemalt = 0, geaendert = 0, unveraendertGemalt = 0, sonstige = 0, hoechstens = 0;
     for (auto _ : state) {
@@ -167,7 +169,7 @@ void aufStufe(ui::Vergroesserung& g, int stufe) {
 void BM_GroesseWechseln(benchmark::State& state) {
     const auto wechsel = static_cast<Wechsel>(state.range(0));
     const Wechselplan plan = Wechselplaene.at(wechsel);
-    Programm p;
+    Sitzung p;
     ui::Vergroesserung& g = p.fenster.groesse();
     Malzaehler zaehler;
     double langsamste = 0;
@@ -236,7 +238,7 @@ void BM_InfofensterZeigen(benchmark::State& state) {
     Malzaehler zaehler;
     for (auto _ : state) {
         state.PauseTiming();
-        Programm p;
+        Sitzung p;
         QWidget* info = p.fenster.findChild<QWidget*>(QStringLiteral("Bild6"));
         bisZurRuhe(zaehler);
         zaehler.summe = 0;

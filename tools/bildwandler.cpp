@@ -1,10 +1,15 @@
 // Build tool: draws the SVG pictures at fixed pixel sizes into a C++ source of premultiplied
 // ARGB pixels, so the program shows them without loading an SVG renderer or an image decoder.
 //
-//   vun_bildwandler AUSGABE.cpp BILD.svg=SEITE,SEITE... [BILD.svg=SEITE... ...]
+//   vun_bildwandler AUSGABE.cpp BILD.svg[=SEITE,SEITE...] [BILD.svg[=SEITE...] ...]
+//
+// A picture without sizes is a button's: it is drawn at every size the zoom steps show a button
+// at (ui/bildgroessen.h).
 //
 // The pictures are written smallest size first: the ones a screen at 100 % draws lie together,
 // so showing them touches few pages of the program.
+#include "ui/bildgroessen.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -25,17 +30,26 @@ struct Auftrag {
     int seite;
 };
 
+QStringList knopfseiten() {
+    constexpr vun::ui::Bildseiten liste = vun::ui::knopfbildseiten();
+    QStringList seiten;
+    for (std::size_t i = 0; i < liste.anzahl; ++i)
+        seiten.append(QString::number(liste.seiten[i]));
+    return seiten;
+}
+
 bool auftraegeLesen(const QStringList& argumente, std::vector<Auftrag>& auftraege) {
     static const QRegularExpression bezeichner(QStringLiteral("^[a-z][a-z0-9_]*$"));
     for (const QString& argument : argumente) {
         const qsizetype gleich = argument.lastIndexOf(QLatin1Char('='));
         const QString datei = argument.left(gleich);
         const QString name = QFileInfo(datei).completeBaseName();
-        if (gleich < 0 || !bezeichner.match(name).hasMatch()) {
+        if (!bezeichner.match(name).hasMatch()) {
             std::fprintf(stderr, "vun_bildwandler: bad picture %s\n", qPrintable(argument));
             return false;
         }
-        for (const QString& zahl : argument.mid(gleich + 1).split(QLatin1Char(','))) {
+        for (const QString& zahl :
+             gleich < 0 ? knopfseiten() : argument.mid(gleich + 1).split(QLatin1Char(','))) {
             const int seite = zahl.toInt();
             if (seite < 1 || seite > 512) {
                 std::fprintf(stderr, "vun_bildwandler: bad size in %s\n", qPrintable(argument));

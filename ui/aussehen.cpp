@@ -43,11 +43,10 @@ void einfaerben(QWidget* widget, QColor hintergrund, QColor text) {
     widget->setAutoFillBackground(true);
 }
 
-QLabel* neuesLabel(QWidget* eltern, const QString& name, QRect rahmen, const QString& text,
+QLabel* neuesLabel(QWidget* eltern, const QString& name, const QString& text,
                    Qt::Alignment ausrichtung) {
     auto* label = new QLabel(eltern);
     label->setObjectName(name);
-    label->setGeometry(rahmen);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(ausrichtung | Qt::AlignTop);
     label->setWordWrap(true);
@@ -55,6 +54,14 @@ QLabel* neuesLabel(QWidget* eltern, const QString& name, QRect rahmen, const QSt
     label->setIndent(0);
     label->setText(text);
     return label;
+}
+
+void festesFenster(QWidget* fenster, const QString& name, Qt::WindowFlags knoepfe,
+                   QColor hintergrund) {
+    fenster->setObjectName(name);
+    fenster->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint | knoepfe);
+    einfaerben(fenster, hintergrund, fenster->palette().color(QPalette::WindowText));
 }
 
 bool istKlick(const QWidget* widget, const QMouseEvent* ereignis) {

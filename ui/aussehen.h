@@ -41,8 +41,14 @@ QString zeilen(const QString& text);
 void einfaerben(QWidget* widget, QColor hintergrund, QColor text);
 
 // A label of the design: plain text, top-aligned as such labels are, wrapped within its width.
-QLabel* neuesLabel(QWidget* eltern, const QString& name, QRect rahmen, const QString& text,
+// Its window's layout gives it its place.
+QLabel* neuesLabel(QWidget* eltern, const QString& name, const QString& text,
                    Qt::Alignment ausrichtung);
+
+// A window of the program: a fixed design with a title bar and a close box, and the given
+// buttons of the title bar beside those, on its background colour.
+void festesFenster(QWidget* fenster, const QString& name, Qt::WindowFlags knoepfe,
+                   QColor hintergrund);
 
 // True for a release of the left button inside the widget: a click as the player means it.
 bool istKlick(const QWidget* widget, const QMouseEvent* ereignis);

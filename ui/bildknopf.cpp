@@ -2,25 +2,23 @@
 
 #include "ui/aussehen.h"
 #include "ui/bilder.h"
-#include "ui/massstab.h"
 
 #include <QPainter>
 #include <QtMath>
 
 namespace vun::ui {
 
-Bildknopf::Bildknopf(const QString& name, const QString& bild, QRect rahmen, QColor hintergrund,
-                     QWidget* eltern)
-    : Schaltflaeche(eltern), bildname_(bild), hintergrund_(hintergrund) {
+Bildknopf::Bildknopf(const QString& name, const QString& bild, QColor hintergrund,
+                     Eingabewache& eingabe, QWidget* eltern)
+    : Schaltflaeche(eingabe, eltern), bildname_(bild), hintergrund_(hintergrund) {
     setObjectName(name);
-    setGeometry(rahmen);
 }
 
 void Bildknopf::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.fillRect(rect(), hintergrund_);
     // The window may be zoomed or move to a screen of another scale; the picture follows it.
-    const int gezeigt = qRound(Bildseite * massstab(this));
+    const int gezeigt = qRound(Bildseite * massstab());
     const int seite = qCeil(gezeigt * devicePixelRatioF());
     if (seite != bildFuer_) {
         bild_ = gespeichertesBild(bildname_, seite);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/bildgroessen.h"
 #include "ui/schaltflaeche.h"
 
 #include <QColor>
@@ -14,10 +15,10 @@ namespace vun::ui {
 class Bildknopf : public Schaltflaeche {
     Q_OBJECT
 public:
-    Bildknopf(const QString& name, const QString& bild, QRect rahmen, QColor hintergrund,
+    Bildknopf(const QString& name, const QString& bild, QColor hintergrund, Eingabewache& eingabe,
               QWidget* eltern);
 
-    static constexpr int Bildseite = 32;
+    static constexpr int Bildseite = Knopfbildseite;
 
     void ausloesen() override { emit geklickt(); }
 

@@ -1,8 +1,5 @@
 #include "ui/dateiliste.h"
 
-#include "ui/aussehen.h"
-#include "ui/einzelklick.h"
-
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,9 +11,7 @@ namespace vun::ui {
 
 Dateiliste::Dateiliste(QWidget* eltern) : QListWidget(eltern) {
     setObjectName(QStringLiteral("Datei1"));
-    setGeometry(twips(600, 720, 1815, 3630));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setFont(schrift(9.75, true));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     // A name too long for the list ends in "…" and shows whole on hover, as no scroll bar
@@ -29,7 +24,6 @@ Dateiliste::Dateiliste(QWidget* eltern) : QListWidget(eltern) {
     p.setColor(QPalette::Text, QColor(0, 0, 192));
     p.setColor(QPalette::WindowText, Qt::black);
     setPalette(p);
-    Einzelklick::anwenden(viewport());
     hide();
 }
 

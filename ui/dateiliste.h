@@ -6,7 +6,8 @@ namespace vun::ui {
 
 // The file list of word-list files. A player chooses an entry with a mouse click on it (the
 // entry chosen last time too) or by moving the selection with the keys; each choice is
-// reported exactly once. Filling and showing the list never reports anything.
+// reported exactly once. Filling and showing the list never reports anything. Its place and font
+// come from the main window's layout.
 class Dateiliste : public QListWidget {
     Q_OBJECT
 public:

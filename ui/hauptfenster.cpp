@@ -5,7 +5,6 @@
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
 #include "ui/drucken.h"
-#include "ui/einzelklick.h"
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
@@ -16,47 +15,62 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 
 namespace vun::ui {
 
 namespace {
 
 const QColor Cyan(0, 255, 255);
+constexpr QSize Entwurf = twips(0, 0, 7605, 5790).size();
+constexpr int KartenJeSpalte = Kartenzahl / 2;
 
-struct Werkzeug {
+struct Werkzeugeintrag {
+    Hauptfenster::Werkzeug werkzeug;
     const char* bild;
     const char* bildname;
     const char* beschriftungName;
     const char* beschriftung;
     const char* zugangsname;
+    const char* tipp;
 };
 
-// The tool column from top to bottom; button i stands at 120 + 960 * i twips.
-constexpr std::array<Werkzeug, 6> Werkzeuge{{
-    {"Bild1", "ende", "Bezeichnung19", "Ende", "Ende"},
-    {"Bild2", "name", "Bezeichnung26", "Name", "Name"},
-    {"Bild3", "hilfe", "Bezeichnung27", "Hilfe", "Hilfe"},
-    {"Bild4", "neu", "Bezeichnung28", "N e u", "Neues Spiel"},
-    {"Bild5", "liste", "Bezeichnung29", "Liste", "Liste"},
-    {"Bild6", "info", "Bezeichnung30", "Info", "Info"},
+// The tool column from top to bottom. Printing has no button of its own; the list button tells
+// the teacher where it is.
+constexpr std::array<Werkzeugeintrag, 6> Werkzeuge{{
+    {Hauptfenster::Werkzeug::Ende, "Bild1", "ende", "Bezeichnung19", "Ende", "Ende", nullptr},
+    {Hauptfenster::Werkzeug::Name, "Bild2", "name", "Bezeichnung26", "Name", "Name", nullptr},
+    {Hauptfenster::Werkzeug::Hilfe, "Bild3", "hilfe", "Bezeichnung27", "Hilfe", "Hilfe", nullptr},
+    {Hauptfenster::Werkzeug::Neu, "Bild4", "neu", "Bezeichnung28", "N e u", "Neues Spiel", nullptr},
+    {Hauptfenster::Werkzeug::Liste, "Bild5", "liste", "Bezeichnung29", "Liste", "Liste",
+     "Strg+P druckt die Karten"},
+    {Hauptfenster::Werkzeug::Info, "Bild6", "info", "Bezeichnung30", "Info", "Info", nullptr},
 }};
+
+// The design, in twips: tool i at 120 + 960 * i, the cards in two columns of nine.
+constexpr QRect knopfrahmen(int i) {
+    return twips(120, 120 + 960 * i, 495, 495);
+}
+constexpr QRect beschriftungsrahmen(int i) {
+    return twips(120, 600 + 960 * i, 495, 255);
+}
+constexpr QRect kartenrahmen(int nummer) {
+    const int spalte = (nummer - 1) / KartenJeSpalte, zeile = (nummer - 1) % KartenJeSpalte;
+    return twips(960 + 3240 * spalte, 240 + 600 * zeile, 3135, 495);
+}
+// A 2 pixel line drawn at x = 48 covers the pixel columns 47 and 48.
+constexpr QRect Linienrahmen(720 / TwipsProPixel - 1, 0, 2, 5760 / TwipsProPixel);
+constexpr QRect Listenrahmen = twips(600, 720, 1815, 3630);
 
 } // namespace
 
-Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
-    setObjectName(QStringLiteral("memo"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    const QSize entwurf = twips(0, 0, 7605, 5790).size();
-    setFixedSize(entwurf);
-    einfaerben(this, QColor(192, 255, 255), palette().color(QPalette::WindowText));
-    setFont(schrift(8.25, true));
+Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), eingabe_(eingabe) {
+    festesFenster(this, QStringLiteral("memo"), Qt::WindowSystemMenuHint, QColor(192, 255, 255));
+    setFixedSize(Entwurf);
     setWindowIcon(bildSymbol(u"programm"));
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
-    groesse_ = new Vergroesserung(this, entwurf, [this] { mittigSetzen(); });
+    groesse_ = new Vergroesserung(
+        this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigSetzen(); });
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
         if (info_)
             info_->massstabSetzen(faktor);
@@ -64,8 +78,6 @@ Hauptfenster::Hauptfenster(Memo& memo) : memo_(memo) {
     connect(&memo_, &Memo::titelGeaendert, this,
             [this](const QString& titel) { setWindowTitle(titelFuerFenster(titel)); });
     connect(&memo_, &Memo::dateilisteGeaendert, this, &Hauptfenster::dateilisteZeigen);
-    // A double-click whose first click opens a box is one click too.
-    new Doppelklicksperre(this);
 }
 
 Hauptfenster::~Hauptfenster() = default;
@@ -73,20 +85,34 @@ Hauptfenster::~Hauptfenster() = default;
 // Children are made from the bottom of the stacking order to the top: the strip, then labels
 // and the line, then the picture buttons; the file list, made later, lies above them all.
 void Hauptfenster::bauen() {
-    auto* figur1 = new QWidget(this);
-    figur1->setObjectName(QStringLiteral("Figur1"));
-    figur1->setGeometry(twips(0, 0, 735, 5895));
-    einfaerben(figur1, Cyan, Cyan);
+    figur1_ = new QWidget(this);
+    figur1_->setObjectName(QStringLiteral("Figur1"));
+    einfaerben(figur1_, Cyan, Cyan);
 
-    // A 2 pixel line drawn at x = 48 covers the pixel columns 47 and 48.
-    auto* linie1 = new QWidget(this);
-    linie1->setObjectName(QStringLiteral("Linie1"));
-    linie1->setGeometry(720 / TwipsProPixel - 1, 0, 2, 5760 / TwipsProPixel);
-    einfaerben(linie1, QColor(0, 192, 192), QColor(0, 192, 192));
+    linie1_ = new QWidget(this);
+    linie1_->setObjectName(QStringLiteral("Linie1"));
+    einfaerben(linie1_, QColor(0, 192, 192), QColor(0, 192, 192));
 
     kartenBauen();
     werkzeugleisteBauen();
     tabfolgeSetzen();
+}
+
+void Hauptfenster::anordnen(const Anordnung& a) {
+    a.schriftSetzen(this, schrift(8.25, true));
+    a.setzen(figur1_, twips(0, 0, 735, 5895));
+    a.setzen(linie1_, Linienrahmen);
+    for (Karte* k : karten_) {
+        a.setzen(k, kartenrahmen(k->nummer()), schrift(13.5, true));
+        k->setzeMassstab(a.faktor);
+    }
+    for (int i = 0; i < int(Werkzeuge.size()); ++i) {
+        a.setzen(beschriftungen_.at(i), beschriftungsrahmen(i));
+        a.setzen(bilder_.at(i), knopfrahmen(i));
+        bilder_.at(i)->setzeMassstab(a.faktor);
+    }
+    if (datei1_)
+        a.setzen(datei1_, Listenrahmen, schrift(9.75, true));
 }
 
 // The order Qt itself follows when it picks the first focus or hides the focused widget;
@@ -137,9 +163,7 @@ Dateiliste* Hauptfenster::dateiliste() {
 
 void Hauptfenster::kartenBauen() {
     for (int n = 1; n <= Kartenzahl; ++n) {
-        const int spalte = (n - 1) / 9, zeile = (n - 1) % 9;
-        auto* karte = new Karte(memo_, n, this);
-        karte->setGeometry(twips(960 + 3240 * spalte, 240 + 600 * zeile, 3135, 495));
+        auto* karte = new Karte(memo_, n, eingabe_, this);
         connect(karte, &Karte::geklickt, this, [this](int k) { memo_.Bezeichnung_Click(k); });
         connect(karte, &Karte::weiter, this, [this](int k) {
             brettkarte_ = k;
@@ -151,38 +175,55 @@ void Hauptfenster::kartenBauen() {
 
 void Hauptfenster::werkzeugleisteBauen() {
     for (int i = 0; i < int(Werkzeuge.size()); ++i) {
-        const Werkzeug& w = Werkzeuge.at(i);
+        const Werkzeugeintrag& w = Werkzeuge.at(i);
         QLabel* label = neuesLabel(this, QString::fromLatin1(w.beschriftungName),
-                                   twips(120, 600 + 960 * i, 495, 255),
                                    QString::fromUtf8(w.beschriftung), Qt::AlignLeft);
         einfaerben(label, Cyan, palette().color(QPalette::WindowText));
+        beschriftungen_.at(i) = label;
     }
     for (int i = 0; i < int(Werkzeuge.size()); ++i) {
-        const Werkzeug& w = Werkzeuge.at(i);
+        const Werkzeugeintrag& w = Werkzeuge.at(i);
         auto* knopf = new Bildknopf(QString::fromLatin1(w.bild), QString::fromLatin1(w.bildname),
-                                    twips(120, 120 + 960 * i, 495, 495), Cyan, this);
+                                    Cyan, eingabe_, this);
         knopf->setAccessibleName(QString::fromUtf8(w.zugangsname));
+        if (w.tipp)
+            knopf->setToolTip(QString::fromUtf8(w.tipp));
+        connect(knopf, &Bildknopf::geklickt, this,
+                [this, werkzeug = w.werkzeug] { werkzeugGeklickt(werkzeug); });
         bilder_.at(i) = knopf;
     }
-    connect(bilder_[0], &Bildknopf::geklickt, this, [this] {
-        if (memo_.Bild1_Click())
-            beenden();
-    });
-    connect(bilder_[1], &Bildknopf::geklickt, &memo_, &Memo::Bild2_Click);
-    connect(bilder_[2], &Bildknopf::geklickt, &memo_, &Memo::Bild3_Click);
-    connect(bilder_[3], &Bildknopf::geklickt, &memo_, &Memo::Bild4_Click);
-    connect(bilder_[4], &Bildknopf::geklickt, &memo_, &Memo::Bild5_Click);
-    // Printing has no button of its own; the list button tells the teacher where it is.
-    bilder_[4]->setToolTip(QStringLiteral("Strg+P druckt die Karten"));
     auto* drucken = new QShortcut(QKeySequence::Print, this);
     connect(drucken, &QShortcut::activated, this, [this] { kartenDrucken(memo_, this); });
-    connect(bilder_[5], &Bildknopf::geklickt, this, &Hauptfenster::infoZeigen);
+}
+
+void Hauptfenster::werkzeugGeklickt(Werkzeug werkzeug) {
+    switch (werkzeug) {
+    case Werkzeug::Ende:
+        if (memo_.Bild1_Click())
+            beenden();
+        return;
+    case Werkzeug::Name:
+        memo_.Bild2_Click();
+        return;
+    case Werkzeug::Hilfe:
+        memo_.Bild3_Click();
+        return;
+    case Werkzeug::Neu:
+        memo_.Bild4_Click();
+        return;
+    case Werkzeug::Liste:
+        memo_.Bild5_Click();
+        return;
+    case Werkzeug::Info:
+        infoZeigen();
+        return;
+    }
 }
 
 void Hauptfenster::infoZeigen() {
     if (!info_) {
-        info_ = std::make_unique<Infofenster>();
-        info_->massstabSetzen(massstab(this));
+        info_ = std::make_unique<Infofenster>(eingabe_);
+        info_->massstabSetzen(groesse_->faktor());
     }
     info_->zeigen();
 }
@@ -200,6 +241,7 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 }
 
 void Hauptfenster::starten(bool vollbild) {
+    rahmenErfragen(this);
     mittigSetzen();
     if (vollbild)
         groesse_->vollbildVorbereiten();
@@ -209,7 +251,9 @@ void Hauptfenster::starten(bool vollbild) {
         return;
     }
     show();
-    rahmenPruefen(40);
+    // Where the window manager tells the frame only once the window is shown, the window moves
+    // as soon as the frame is known.
+    beiRahmen(this, 1000, [this] { rahmenPruefen(); });
 }
 
 void Hauptfenster::mittigSetzen() {
@@ -223,16 +267,10 @@ void Hauptfenster::mittigSetzen() {
     gesetzterRahmen_ = rahmen;
 }
 
-// Where the window manager tells the frame only once the window is shown, the window moves
-// once, as soon as the frame is known; asked again a little later up to a second long.
-void Hauptfenster::rahmenPruefen(int versuche) {
+void Hauptfenster::rahmenPruefen() {
     if (groesse_->vollbild())
         return;
     const QMargins rahmen = fensterrahmen(this);
-    if (rahmen.isNull() && versuche > 1) {
-        QTimer::singleShot(25, this, [this, versuche] { rahmenPruefen(versuche - 1); });
-        return;
-    }
     if (!rahmen.isNull() && rahmen != gesetzterRahmen_)
         mittigSetzen();
 }

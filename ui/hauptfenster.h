@@ -11,16 +11,19 @@ namespace vun::ui {
 
 class Bildknopf;
 class Dateiliste;
+class Eingabewache;
 class Infofenster;
 class Karte;
 class Vergroesserung;
+struct Anordnung;
 
 // The main window: the board, the tool column and the file list. It draws what the game holds,
 // redraws only what the game reports as changed, and hands every click to the game.
 class Hauptfenster : public QWidget {
     Q_OBJECT
 public:
-    explicit Hauptfenster(Memo& memo);
+    // The program's input guard tells the window's widgets whether the keyboard is in use.
+    Hauptfenster(Memo& memo, Eingabewache& eingabe);
     ~Hauptfenster() override;
 
     // Start-up: centred on the screen, the game loaded and dealt, then shown, full screen where
@@ -42,6 +45,9 @@ public:
     // The title the window system shows for a text, which Qt would otherwise read as a pattern.
     static QString titelFuerFenster(const QString& titel);
 
+    // What the tool buttons do, from top to bottom.
+    enum class Werkzeug { Ende, Name, Hilfe, Neu, Liste, Info };
+
 signals:
     // The player ended the program; both windows are gone already.
     void programmEnde();
@@ -55,14 +61,21 @@ private:
     void bauen();
     void werkzeugleisteBauen();
     void kartenBauen();
+    // Every child at its design rectangle and font, at the zoom's factor.
+    void anordnen(const Anordnung& anordnung);
     void tabfolgeSetzen();
+    void werkzeugGeklickt(Werkzeug werkzeug);
     void dateilisteZeigen();
     void infoZeigen();
     void beenden();
-    void rahmenPruefen(int versuche);
+    void rahmenPruefen();
 
     Memo& memo_;
+    Eingabewache& eingabe_;
+    QWidget* figur1_ = nullptr;
+    QWidget* linie1_ = nullptr;
     std::array<Karte*, Kartenzahl> karten_{};
+    std::array<QWidget*, 6> beschriftungen_{};
     std::array<Bildknopf*, 6> bilder_{};
     int brettkarte_ = 1; // the card Tab comes back to on the board
     Dateiliste* datei1_ = nullptr;

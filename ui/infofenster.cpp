@@ -2,13 +2,13 @@
 
 #include "ui/aussehen.h"
 #include "ui/bildknopf.h"
-#include "ui/einzelklick.h"
 #include "ui/impressum.h"
 #include "ui/massstab.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <array>
 #include <functional>
 
 namespace vun::ui {
@@ -33,79 +33,84 @@ protected:
     }
 };
 
-QLabel* logoLabel(QWidget* eltern, const QString& name, int links, int breite, const QString& text,
-                  QColor farbe, Qt::Alignment ausrichtung) {
-    QLabel* label = neuesLabel(eltern, name, twips(links, 240, breite, 615), text, ausrichtung);
-    einfaerben(label, Dunkelblau, farbe);
-    label->setFont(schrift(18, true));
-    return label;
-}
+struct Logobuchstabe {
+    const char* name;
+    int links;
+    int breite;
+    const char* text;
+    QColor farbe;
+    Qt::Alignment ausrichtung;
+};
+
+const std::array<Logobuchstabe, 4> Logo{{
+    {"Bezeichnung2", 240, 375, "V", QColor(255, 0, 255), Qt::AlignHCenter},
+    {"Bezeichnung3", 600, 375, "U", QColor(0, 255, 255), Qt::AlignHCenter},
+    {"Bezeichnung4", 960, 375, "N", QColor(128, 255, 128), Qt::AlignHCenter},
+    {"Bezeichnung5", 1320, 1935, " - M e m o", QColor(255, 255, 255), Qt::AlignLeft},
+}};
 
 } // namespace
 
-Infofenster::Infofenster() {
-    setObjectName(QStringLiteral("VUNLABEL"));
+Infofenster::Infofenster(Eingabewache& eingabe) {
+    festesFenster(this, QStringLiteral("VUNLABEL"), {}, Hellcyan);
     setWindowTitle(QStringLiteral("Programm-Info"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(Entwurf);
-    einfaerben(this, Hellcyan, palette().color(QPalette::WindowText));
-    setFont(schrift(8.25, true));
-    bauen();
+    bauen(eingabe);
+    massstabSetzen(1.0);
 }
 
 // Listed from the bottom of the stacking order to the top.
-void Infofenster::bauen() {
-    auto* figur1 = new QWidget(this);
-    figur1->setObjectName(QStringLiteral("Figur1"));
-    figur1->setGeometry(twips(120, 120, 3255, 2895));
-    einfaerben(figur1, Dunkelblau, Dunkelblau);
+void Infofenster::bauen(Eingabewache& eingabe) {
+    figur1_ = new QWidget(this);
+    figur1_->setObjectName(QStringLiteral("Figur1"));
+    einfaerben(figur1_, Dunkelblau, Dunkelblau);
 
     auto* okay = new Klickfeld(this);
     okay->setObjectName(QStringLiteral("Bezeichnung1"));
-    okay->setGeometry(twips(240, 2400, 2175, 615));
     okay->setTextFormat(Qt::PlainText);
     okay->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     okay->setText(QStringLiteral("O k a y"));
     einfaerben(okay, Dunkelblau, QColor(255, 0, 0));
-    okay->setFont(schrift(18, true, true));
     okay->beimKlick = [this] { hide(); };
-    Einzelklick::anwenden(okay);
+    okay_ = okay;
 
-    logoLabel(this, QStringLiteral("Bezeichnung2"), 240, 375, QStringLiteral("V"),
-              QColor(255, 0, 255), Qt::AlignHCenter);
-    logoLabel(this, QStringLiteral("Bezeichnung3"), 600, 375, QStringLiteral("U"),
-              QColor(0, 255, 255), Qt::AlignHCenter);
-    logoLabel(this, QStringLiteral("Bezeichnung4"), 960, 375, QStringLiteral("N"),
-              QColor(128, 255, 128), Qt::AlignHCenter);
-    logoLabel(this, QStringLiteral("Bezeichnung5"), 1320, 1935, QStringLiteral(" - M e m o"),
-              QColor(255, 255, 255), Qt::AlignLeft);
+    for (std::size_t i = 0; i < Logo.size(); ++i) {
+        const Logobuchstabe& b = Logo.at(i);
+        logo_.at(i) = neuesLabel(this, QString::fromLatin1(b.name), QString::fromLatin1(b.text),
+                                 b.ausrichtung);
+        einfaerben(logo_.at(i), Dunkelblau, b.farbe);
+    }
 
-    bezeichnung6_ = neuesLabel(this, QStringLiteral("Bezeichnung6"), twips(240, 840, 3015, 975),
-                               QString(), Qt::AlignLeft);
+    bezeichnung6_ = neuesLabel(this, QStringLiteral("Bezeichnung6"), QString(), Qt::AlignLeft);
     einfaerben(bezeichnung6_, Dunkelblau, Qt::white);
-    bezeichnung6_->setFont(schrift(8.25, false));
 
-    bezeichnung7_ = neuesLabel(this, QStringLiteral("Bezeichnung7"), twips(240, 1800, 3015, 495),
-                               QString(), Qt::AlignHCenter);
+    bezeichnung7_ = neuesLabel(this, QStringLiteral("Bezeichnung7"), QString(), Qt::AlignHCenter);
     einfaerben(bezeichnung7_, QColor(255, 255, 224), Qt::black);
-    bezeichnung7_->setFont(schrift(9.75, false));
     bezeichnung7_->setFrameStyle(QFrame::Box | QFrame::Plain);
     bezeichnung7_->setLineWidth(1);
 
-    QLabel* web = neuesLabel(this, QStringLiteral("Bezeichnung8"), twips(120, 3120, 3255, 255),
-                             webzeile(), Qt::AlignHCenter);
-    einfaerben(web, Hellcyan, palette().color(QPalette::WindowText));
+    web_ = neuesLabel(this, QStringLiteral("Bezeichnung8"), webzeile(), Qt::AlignHCenter);
+    einfaerben(web_, Hellcyan, palette().color(QPalette::WindowText));
 
-    auto* flagge = new Bildknopf(QStringLiteral("Bild1"), QStringLiteral("flagge"),
-                                 twips(2400, 2400, 855, 615), Dunkelblau, this);
-    flagge->setAccessibleName(QStringLiteral("Schließen"));
-    connect(flagge, &Bildknopf::geklickt, this, &QWidget::hide);
+    flagge_ =
+        new Bildknopf(QStringLiteral("Bild1"), QStringLiteral("flagge"), Dunkelblau, eingabe, this);
+    flagge_->setAccessibleName(QStringLiteral("Schließen"));
+    connect(flagge_, &Bildknopf::geklickt, this, &QWidget::hide);
 }
 
 void Infofenster::massstabSetzen(double faktor) {
     setFixedSize(skaliert(Entwurf, faktor));
-    massstabAnwenden(this, faktor);
+    const Anordnung a{faktor, {}};
+    a.schriftSetzen(this, schrift(8.25, true));
+    a.setzen(figur1_, twips(120, 120, 3255, 2895));
+    a.setzen(okay_, twips(240, 2400, 2175, 615), schrift(18, true, true));
+    for (std::size_t i = 0; i < Logo.size(); ++i)
+        a.setzen(logo_.at(i), twips(Logo.at(i).links, 240, Logo.at(i).breite, 615),
+                 schrift(18, true));
+    a.setzen(bezeichnung6_, twips(240, 840, 3015, 975), schrift(8.25, false));
+    a.setzen(bezeichnung7_, twips(240, 1800, 3015, 495), schrift(9.75, false));
+    a.setzen(web_, twips(120, 3120, 3255, 255));
+    a.setzen(flagge_, twips(2400, 2400, 855, 615));
+    flagge_->setzeMassstab(faktor);
 }
 
 QString Infofenster::hinweis() {

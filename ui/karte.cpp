@@ -2,7 +2,6 @@
 
 #include "game/memo.h"
 #include "ui/aussehen.h"
-#include "ui/massstab.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,8 +10,8 @@ namespace vun::ui {
 
 namespace {
 
-const QColor Randfarbe = Qt::black; // the single thin line around a card
-constexpr int Zeilen = 9;           // cards in a column
+const QColor Randfarbe = Qt::black;    // the single thin line around a card
+constexpr int Zeilen = Kartenzahl / 2; // cards in a column
 constexpr int Beschriftungsart = Qt::AlignCenter | Qt::TextWordWrap;
 
 // The focus mark lies two pixels inside the border; the caption keeps clear of it. Both grow
@@ -22,10 +21,9 @@ constexpr int TextAbstand = 5;
 
 } // namespace
 
-Karte::Karte(const Memo& memo, int nummer, QWidget* eltern)
-    : Schaltflaeche(eltern), memo_(memo), nummer_(nummer) {
+Karte::Karte(const Memo& memo, int nummer, Eingabewache& eingabe, QWidget* eltern)
+    : Schaltflaeche(eingabe, eltern), memo_(memo), nummer_(nummer) {
     setObjectName(QStringLiteral("Bezeichnung%1").arg(nummer));
-    setFont(schrift(13.5, true));
     gemeldeterName_ = zugangsname();
     connect(&memo, &Memo::karteGeaendert, this, [this](int karte) {
         if (karte == nummer_)
@@ -61,7 +59,7 @@ void Karte::modellGeaendert() {
 }
 
 QRect Karte::textfeld() const {
-    const int abstand = qRound(TextAbstand * massstab(this));
+    const int abstand = qRound(TextAbstand * massstab());
     return rect().adjusted(abstand, abstand, -abstand, -abstand);
 }
 
@@ -82,7 +80,7 @@ void Karte::paintEvent(QPaintEvent*) {
     maler.setPen(farbe(bild.textfarbe));
     maler.drawText(textfeld(), Beschriftungsart, bild.beschriftung);
     if (hasFocus() && fokusSichtbar()) {
-        const int abstand = qRound(FokusAbstand * massstab(this));
+        const int abstand = qRound(FokusAbstand * massstab());
         fokusrahmenMalen(maler, rect().adjusted(abstand, abstand, -abstand, -abstand));
     }
 }

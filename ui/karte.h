@@ -16,7 +16,7 @@ namespace vun::ui {
 class Karte : public Schaltflaeche {
     Q_OBJECT
 public:
-    Karte(const Memo& memo, int nummer, QWidget* eltern);
+    Karte(const Memo& memo, int nummer, Eingabewache& eingabe, QWidget* eltern);
     int nummer() const { return nummer_; }
 
     void ausloesen() override;

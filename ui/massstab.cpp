@@ -1,50 +1,12 @@
 #include "ui/massstab.h"
 
-#include <QFont>
-#include <QVariant>
+#include "ui/bildgroessen.h"
+
 #include <QWidget>
 #include <QtMath>
 #include <algorithm>
 
 namespace vun::ui {
-
-namespace {
-
-// Where a widget keeps its design while it is shown at another scale.
-constexpr char EntwurfRahmen[] = "vun_entwurfRahmen";
-constexpr char EntwurfSchrift[] = "vun_entwurfSchrift";
-constexpr char Faktor[] = "vun_massstab";
-
-// Only fonts set on purpose are scaled; every other widget takes its font from its parent.
-void schriftSkalieren(QWidget* widget, double faktor) {
-    QVariant entwurf = widget->property(EntwurfSchrift);
-    if (!entwurf.isValid()) {
-        if (!widget->testAttribute(Qt::WA_SetFont))
-            return;
-        entwurf = QVariant::fromValue(widget->font());
-        widget->setProperty(EntwurfSchrift, entwurf);
-    }
-    QFont schrift = entwurf.value<QFont>();
-    if (schrift.pixelSize() > 0)
-        schrift.setPixelSize(std::max(1, qRound(schrift.pixelSize() * faktor)));
-    else
-        schrift.setPointSizeF(schrift.pointSizeF() * faktor);
-    if (widget->font() != schrift)
-        widget->setFont(schrift);
-}
-
-void rahmenSkalieren(QWidget* kind, double faktor, QPoint versatz) {
-    QVariant entwurf = kind->property(EntwurfRahmen);
-    if (!entwurf.isValid()) {
-        entwurf = kind->geometry();
-        kind->setProperty(EntwurfRahmen, entwurf);
-    }
-    const QRect soll = skaliert(entwurf.toRect(), faktor).translated(versatz);
-    if (kind->geometry() != soll)
-        kind->setGeometry(soll);
-}
-
-} // namespace
 
 QRect skaliert(QRect entwurf, double faktor) {
     return {qRound(entwurf.x() * faktor), qRound(entwurf.y() * faktor),
@@ -53,6 +15,16 @@ QRect skaliert(QRect entwurf, double faktor) {
 
 QSize skaliert(QSize entwurf, double faktor) {
     return skaliert(QRect(QPoint(), entwurf), faktor).size();
+}
+
+QFont skaliert(QFont entwurf, double faktor) {
+    if (faktor == 1.0)
+        return entwurf;
+    if (entwurf.pixelSize() > 0)
+        entwurf.setPixelSize(std::max(1, qRound(entwurf.pixelSize() * faktor)));
+    else
+        entwurf.setPointSizeF(entwurf.pointSizeF() * faktor);
+    return entwurf;
 }
 
 double einpassen(QSize entwurf, QSize flaeche) {
@@ -77,21 +49,21 @@ int naechsteStufe(int stufe, int richtung, QSize entwurf, QSize frei) {
     return kleiner != Zoomstufen.begin() ? *std::prev(kleiner) : stufe;
 }
 
-void massstabAnwenden(QWidget* fenster, double faktor, QPoint versatz) {
-    schriftSkalieren(fenster, faktor);
-    for (QWidget* widget : fenster->findChildren<QWidget*>()) {
-        if (widget->window() != fenster)
-            continue; // a box or window of its own, which scales itself
-        if (widget->parentWidget() == fenster)
-            rahmenSkalieren(widget, faktor, versatz);
-        schriftSkalieren(widget, faktor);
-    }
-    fenster->setProperty(Faktor, faktor);
+void Anordnung::setzen(QWidget* kind, QRect entwurf) const {
+    const QRect soll = skaliert(entwurf, faktor).translated(versatz);
+    if (kind->geometry() != soll)
+        kind->setGeometry(soll);
 }
 
-double massstab(const QWidget* widget) {
-    const QVariant faktor = widget->window()->property(Faktor);
-    return faktor.isValid() ? faktor.toDouble() : 1.0;
+void Anordnung::setzen(QWidget* kind, QRect entwurf, const QFont& schrift) const {
+    setzen(kind, entwurf);
+    schriftSetzen(kind, schrift);
+}
+
+void Anordnung::schriftSetzen(QWidget* widget, const QFont& schrift) const {
+    const QFont soll = skaliert(schrift, faktor);
+    if (!widget->testAttribute(Qt::WA_SetFont) || widget->font() != soll)
+        widget->setFont(soll);
 }
 
 } // namespace vun::ui

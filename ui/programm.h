@@ -2,6 +2,7 @@
 
 #include "game/memo.h"
 #include "seams/zufall.h"
+#include "ui/eingabewache.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtdialoge.h"
 
@@ -36,15 +37,21 @@ Startort startortAus(const QStringList& argumente, const QDir& gestartetIn = QDi
 // Takes "--vollbild" (start full screen) out of the arguments; true where it stood there.
 bool vollbildVerlangt(QStringList& argumente);
 
-// The program as main() runs it: Qt's dialogs, the random source, the game on them and its main
-// window, wired together. Tests that need the whole program build it here too, with dialogs or a
-// random source of their own where they script them.
+// The program as main() runs it: the input guard, Qt's dialogs, the random source, the game on
+// them and its main window, wired together. Tests that need the whole program build it here too,
+// with dialogs or a random source of their own where they script them.
 class Programm {
 public:
     explicit Programm(const Startort& ort, Dialoge* dialoge = nullptr,
                       Zufallsquelle* zufall = nullptr);
 
+    // Qt's boxes, following the main window; the game's own unless others were given.
+    QtDialoge& qtDialoge() { return qtDialoge_; }
+    const Eingabewache& eingabe() const { return eingabe_; }
+
 private:
+    // First made and last gone: every widget's input passes it.
+    Eingabewache eingabe_;
     QtDialoge qtDialoge_;
     Zufallsgenerator zeitzufall_;
 

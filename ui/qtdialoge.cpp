@@ -4,7 +4,7 @@
 #include "ui/bilder.h"
 #include "ui/massstab.h"
 #include "ui/programm.h"
-#include "ui/tastensperre.h"
+#include "ui/vergroesserung.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -23,19 +23,6 @@ QPushButton* knopf(QMessageBox& box, QMessageBox::StandardButton art, const QStr
     QPushButton* k = box.addButton(art);
     k->setText(text);
     return k;
-}
-
-// A zoomed main window gets boxes to match: their text grows with it, and so does the
-// question mark.
-void zoomen(QDialog& box, double faktor) {
-    if (faktor == 1.0)
-        return;
-    QFont f = box.font();
-    if (f.pixelSize() > 0)
-        f.setPixelSize(qRound(f.pixelSize() * faktor));
-    else
-        f.setPointSizeF(f.pointSizeF() * faktor);
-    box.setFont(f);
 }
 
 // Qt's margins, gaps and button pictures are pixels of the style: grown with the text, they keep
@@ -72,7 +59,16 @@ void frageZoomen(QMessageBox& box, double faktor) {
 } // namespace
 
 double QtDialoge::faktor() const {
-    return eltern_ ? massstab(eltern_) : 1.0;
+    return eltern_ && zoom_ ? zoom_->faktor() : 1.0;
+}
+
+// A zoomed main window gets boxes to match: their text grows with it, and so does the
+// question mark.
+void QtDialoge::einrichten(QDialog& box, const QString& titel) {
+    if (faktor() != 1.0)
+        box.setFont(skaliert(box.font(), faktor()));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(titel);
 }
 
 void QtDialoge::qtTexteBereitstellen() {
@@ -89,11 +85,8 @@ QWidget* QtDialoge::eltern() const {
 MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel,
                                 const QString& details) {
     qtTexteBereitstellen();
-    const Wiederholungssperre sperre;
     QMessageBox box(eltern());
-    zoomen(box, faktor());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(titel);
+    einrichten(box, titel);
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
     // The game asks its questions with the question mark and tells everything else plainly.
@@ -127,11 +120,8 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
 
 QString QtDialoge::InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) {
     qtTexteBereitstellen();
-    const Wiederholungssperre sperre;
     QInputDialog box(eltern());
-    zoomen(box, faktor());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(titel);
+    einrichten(box, titel);
     box.setInputMode(QInputDialog::TextInput);
     box.setLabelText(zeilen(prompt));
     box.setTextValue(vorgabe);

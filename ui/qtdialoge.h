@@ -2,6 +2,7 @@
 
 #include "seams/dialoge.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QTranslator>
 #include <QWidget>
@@ -10,6 +11,8 @@
 
 namespace vun::ui {
 
+class Vergroesserung;
+
 // The player's dialogs as Qt message and input boxes: application-modal, German buttons
 // whatever the system language, every text shown as plain text. Qt's own German texts (the
 // context menu of the input line) are loaded with the first box, as nothing else shows them:
@@ -17,7 +20,11 @@ namespace vun::ui {
 class QtDialoge : public Dialoge {
 public:
     // The window the boxes belong to once it is shown; before that they stand on their own.
-    void setzeEltern(QWidget* eltern) { eltern_ = eltern; }
+    // They follow its zoom, even before it is shown.
+    void setzeEltern(QWidget* eltern, const Vergroesserung* zoom = nullptr) {
+        eltern_ = eltern;
+        zoom_ = zoom;
+    }
 
     MsgBoxAntwort MsgBox(const QString& prompt, MsgBoxStil stil, const QString& titel,
                          const QString& details = QString()) override;
@@ -25,11 +32,13 @@ public:
 
 private:
     QWidget* eltern() const;
-    // The zoom of that window, which the boxes follow even before it is shown.
     double faktor() const;
+    // What every box does first: Qt's German texts, its title, modal, its font at the zoom.
+    void einrichten(QDialog& box, const QString& titel);
     void qtTexteBereitstellen();
     std::unique_ptr<QTranslator> qtTexte_;
     QPointer<QWidget> eltern_;
+    const Vergroesserung* zoom_ = nullptr;
 };
 
 } // namespace vun::ui

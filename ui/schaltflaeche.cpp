@@ -1,12 +1,10 @@
 #include "ui/schaltflaeche.h"
 
 #include "ui/aussehen.h"
-#include "ui/einzelklick.h"
-#include "ui/tastensperre.h"
+#include "ui/eingabewache.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -55,34 +53,26 @@ void zugangAnmelden() {
     Q_UNUSED(angemeldet);
 }
 
-bool tastaturBenutzt = false;
-
 bool istUmschalttaste(int taste) {
     return taste == Qt::Key_Shift || taste == Qt::Key_Control || taste == Qt::Key_Alt ||
            taste == Qt::Key_AltGr || taste == Qt::Key_Meta;
 }
 
-// The key let go last and when: a press at the same moment only repeats it.
-int losgelasseneTaste = 0;
-quint64 loslassZeit = 0;
-
-bool wiederholt(const QKeyEvent* ereignis) {
-    return istWiederholung(ereignis, losgelasseneTaste, loslassZeit);
-}
-
 } // namespace
 
-// Repaints the focused widget when the mark comes or goes.
 void Schaltflaeche::tastaturBenutzen(bool benutzt) {
-    if (tastaturBenutzt == benutzt)
-        return;
-    tastaturBenutzt = benutzt;
-    if (QWidget* fokus = QApplication::focusWidget())
-        fokus->update();
+    eingabe_.tastaturBenutzen(benutzt);
 }
 
-bool Schaltflaeche::fokusSichtbar() {
-    return tastaturBenutzt;
+bool Schaltflaeche::fokusSichtbar() const {
+    return eingabe_.tastaturBenutzt();
+}
+
+void Schaltflaeche::setzeMassstab(double faktor) {
+    if (faktor == massstab_)
+        return;
+    massstab_ = faktor;
+    update();
 }
 
 void Schaltflaeche::focusInEvent(QFocusEvent* ereignis) {
@@ -91,12 +81,12 @@ void Schaltflaeche::focusInEvent(QFocusEvent* ereignis) {
     QWidget::focusInEvent(ereignis);
 }
 
-Schaltflaeche::Schaltflaeche(QWidget* eltern) : QWidget(eltern) {
+Schaltflaeche::Schaltflaeche(Eingabewache& eingabe, QWidget* eltern)
+    : QWidget(eltern), eingabe_(eingabe) {
     zugangAnmelden();
     // Tab brings the focus, a mouse click does not: the focus stays where the keys left it.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    Einzelklick::anwenden(this);
 }
 
 void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
@@ -110,16 +100,9 @@ void Schaltflaeche::keyPressEvent(QKeyEvent* ereignis) {
         QWidget::keyPressEvent(ereignis);
         return;
     }
-    // A held key presses once, as a held mouse button clicks once.
-    if (!wiederholt(ereignis))
-        ausloesen();
+    // A held key never gets here twice: the program's input guard drops its repeats.
+    ausloesen();
     ereignis->accept();
-}
-
-void Schaltflaeche::keyReleaseEvent(QKeyEvent* ereignis) {
-    losgelasseneTaste = ereignis->key();
-    loslassZeit = ereignis->timestamp();
-    QWidget::keyReleaseEvent(ereignis);
 }
 
 void Schaltflaeche::mouseReleaseEvent(QMouseEvent* ereignis) {

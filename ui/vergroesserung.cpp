@@ -1,8 +1,6 @@
 #include "ui/vergroesserung.h"
 
 #include "ui/fensterrahmen.h"
-#include "ui/massstab.h"
-#include "ui/tastensperre.h"
 
 #include <QKeyEvent>
 #include <QScreen>
@@ -18,21 +16,22 @@ constexpr int RadRaste = 120; // one notch of a mouse wheel, in eighths of a deg
 
 } // namespace
 
-Vergroesserung::Vergroesserung(QWidget* fenster, QSize entwurf, std::function<void()> mittig)
-    : QObject(fenster), fenster_(fenster), entwurf_(entwurf), mittig_(std::move(mittig)) {
+Vergroesserung::Vergroesserung(QWidget* fenster, QSize entwurf,
+                               std::function<void(const Anordnung&)> anordner,
+                               std::function<void()> mittig)
+    : QObject(fenster), fenster_(fenster), entwurf_(entwurf), anordnen_(std::move(anordner)),
+      mittig_(std::move(mittig)) {
     fenster_->installEventFilter(this);
     anordnen();
 }
 
-// Not shortcuts: X11 sends a held key as presses Qt does not always mark as repeated, and a
-// child leaning on F11 must not make the screen flicker.
+// Read before any widget, so that a card or the file list with the focus cannot take them.
 bool Vergroesserung::tasteGedrueckt(const QKeyEvent* druck) {
     const Qt::KeyboardModifiers mod =
         druck->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     const int taste = druck->key();
     if (mod == Qt::NoModifier && taste == Qt::Key_F11) {
-        if (!istWiederholung(druck, losgelasseneTaste_, loslassZeit_))
-            vollbildSetzen(!vollbild_);
+        vollbildSetzen(!vollbild_);
         return true;
     }
     if (mod == Qt::NoModifier && taste == Qt::Key_Escape && vollbild_) {
@@ -49,8 +48,7 @@ bool Vergroesserung::tasteGedrueckt(const QKeyEvent* druck) {
         richtung = -1;
     else if (taste != Qt::Key_0)
         return false;
-    if (!istWiederholung(druck, losgelasseneTaste_, loslassZeit_))
-        stufeWechseln(richtung);
+    stufeWechseln(richtung);
     return true;
 }
 
@@ -63,7 +61,7 @@ void Vergroesserung::anordnen() {
         versatz = QPoint((fenster_->width() - belegt.width()) / 2,
                          (fenster_->height() - belegt.height()) / 2);
     }
-    massstabAnwenden(fenster_, faktor, versatz);
+    anordnen_(Anordnung{faktor, versatz});
     if (faktor != faktor_) {
         faktor_ = faktor;
         emit massstabGeaendert(faktor);
@@ -97,8 +95,8 @@ void Vergroesserung::vollbildVorbereiten() {
     normalRahmen_ = fenster_->geometry();
     fenster_->setMinimumSize(0, 0);
     fenster_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // Given the screen's size here, not only when the window system grants full screen: on
-    // weston, a window of fixed size until now stayed at that size when only asked for it.
+    // Given the screen's size here, not only when the window system grants full screen: weston
+    // keeps a window of fixed size until now at that size when it is only asked for full screen.
     fenster_->setGeometry(fenster_->screen()->geometry());
     anordnen();
 }
@@ -122,13 +120,6 @@ bool Vergroesserung::eventFilter(QObject* objekt, QEvent* ereignis) {
     case QEvent::KeyPress:
         return objekt == fenster_->windowHandle() &&
                tasteGedrueckt(static_cast<QKeyEvent*>(ereignis));
-    case QEvent::KeyRelease:
-        if (objekt == fenster_->windowHandle()) {
-            const auto* los = static_cast<QKeyEvent*>(ereignis);
-            losgelasseneTaste_ = los->key();
-            loslassZeit_ = los->timestamp();
-        }
-        return false;
     case QEvent::Show:
         // The window's keys pass its window handle first, which exists once it is shown.
         if (objekt == fenster_ && fenster_->windowHandle())

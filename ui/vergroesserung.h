@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/massstab.h"
+
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -14,13 +16,16 @@ namespace vun::ui {
 // How large a window of a fixed design is shown: in zoom steps (Ctrl+Plus, Ctrl+Minus, Ctrl+0,
 // Ctrl with the mouse wheel), never larger than the screen, or full screen (F11, back with F11
 // or Escape) with the design as large as fits and centred. The design is scaled, not stretched:
-// the window's widgets are laid out anew at each size, so text and pictures stay sharp. The keys
-// are read at the window, before any widget in it, and a held key acts once.
+// the window's own layout function lays its widgets out anew at each size, so text and pictures
+// stay sharp. The keys are read at the window, before any widget in it; the program's input guard
+// sees to it that a held key acts once.
 class Vergroesserung : public QObject {
     Q_OBJECT
 public:
-    // `mittig` centres the window at its current size, as the window places itself.
-    Vergroesserung(QWidget* fenster, QSize entwurf, std::function<void()> mittig);
+    // `anordnen` lays the window's widgets out; `mittig` centres the window at its current
+    // size, as the window places itself.
+    Vergroesserung(QWidget* fenster, QSize entwurf, std::function<void(const Anordnung&)> anordnen,
+                   std::function<void()> mittig);
 
     int stufe() const { return stufe_; }
     bool vollbild() const { return vollbild_; }
@@ -33,7 +38,7 @@ public:
     // The window full screen from the start: laid out for the screen before it is first shown,
     // so that boxes of the start-up already come at its scale; shown by the caller.
     void vollbildVorbereiten();
-    // Lays the window out again, taking widgets made since into the design.
+    // Lays the window out again at its size, as after a widget of the layout is made.
     void anordnen();
 
 signals:
@@ -50,14 +55,13 @@ private:
 
     QWidget* fenster_;
     QSize entwurf_;
+    std::function<void(const Anordnung&)> anordnen_;
     std::function<void()> mittig_;
     int stufe_ = 100;
     bool vollbild_ = false;
     double faktor_ = 1.0;
-    QRect normalRahmen_;        // where the window stood before full screen; empty: centre it
-    int losgelasseneTaste_ = 0; // the last key let go, for telling a held key
-    quint64 loslassZeit_ = 0;
-    int radRest_ = 0; // wheel turns not yet a whole notch
+    QRect normalRahmen_; // where the window stood before full screen; empty: centre it
+    int radRest_ = 0;    // wheel turns not yet a whole notch
 };
 
 } // namespace vun::ui

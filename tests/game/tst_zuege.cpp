@@ -5,11 +5,6 @@
 using namespace vun;
 using namespace vun::test;
 
-namespace {
-const Rgb Gefunden{0, 128, 128};
-const Rgb Verdeckt{0, 0, 128};
-} // namespace
-
 class TstZuege : public QObject {
     Q_OBJECT
 private slots:

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "game/memo.h"
-#include "tests/support/spiel.h"
+#include "tests/support/fensterhilfe.h"
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
-#include "ui/hauptfenster.h"
-#include "ui/qtdialoge.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -58,20 +56,11 @@ inline QStringList paarlisteMitFehler() {
             "Hand = Hände",  "Wolf = Wölfe", "Fuß = Füße", "Stuhl = Stühle", "Kopf = Köpfe"};
 }
 
-// The game as the program runs it: the real main window and Qt's real boxes, started on its
-// start-up list in a folder of its own.
-struct EchtesSpiel {
-    QTemporaryDir ordner;
-    ui::QtDialoge dialoge;
-    SkriptZufall zufall;
-    Memo memo{dialoge, zufall, QDir(ordner.path())};
-    ui::Hauptfenster fenster{memo};
+// The game as the player meets it: the program with Qt's real boxes.
+struct EchtesSpiel : FensterSpiel {
+    explicit EchtesSpiel(const QStringList& woerter = Spiel::standardWoerter())
+        : FensterSpiel(woerter, Boxen::Qt) {}
 
-    explicit EchtesSpiel(const QStringList& woerter = Spiel::standardWoerter()) {
-        wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
-        dialoge.setzeEltern(&fenster);
-        fenster.starten();
-    }
     // Opens the file list and clicks the entry; returns, false when it is not listed, once any
     // box it brings is answered.
     bool waehlen(const QString& name) {

@@ -6,18 +6,29 @@
 #include "ui/hauptfenster.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
+#include "ui/programm.h"
 
 #include <QLabel>
 #include <QtTest>
 
 namespace vun::test {
 
-// A game in its real main window, shown offscreen, played with mouse clicks.
-struct FensterSpiel : Spiel {
-    ui::Hauptfenster fenster{memo};
+// The boxes of a game in its window: scripted, or Qt's own as the player sees them.
+enum class Boxen { Skript, Qt };
 
-    explicit FensterSpiel(const QStringList& woerter = standardWoerter()) : Spiel(woerter) {
-        fenster.show();
+// A game in the program as main() wires it, started on a word list of the test's choosing and
+// shown offscreen, played with mouse clicks.
+struct FensterSpiel : Spielgrundlage, Spielhilfen<FensterSpiel> {
+    ui::Programm programm;
+    Memo& memo;
+    ui::Hauptfenster& fenster;
+
+    explicit FensterSpiel(const QStringList& woerter = standardWoerter(),
+                          Boxen boxen = Boxen::Skript)
+        : Spielgrundlage(woerter), programm(ui::Startort{QDir(ordner.path()), {}},
+                                            boxen == Boxen::Skript ? &dialoge : nullptr, &zufall),
+          memo(programm.memo), fenster(programm.fenster) {
+        fenster.starten();
     }
 
     QWidget* teil(const QString& name) const {
@@ -30,14 +41,14 @@ struct FensterSpiel : Spiel {
     // Finds the pairs not yet found by mouse, in card order; nachPaar(k, p) checks every pair
     // but the last, whose click ends the game.
     template <class Pruefung> void uebrigePaareFinden(QList<int> erledigt, Pruefung nachPaar) {
-        for (int k = 1; k <= 18; ++k) {
+        for (int k = 1; k <= Kartenzahl; ++k) {
             if (erledigt.contains(k))
                 continue;
             const int p = partner(k);
             erledigt << k << p;
             klickKarte(k);
             klickKarte(p);
-            if (erledigt.size() < 18)
+            if (erledigt.size() < Kartenzahl)
                 nachPaar(k, p);
         }
     }
@@ -93,12 +104,25 @@ protected:
     }
 };
 
-// Lets every pending paint happen.
+// Lets every pending paint happen: the events waiting are delivered, the window system's among
+// them, until a round of them paints nothing more.
 inline void ausmalen() {
-    for (int i = 0; i < 5; ++i) {
+    struct Zaehler : QObject {
+        int gemalt = 0;
+        bool eventFilter(QObject*, QEvent* ereignis) override {
+            gemalt += ereignis->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    qApp->installEventFilter(&zaehler);
+    for (int runde = 0; runde < 50; ++runde) {
+        zaehler.gemalt = 0;
+        QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
-        QTest::qWait(10);
+        if (zaehler.gemalt == 0)
+            break;
     }
+    qApp->removeEventFilter(&zaehler);
 }
 
 } // namespace vun::test

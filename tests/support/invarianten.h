@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/memo.h"
+#include "tests/support/karten.h"
 
 #include <QString>
 #include <algorithm>
@@ -29,9 +30,9 @@ inline QString verletzteInvariante(const Memo& memo) {
     for (int k = 1; k <= Kartenzahl; ++k) {
         const Kartenbild& bild = memo.karte(k);
         const bool zeigtWort = bild.beschriftung == memo.liste1().at(k - 1);
-        if (!s.imSpiel(k) && !(zeigtWort && bild.kursiv && bild.hintergrund == QBColor(3)))
+        if (!s.imSpiel(k) && !(zeigtWort && bild.kursiv && bild.hintergrund == test::Gefunden))
             return QStringLiteral("found card %1 lacks the found look").arg(k);
-        if (s.imSpiel(k) && (bild.kursiv || bild.hintergrund == QBColor(3)))
+        if (s.imSpiel(k) && (bild.kursiv || bild.hintergrund == test::Gefunden))
             return QStringLiteral("card %1 in play looks found").arg(k);
         if (s.imSpiel(k) && !bild.beschriftung.isEmpty()) {
             if (!zeigtWort || (k != e && k != z))

@@ -6,6 +6,10 @@
 
 namespace vun::test {
 
+// The looks of a card as the game names them: covered after the first clearing, and found.
+inline const Rgb Verdeckt = QBColor(VerdecktFarbnummer);
+inline const Rgb Gefunden = QBColor(GefundenFarbnummer);
+
 // The other card of the same pair (with the same word, on a list of words); 0 when there is none.
 inline int partner(const Memo& memo, int karte) {
     const QStringList& paare = memo.paarkennungen();

@@ -10,16 +10,15 @@
 
 namespace vun::test {
 
-// A game on a word list of the test's choosing, in a folder of its own, with scripted dialogs.
-struct Spiel {
+// What every test game stands on: a folder of its own with its start-up list, scripted boxes
+// and a scripted random source.
+struct Spielgrundlage {
     QTemporaryDir ordner;
     SkriptDialoge dialoge;
     SkriptZufall zufall;
-    Memo memo;
 
-    explicit Spiel(const QStringList& woerter = standardWoerter())
-        : memo(dialoge, zufall, QDir(ordnerMitListe(woerter))) {
-        memo.Form_Load();
+    explicit Spielgrundlage(const QStringList& woerter) {
+        wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
     }
     // A word-list file in the game's folder, from its lines or its bytes.
     void datei(const QString& name, const QStringList& zeilen) { datei(name, alsUtf8(zeilen)); }
@@ -31,42 +30,48 @@ struct Spiel {
         return {"Apfel",  "Birne",  "Kirsche", "Pflaume", "Traube",
                 "Banane", "Melone", "Zitrone", "Orange"};
     }
+};
 
+// The moves and looks of a test game, on the game's `memo` and `dialoge`, whether it plays
+// without a window or in the program's.
+template <class Selbst> struct Spielhilfen {
     // The two cards of a pair, in ascending order: of a word, or of a pair list's entry.
     QList<int> paarVon(const QString& kennung) const {
         QList<int> karten;
-        for (int k = 1; k <= 18; ++k)
-            if (memo.paarkennungen().at(k - 1) == kennung)
+        for (int k = 1; k <= Kartenzahl; ++k)
+            if (memo().paarkennungen().at(k - 1) == kennung)
                 karten.append(k);
         return karten;
     }
-    QList<int> paarVonKarte(int karte) const { return paarVon(memo.paarkennungen().at(karte - 1)); }
-    int partner(int karte) const { return test::partner(memo, karte); }
-    int andereKarte(int karte, const QList<int>& ausser = {}) const {
-        return test::andereKarte(memo, karte, ausser);
+    QList<int> paarVonKarte(int karte) const {
+        return paarVon(memo().paarkennungen().at(karte - 1));
     }
-    void klick(int karte) { memo.Bezeichnung_Click(karte); }
+    int partner(int karte) const { return test::partner(memo(), karte); }
+    int andereKarte(int karte, const QList<int>& ausser = {}) const {
+        return test::andereKarte(memo(), karte, ausser);
+    }
+    void klick(int karte) { selbst().memo.Bezeichnung_Click(karte); }
     // The new-game button, confirmed: the board cleared and dealt afresh.
     void neuesSpiel() {
-        dialoge.antworten = {AntwortJa};
-        memo.Bild4_Click();
+        selbst().dialoge.antworten = {AntwortJa};
+        selbst().memo.Bild4_Click();
     }
-    QString beschriftung(int karte) const { return memo.karte(karte).beschriftung; }
+    QString beschriftung(int karte) const { return memo().karte(karte).beschriftung; }
     int offeneKarten() const {
         int n = 0;
-        for (int k = 1; k <= 18; ++k)
-            n += !beschriftung(k).isEmpty() && !memo.karte(k).kursiv;
+        for (int k = 1; k <= Kartenzahl; ++k)
+            n += !beschriftung(k).isEmpty() && !memo().karte(k).kursiv;
         return n;
     }
     // Finds every pair in card order; stops before the last pair when asked to.
     void allePaareFinden(bool letztesAuslassen = false) {
         QList<int> erledigt;
-        for (int k = 1; k <= 18; ++k) {
+        for (int k = 1; k <= Kartenzahl; ++k) {
             if (erledigt.contains(k))
                 continue;
             const int p = partner(k);
             erledigt << k << p;
-            if (letztesAuslassen && erledigt.size() == 18)
+            if (letztesAuslassen && erledigt.size() == Kartenzahl)
                 return;
             klick(k);
             klick(p);
@@ -74,9 +79,17 @@ struct Spiel {
     }
 
 private:
-    QString ordnerMitListe(const QStringList& woerter) {
-        wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
-        return ordner.path();
+    Selbst& selbst() { return static_cast<Selbst&>(*this); }
+    const Memo& memo() const { return static_cast<const Selbst&>(*this).memo; }
+};
+
+// A game on a word list of the test's choosing, without a window, loaded and dealt.
+struct Spiel : Spielgrundlage, Spielhilfen<Spiel> {
+    Memo memo;
+
+    explicit Spiel(const QStringList& woerter = standardWoerter())
+        : Spielgrundlage(woerter), memo(dialoge, zufall, QDir(ordner.path())) {
+        memo.Form_Load();
     }
 };
 

@@ -113,8 +113,7 @@ int main(int argc, char* argv[]) {
     if (s.dialoge.gezeigt.isEmpty())
         return 1;
     const Gezeigt gewonnen = s.dialoge.gezeigt.last();
-    ui::QtDialoge echt;
-    echt.setzeEltern(&s.fenster);
+    ui::QtDialoge& echt = s.programm.qtDialoge();
     bool gemessen = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -3,6 +3,7 @@
 #include "tests/support/fensterhilfe.h"
 
 #include "ui/bilder.h"
+#include "ui/bildgroessen.h"
 #include "ui/bildknopf.h"
 
 #include <QFile>
@@ -35,21 +36,19 @@ double abweichung(const QImage& a, const QImage& b) {
 class TstBilder : public QObject {
     Q_OBJECT
 private slots:
-    // The smallest stored size that is large enough, else the largest.
+    // The smallest stored size that is large enough, else the largest; every zoom step finds
+    // the size it shows a button at, on screens of normal and double density.
     void groessen_data() {
         QTest::addColumn<int>("verlangt");
         QTest::addColumn<int>("geliefert");
-        for (auto [verlangt, geliefert] : {std::pair{1, 32},
-                                           {32, 32},
-                                           {33, 48},
-                                           {48, 48},
-                                           {49, 64},
-                                           {64, 64},
-                                           {65, 96},
-                                           {129, 192},
-                                           {192, 192},
-                                           {400, 192}})
+        for (auto [verlangt, geliefert] :
+             {std::pair{1, 32}, {32, 32}, {33, 40}, {41, 48}, {161, 192}, {400, 192}})
             QTest::addRow("%d", verlangt) << verlangt << geliefert;
+        for (int dichte : ui::Bilddichten)
+            for (int stufe : ui::Zoomstufen) {
+                const int seite = ui::Knopfbildseite * stufe * dichte / 100;
+                QTest::addRow("%d %% x%d", stufe, dichte) << seite << seite;
+            }
     }
     void groessen() {
         QFETCH(int, verlangt);
@@ -91,8 +90,10 @@ private slots:
     // The button shows the picture stored for its screen's scale as it is, not a smaller one
     // blown up. CTest runs this again at 150 and 200 %.
     void scharfBeiJederSkala() {
-        ui::Bildknopf knopf(QStringLiteral("Bild1"), QStringLiteral("ende"), QRect(0, 0, 57, 41),
-                            Cyan, nullptr);
+        ui::Eingabewache eingabe;
+        ui::Bildknopf knopf(QStringLiteral("Bild1"), QStringLiteral("ende"), Cyan, eingabe,
+                            nullptr);
+        knopf.setGeometry(0, 0, 57, 41);
         knopf.show();
         QVERIFY(QTest::qWaitForWindowExposed(&knopf));
         const qreal skala = knopf.devicePixelRatioF();

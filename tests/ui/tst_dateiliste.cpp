@@ -205,7 +205,7 @@ private slots:
             int n = 0;
             for (int y = 0; y < bild.height(); ++y)
                 for (int x = 0; x < bild.width(); ++x)
-                    n += bild.pixelColor(x, y) == QColor(0, 0, 192);
+                    n += bild.pixelColor(x, y) == farbeVon(Designblau);
             return n;
         };
         QVERIFY(schrift() > 50);

@@ -57,14 +57,14 @@ void ordnerFuellen(const QDir& ordner) {
 }
 
 // The whole program as main() puts it together, but with random answers.
-struct Programm {
+struct Sitzung {
     SkriptZufall zufall;
     ui::Programm programm;
     Memo& memo = programm.memo;
     ui::Hauptfenster& fenster = programm.fenster;
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
-    Programm(SkriptDialoge& dialoge, const QDir& ordner, quint32 saat)
+    Sitzung(SkriptDialoge& dialoge, const QDir& ordner, quint32 saat)
         : zufall({}, saat), programm({ordner, {}}, &dialoge, &zufall) {
         fenster.starten();
     }
@@ -105,7 +105,7 @@ int karteWaehlen(const Memo& memo, QRandomGenerator& wuerfel) {
 }
 
 // What the windows show agrees with the game; empty when it does.
-QString ansichtWeicht(const Programm& p) {
+QString ansichtWeicht(const Sitzung& p) {
     ui::Hauptfenster& f = p.fenster;
     if (f.windowTitle() != ui::Hauptfenster::titelFuerFenster(p.memo.fenstertitel()))
         return QStringLiteral("title %1").arg(f.windowTitle());
@@ -127,7 +127,7 @@ QString ansichtWeicht(const Programm& p) {
 }
 
 // Every card as drawn: the game's background colour for that card.
-QString bildWeicht(const Programm& p) {
+QString bildWeicht(const Sitzung& p) {
     for (int k = 1; k <= Kartenzahl; ++k)
         if (pixel(p.fenster.karte(k), {5, 30}) != farbeVon(p.memo.karte(k).hintergrund))
             return QStringLiteral("card %1 drawn in another colour").arg(k);
@@ -140,12 +140,12 @@ struct Dauerlauf {
     QDir ordner{tmp.path()};
     QRandomGenerator wuerfel{20261207};
     ZufallsSpieler spieler{wuerfel};
-    std::unique_ptr<Programm> programm;
+    std::unique_ptr<Sitzung> programm;
     int neustarts = 0, dateiKlicks = 0, infoKlicks = 0, zoomSchritte = 0;
 
     // One click on whatever the player's hand lands on among the things that take clicks.
     void klicken() {
-        Programm& p = *programm;
+        Sitzung& p = *programm;
         ui::Infofenster* info = p.fenster.infofenster();
         ui::Dateiliste* liste = p.fenster.dateiliste();
         const int wurf = wuerfel.bounded(100);
@@ -185,7 +185,7 @@ struct Dauerlauf {
         QVERIFY(!programm->fenster.isVisible());
         QVERIFY(!info || !info->isVisible());
         programm.reset();
-        programm = std::make_unique<Programm>(spieler.dialoge, ordner, 1 + klick);
+        programm = std::make_unique<Sitzung>(spieler.dialoge, ordner, 1 + klick);
         ++neustarts;
     }
 };
@@ -211,7 +211,7 @@ private slots:
         ordnerFuellen(lauf.ordner);
         if (QTest::currentTestFailed())
             return;
-        lauf.programm = std::make_unique<Programm>(lauf.spieler.dialoge, lauf.ordner, 1);
+        lauf.programm = std::make_unique<Sitzung>(lauf.spieler.dialoge, lauf.ordner, 1);
         const int klicks = 20000;
         qint64 rssBei1000 = 0;
         QElapsedTimer uhr;

@@ -154,7 +154,7 @@ private slots:
         const Aufnahme vorher = aufnahme(s.fenster);
         zoomen(s.fenster, Qt::Key_Plus, 4);
         QCOMPARE(s.fenster.groesse().stufe(), 250);
-        QVERIFY(!ui::Schaltflaeche::fokusSichtbar());
+        QVERIFY(!s.karte(1)->fokusSichtbar());
         const Aufnahme groesste = aufnahme(s.fenster);
         zoomen(s.fenster, Qt::Key_Plus);
         taste(s.fenster, Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
@@ -226,8 +226,7 @@ private slots:
         zoomen(s.fenster, Qt::Key_0);
         QCOMPARE(info->size(), QSize(234, 227));
 
-        ui::QtDialoge echt;
-        echt.setzeEltern(&s.fenster);
+        ui::QtDialoge& echt = s.programm.qtDialoge();
         zoomen(s.fenster, Qt::Key_Plus, 3);
         const QFont normal = QApplication::font();
         QFont gezeigt;
@@ -251,8 +250,9 @@ private slots:
         QVERIFY(ui::vollbildVerlangt(argumente));
         QCOMPARE(argumente, QStringList({"vun-memory", "LISTE.TXT"}));
         QVERIFY(!ui::vollbildVerlangt(argumente));
-        Spiel s;
-        ui::Hauptfenster fenster(s.memo);
+        Spielgrundlage g(Spielgrundlage::standardWoerter());
+        ui::Programm programm(ui::Startort{QDir(g.ordner.path()), {}}, &g.dialoge, &g.zufall);
+        ui::Hauptfenster& fenster = programm.fenster;
         fenster.starten(true);
         QVERIFY(fenster.isFullScreen());
         QCOMPARE(fenster.karte(1)->geometry().height(), qRound(33 * 1080.0 / 386));

@@ -97,7 +97,7 @@ private slots:
         QVERIFY(karte->font().bold());
         QCOMPARE(pixel(karte, {0, 0}), QColor(Qt::black));
         QCOMPARE(pixel(karte, {208, 32}), QColor(Qt::black));
-        QCOMPARE(pixel(karte, {1, 1}), QColor(0, 0, 192));
+        QCOMPARE(pixel(karte, {1, 1}), farbeVon(Designblau));
         QWidget* datei1 = s.fenster.dateiliste();
         QCOMPARE(datei1->font().pixelSize(), 13);
         QVERIFY(datei1->font().bold());
@@ -139,8 +139,9 @@ private slots:
         QTemporaryDir ordner; // no VUNMEMO.TXT: the start-up message comes
         SkriptDialoge dialoge;
         SkriptZufall zufall;
-        Memo memo(dialoge, zufall, QDir(ordner.path()));
-        ui::Hauptfenster fenster(memo);
+        ui::Programm programm(ui::Startort{QDir(ordner.path()), {}}, &dialoge, &zufall);
+        Memo& memo = programm.memo;
+        ui::Hauptfenster& fenster = programm.fenster;
         bool warSichtbar = true;
         dialoge.beimZeigen = [&](const Gezeigt&) { warSichtbar = fenster.isVisible(); };
         fenster.starten();
@@ -151,7 +152,7 @@ private slots:
         QCOMPARE(memo.liste1().size(), 18);
         QCOMPARE(memo.spielstand().Gestartet, false);
         for (int k = 1; k <= 18; ++k)
-            QCOMPARE(pixel(fenster.karte(k), {5, 5}), QColor(0, 0, 192));
+            QCOMPARE(pixel(fenster.karte(k), {5, 5}), farbeVon(Designblau));
         // Start-up does not make the file list; it is made hidden when first asked for.
         QVERIFY(!fenster.findChild<ui::Dateiliste*>());
         QVERIFY(!fenster.dateiliste()->isVisible());

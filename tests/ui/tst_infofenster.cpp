@@ -96,7 +96,6 @@ private slots:
         Malzaehler hersteller(teilVon(info, "Bezeichnung7"));
         info->repaint();
         ausmalen();
-        QTest::qWait(100);
         // One paint of the window; captions already in place are not painted anew.
         QCOMPARE(fenster.anzahl, 1);
         QCOMPARE(hinweis.anzahl, 0);

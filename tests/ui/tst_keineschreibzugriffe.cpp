@@ -102,13 +102,13 @@ private:
 };
 
 // The program as main() builds it, in the current folder, with the real Qt dialogs.
-struct Programm {
+struct Sitzung {
     ui::Programm programm{ui::startortAus({QStringLiteral("vun-memory")})};
     Memo& memo = programm.memo;
     ui::Hauptfenster& fenster = programm.fenster;
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
-    Programm() { fenster.starten(); }
+    Sitzung() { fenster.starten(); }
     void karte(int n) { QTest::mouseClick(fenster.karte(n), Qt::LeftButton); }
     void bild(int n) {
         QTest::mouseClick(fenster.findChild<QWidget*>(QStringLiteral("Bild%1").arg(n),
@@ -189,7 +189,7 @@ private slots:
 private:
     void sitzung() {
         Spieler spieler;
-        auto p = std::make_unique<Programm>();
+        auto p = std::make_unique<Sitzung>();
         spieler.antworten = {"OK"}; // the win
         p->spielGewinnen();
         QCOMPARE(spieler.gesehen.size(), 1);
@@ -228,7 +228,8 @@ private:
         p->bild(6);
         p->fenster.infofenster()->close();
         p->bild(6);
-        QTest::qWait(50);
+        // Shown and painted, with its captions in place: nothing of that writes a file.
+        QVERIFY(QTest::qWaitForWindowExposed(p->fenster.infofenster()));
 
         spieler.antworten += {"Nein", "Ja"};
         p->bild(1);

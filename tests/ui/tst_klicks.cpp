@@ -13,7 +13,7 @@ struct Felder {
     int erstes, zweites;
     bool operator==(const Felder&) const = default;
 };
-Felder felder(const Spiel& s) {
+Felder felder(const FensterSpiel& s) {
     const auto& st = s.memo.spielstand();
     return {st.Restmaske, st.ErstesFeld, st.ZweitesFeld};
 }

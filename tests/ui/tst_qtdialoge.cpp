@@ -30,6 +30,9 @@ void taste(QWidget* box, QEvent::Type art, int key, quint64 zeit, bool wiederhol
 
 class TstQtDialoge : public QObject {
     Q_OBJECT
+    // The program's guard, through which every box's input goes.
+    ui::Eingabewache wache;
+
 private slots:
     void nurOk() {
         ui::QtDialoge dialoge;

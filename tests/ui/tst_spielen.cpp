@@ -49,11 +49,11 @@ private slots:
         QVERIFY(zeigtModell(s, x) && zeigtModell(s, y) && zeigtModell(s, c));
         s.klickKarte(c); // the same card again changes nothing
         s.klickKarte(s.partner(c));
-        QCOMPARE(pixel(s.karte(c), {5, 30}), QColor(0, 128, 128));
+        QCOMPARE(pixel(s.karte(c), {5, 30}), farbeVon(Gefunden));
 
         s.uebrigePaareFinden({c, s.partner(c)}, [&](int k, int p) {
             for (int f : {k, p})
-                QCOMPARE(pixel(s.karte(f), {5, 30}), QColor(0, 128, 128));
+                QCOMPARE(pixel(s.karte(f), {5, 30}), farbeVon(Gefunden));
         });
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
         QCOMPARE(s.dialoge.gezeigt.first().titel, QStringLiteral("Memory"));
@@ -82,7 +82,7 @@ private slots:
             QCOMPARE(QSet<QString>({s.beschriftung(k), s.beschriftung(p)}),
                      QSet<QString>({erste, zweite}));
             for (int f : {k, p})
-                QCOMPARE(pixel(s.karte(f), {5, 30}), QColor(0, 128, 128));
+                QCOMPARE(pixel(s.karte(f), {5, 30}), farbeVon(Gefunden));
         });
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
         QCOMPARE(s.dialoge.gezeigt.first().titel, QStringLiteral("Memory"));

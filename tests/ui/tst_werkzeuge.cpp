@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(s.fenster.infofenster()->isVisible(), !ja);
         if (!ja) {
             QCOMPARE(s.offeneKarten(), 2);
-            QCOMPARE(pixel(s.karte(x), {5, 30}), QColor(0, 0, 192));
+            QCOMPARE(pixel(s.karte(x), {5, 30}), farbeVon(Designblau));
         }
     }
 
@@ -92,7 +92,7 @@ private slots:
             QCOMPARE(s.offeneKarten(), 0);
         } else {
             QCOMPARE(s.memo.liste1(), vorher);
-            QCOMPARE(pixel(s.karte(paar[0]), {5, 30}), QColor(0, 128, 128));
+            QCOMPARE(pixel(s.karte(paar[0]), {5, 30}), farbeVon(Gefunden));
             QCOMPARE(s.offeneKarten(), 1);
         }
     }
