@@ -32,18 +32,24 @@ struct Werkzeugeintrag {
     const char* beschriftung;
     const char* zugangsname;
     const char* tipp;
+    void (Memo::*befehl)(); // the game's command; none where the window acts itself
 };
 
 // The tool column from top to bottom. Printing has no button of its own; the list button tells
 // the teacher where it is.
 constexpr std::array<Werkzeugeintrag, 6> Werkzeuge{{
-    {Hauptfenster::Werkzeug::Ende, "Bild1", "ende", "Bezeichnung19", "Ende", "Ende", nullptr},
-    {Hauptfenster::Werkzeug::Name, "Bild2", "name", "Bezeichnung26", "Name", "Name", nullptr},
-    {Hauptfenster::Werkzeug::Hilfe, "Bild3", "hilfe", "Bezeichnung27", "Hilfe", "Hilfe", nullptr},
-    {Hauptfenster::Werkzeug::Neu, "Bild4", "neu", "Bezeichnung28", "N e u", "Neues Spiel", nullptr},
+    {Hauptfenster::Werkzeug::Ende, "Bild1", "ende", "Bezeichnung19", "Ende", "Ende", nullptr,
+     nullptr},
+    {Hauptfenster::Werkzeug::Name, "Bild2", "name", "Bezeichnung26", "Name", "Name", nullptr,
+     &Memo::Bild2_Click},
+    {Hauptfenster::Werkzeug::Hilfe, "Bild3", "hilfe", "Bezeichnung27", "Hilfe", "Hilfe", nullptr,
+     &Memo::Bild3_Click},
+    {Hauptfenster::Werkzeug::Neu, "Bild4", "neu", "Bezeichnung28", "N e u", "Neues Spiel", nullptr,
+     &Memo::Bild4_Click},
     {Hauptfenster::Werkzeug::Liste, "Bild5", "liste", "Bezeichnung29", "Liste", "Liste",
-     "Strg+P druckt die Karten"},
-    {Hauptfenster::Werkzeug::Info, "Bild6", "info", "Bezeichnung30", "Info", "Info", nullptr},
+     "Strg+P druckt die Karten", &Memo::Bild5_Click},
+    {Hauptfenster::Werkzeug::Info, "Bild6", "info", "Bezeichnung30", "Info", "Info", nullptr,
+     nullptr},
 }};
 
 // The design, in twips: tool i at 120 + 960 * i, the cards in two columns of nine.
@@ -188,36 +194,23 @@ void Hauptfenster::werkzeugleisteBauen() {
         knopf->setAccessibleName(QString::fromUtf8(w.zugangsname));
         if (w.tipp)
             knopf->setToolTip(QString::fromUtf8(w.tipp));
-        connect(knopf, &Bildknopf::geklickt, this,
-                [this, werkzeug = w.werkzeug] { werkzeugGeklickt(werkzeug); });
+        if (w.befehl)
+            connect(knopf, &Bildknopf::geklickt, &memo_, w.befehl);
+        else
+            connect(knopf, &Bildknopf::geklickt, this,
+                    [this, werkzeug = w.werkzeug] { werkzeugGeklickt(werkzeug); });
         bilder_.at(i) = knopf;
     }
     auto* drucken = new QShortcut(QKeySequence::Print, this);
     connect(drucken, &QShortcut::activated, this, [this] { kartenDrucken(memo_, this); });
 }
 
+// The buttons whose work is the window's: quitting closes both windows, Info shows its own.
 void Hauptfenster::werkzeugGeklickt(Werkzeug werkzeug) {
-    switch (werkzeug) {
-    case Werkzeug::Ende:
-        if (memo_.Bild1_Click())
-            beenden();
-        return;
-    case Werkzeug::Name:
-        memo_.Bild2_Click();
-        return;
-    case Werkzeug::Hilfe:
-        memo_.Bild3_Click();
-        return;
-    case Werkzeug::Neu:
-        memo_.Bild4_Click();
-        return;
-    case Werkzeug::Liste:
-        memo_.Bild5_Click();
-        return;
-    case Werkzeug::Info:
+    if (werkzeug == Werkzeug::Info)
         infoZeigen();
-        return;
-    }
+    else if (werkzeug == Werkzeug::Ende && memo_.Bild1_Click())
+        beenden();
 }
 
 void Hauptfenster::infoZeigen() {
