@@ -5,20 +5,14 @@
 #include "ui/aussehen.h"
 #include "wordlist/wortdatei.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QTextStream>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace vun::ui {
@@ -123,44 +117,6 @@ bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool ruec
             nachSeite();
     }
     return maler.end();
-}
-
-void kartenDrucken(Memo& memo, QWidget* eltern) {
-    const QStringList karten = druckkarten(memo.liste2());
-    if (karten.isEmpty()) // before the first deal there is nothing to cut out
-        return;
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPageSize(QPageSize(QPageSize::A4));
-    drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    const QString name = memo.gespielteDatei().isEmpty()
-                             ? QStringLiteral("VUN-Memory")
-                             : QFileInfo(memo.gespielteDatei()).completeBaseName();
-    drucker.setDocName(name);
-    QPrintDialog dialog(&drucker, eltern);
-    dialog.setWindowTitle(QStringLiteral("Karten drucken"));
-    // The cards are cut from every sheet; a range of pages would only be ignored.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    auto* karteiseite = new QWidget(&dialog);
-    karteiseite->setWindowTitle(QStringLiteral("Karten"));
-    auto* rueckseiten =
-        new QCheckBox(QStringLiteral("Rückseiten für beidseitigen Druck"), karteiseite);
-    (new QVBoxLayout(karteiseite))->addWidget(rueckseiten);
-    dialog.setOptionTabs({karteiseite});
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const int seiten =
-        rasterFuer(drucker).seiten(int(karten.size())) * (rueckseiten->isChecked() ? 2 : 1);
-    if (!memo.druckenErlaubt(seiten))
-        return;
-    // Between pages the window draws itself; clicks wait until the cards are printed.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool gedruckt = kartenMalen(drucker, karten, rueckseiten->isChecked(), [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    QGuiApplication::restoreOverrideCursor();
-    if (!gedruckt)
-        QMessageBox::warning(eltern, QStringLiteral("VUN-Memory"),
-                             QStringLiteral("Die Karten konnten nicht gedruckt werden."));
 }
 
 bool istDruckbefehl(int argc, char** argv) {

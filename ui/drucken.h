@@ -1,14 +1,11 @@
 #pragma once
 
-#include "game/memo.h"
-
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 class QPagedPaintDevice;
 class QTextStream;
-class QWidget;
 
 namespace vun::ui {
 
@@ -17,9 +14,6 @@ namespace vun::ui {
 // so that a window can draw itself meanwhile. False when the device could not be painted on.
 bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool rueckseiten,
                  const std::function<void()>& nachSeite = {});
-
-// The print dialog for the cards of the list being played (Ctrl+P in the main window).
-void kartenDrucken(Memo& memo, QWidget* eltern);
 
 // The command line "vun-memory --drucken LISTE.TXT AUSGABE.pdf": true when the arguments are one.
 bool istDruckbefehl(int argc, char** argv);

@@ -4,7 +4,6 @@
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
-#include "ui/drucken.h"
 #include "ui/einzelklick.h"
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
@@ -175,7 +174,7 @@ void Hauptfenster::werkzeugleisteBauen() {
     // Printing has no button of its own; the list button tells the teacher where it is.
     bilder_[4]->setToolTip(QStringLiteral("Strg+P druckt die Karten"));
     auto* drucken = new QShortcut(QKeySequence::Print, this);
-    connect(drucken, &QShortcut::activated, this, [this] { kartenDrucken(memo_, this); });
+    connect(drucken, &QShortcut::activated, this, &Hauptfenster::druckenVerlangt);
     connect(bilder_[5], &Bildknopf::geklickt, this, &Hauptfenster::infoZeigen);
 }
 

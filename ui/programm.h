@@ -4,6 +4,7 @@
 #include "seams/zufall.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtdialoge.h"
+#include "ui/qtdrucker.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -46,6 +47,7 @@ public:
 
 private:
     QtDialoge qtDialoge_;
+    QtDrucker qtDrucker_;
     Zufallsgenerator zeitzufall_;
 
 public:

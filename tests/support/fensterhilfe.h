@@ -6,6 +6,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
+#include "ui/programm.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -50,6 +51,20 @@ struct FensterSpiel : Spiel {
             if (g.prompt.endsWith(QStringLiteral(" wurde geladen!\r")))
                 namen.append(g.prompt.chopped(1));
         return namen;
+    }
+};
+
+// The whole program as main() wires it, on a list in a folder of its own, its boxes scripted:
+// for what only the program connects, such as Ctrl+P to the printer.
+struct ProgrammSpiel {
+    QTemporaryDir ordner;
+    SkriptDialoge dialoge;
+    SkriptZufall zufall;
+    ui::Programm programm{ui::Startort{QDir(ordner.path()), {}}, &dialoge, &zufall};
+
+    explicit ProgrammSpiel(const QStringList& woerter = Spiel::standardWoerter()) {
+        wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
+        programm.fenster.starten();
     }
 };
 

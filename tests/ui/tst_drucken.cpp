@@ -6,6 +6,7 @@
 #include "tests/support/dateien.h"
 #include "tests/support/fensterhilfe.h"
 #include "tests/support/pdf.h"
+#include "ui/bildknopf.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -190,8 +191,8 @@ private slots:
     void vieleSeitenNachFrage() {
         QFETCH(int, antwort);
         QFETCH(int, seiten);
-        test::FensterSpiel spiel(test::nummeriertePaare(300));
-        QVERIFY(QTest::qWaitForWindowActive(&spiel.fenster));
+        test::ProgrammSpiel spiel(test::nummeriertePaare(300));
+        QVERIFY(QTest::qWaitForWindowActive(&spiel.programm.fenster));
         spiel.dialoge.antworten = {MsgBoxAntwort(antwort)};
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("karten.pdf"));
@@ -201,16 +202,17 @@ private slots:
                 dialog->done(QDialog::Accepted);
             }
         });
-        QTest::keyClick(&spiel.fenster, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&spiel.programm.fenster, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(spiel.dialoge.anzahl, 1);
         QVERIFY(spiel.dialoge.gezeigt.at(0).prompt.contains(QStringLiteral("40 Seiten")));
         QCOMPARE(test::pdfSeiten(pfad), seiten);
     }
 
     void strgPOeffnetDenDruckdialog() {
-        test::FensterSpiel spiel;
-        QVERIFY(QTest::qWaitForWindowActive(&spiel.fenster));
-        QCOMPARE(spiel.bild(5)->toolTip(), QStringLiteral("Strg+P druckt die Karten"));
+        test::ProgrammSpiel spiel;
+        ui::Hauptfenster& fenster = spiel.programm.fenster;
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QCOMPARE(fenster.bild(5)->toolTip(), QStringLiteral("Strg+P druckt die Karten"));
         bool geoeffnet = false;
         bool mitRueckseiten = false;
         QTimer::singleShot(0, this, [&] {
@@ -221,7 +223,7 @@ private slots:
                 dialog->reject();
             }
         });
-        QTest::keyClick(&spiel.fenster, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&fenster, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(geoeffnet);
         QVERIFY(mitRueckseiten);
         // Cancelled, nothing was asked and the game goes on as it was.
