@@ -1,18 +1,12 @@
 #include "ui/drucken.h"
 
 #include "game/druckbogen.h"
-#include "game/fehlergrund.h"
 #include "ui/aussehen.h"
-#include "wordlist/wortdatei.h"
 
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QTextStream>
 #include <algorithm>
 
 namespace vun::ui {
@@ -117,63 +111,6 @@ bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool ruec
             nachSeite();
     }
     return maler.end();
-}
-
-bool istDruckbefehl(int argc, char** argv) {
-    // Qt's own options may stand before it; they are taken out before the arguments are read.
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--drucken") == 0)
-            return true;
-    return false;
-}
-
-int druckbefehl(const QString& liste, const QString& ausgabe, QTextStream& fehler) {
-    const Wortdatei datei = wortdateiLesen(liste);
-    if (datei.fehler != Wortdateifehler::Keiner) {
-        fehler << "vun-memory: Die Wortliste „" << liste << "“ lässt sich nicht drucken.\n"
-               << zeilen(fehlergrund(datei)).trimmed() << "\n";
-        return 1;
-    }
-    // Written over, the list would be lost for a PDF of itself.
-    const QFileInfo ziel(ausgabe);
-    if (ziel.exists() && ziel.canonicalFilePath() == QFileInfo(liste).canonicalFilePath()) {
-        fehler << "vun-memory: „" << ausgabe
-               << "“ ist die Wortliste selbst; die Karten brauchen eine eigene Datei.\n";
-        return 1;
-    }
-    Wortliste woerter;
-    woerter.ersetzen(datei.eintraege, datei.art);
-    // Written beside the target and renamed at the end: a failure leaves nothing behind.
-    QSaveFile pdfdatei(ausgabe);
-    bool gemalt = pdfdatei.open(QIODevice::WriteOnly);
-    if (gemalt) {
-        QPdfWriter pdf(&pdfdatei);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        pdf.setResolution(600);
-        pdf.setTitle(QFileInfo(liste).completeBaseName());
-        pdf.setCreator(QStringLiteral("VUN-Memory"));
-        gemalt = kartenMalen(pdf, druckkarten(woerter), false);
-    }
-    if (!gemalt || !pdfdatei.commit()) {
-        fehler << "vun-memory: „" << ausgabe
-               << "“ lässt sich nicht schreiben: " << pdfdatei.errorString() << "\n";
-        return 1;
-    }
-    return 0;
-}
-
-int druckbefehlAusfuehren(int argc, char** argv) {
-    // No window is opened, so no display is needed whatever the desktop would choose.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
-    QTextStream fehler(stderr);
-    const QStringList argumente = QCoreApplication::arguments();
-    if (argumente.size() != 4 || argumente.at(1) != QLatin1String("--drucken")) {
-        fehler << "Aufruf: vun-memory --drucken LISTE.TXT AUSGABE.pdf\n";
-        return 2;
-    }
-    return druckbefehl(argumente.at(2), argumente.at(3), fehler);
 }
 
 } // namespace vun::ui

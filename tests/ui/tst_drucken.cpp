@@ -116,9 +116,7 @@ private slots:
         const QString liste = ordner.filePath(QStringLiteral("PAARE.TXT"));
         const QString pdf = ordner.filePath(QStringLiteral("paare.pdf"));
         QVERIFY(test::wortlisteSchreiben(liste, test::nummeriertePaare(paare)));
-        QString fehler;
-        QTextStream strom(&fehler);
-        QCOMPARE(ui::druckbefehl(liste, pdf, strom), 0);
+        QCOMPARE(programm({liste, pdf}).code, 0);
         QCOMPARE(test::pdfSeiten(pdf), seiten);
     }
 
@@ -154,7 +152,7 @@ private slots:
                                << "nicht drucken.\n";
         QTest::newRow("kein Ordner") << "LISTE.TXT"
                                      << "fehlt/Karten.pdf"
-                                     << "nicht schreiben";
+                                     << "nicht schreiben: Der Ordner fehlt.";
         QTest::newRow("Datei statt Ordner") << "LISTE.TXT"
                                             << "KURZ.TXT/Karten.pdf"
                                             << "nicht schreiben";
@@ -172,12 +170,23 @@ private slots:
         QVERIFY(test::wortlisteSchreiben(ordner.filePath("KURZ.TXT"), {"eins", "zwei"}));
         const Aufruf aufruf = programm({ordner.filePath(liste), ordner.filePath(ausgabe)});
         QCOMPARE(aufruf.code, 1);
+        QVERIFY2(aufruf.fehler.contains(QStringLiteral("vun-memory: ")), qPrintable(aufruf.fehler));
         QVERIFY2(aufruf.fehler.contains(erwartet), qPrintable(aufruf.fehler));
         QCOMPARE(sortiert(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)),
                  QStringList({"KURZ.TXT", "LISTE.TXT"}));
         QFile f(ordner.filePath("LISTE.TXT"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), bytes);
+    }
+
+    // Wrong arguments: the usage line on a line of its own, and 2.
+    void falscherAufruf() {
+        const Aufruf aufruf = programm({QStringLiteral("NUR.TXT")});
+        QCOMPARE(aufruf.code, 2);
+        QVERIFY2(
+            aufruf.fehler.split(QLatin1Char('\n'))
+                .contains(QStringLiteral("Aufruf: vun-memory --drucken LISTE.TXT AUSGABE.pdf")),
+            qPrintable(aufruf.fehler));
     }
 
     // Accepted with a PDF file as the printer: the 300 pairs being played, 40 pages, printed
