@@ -1,15 +1,17 @@
 // The cards of a 300-pair list as a PDF, as "vun-memory --drucken" writes it, and the longest
 // stretch between two pages, during which a printing window cannot draw itself.
 #include "bench/benchhilfe.h"
+#include "game/druckbefehl.h"
 #include "game/druckbogen.h"
 #include "tests/support/dateien.h"
+#include "tests/support/skript.h"
 #include "ui/drucken.h"
+#include "ui/qtdrucker.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <benchmark/benchmark.h>
 #include <chrono>
 
@@ -24,10 +26,11 @@ void BM_KartenPdf(benchmark::State& state) {
     const QString liste = ordner.filePath(QStringLiteral("PAARE.TXT"));
     test::wortlisteSchreiben(liste, test::paareMitUmlauten(int(state.range(0))));
     const QString pdf = ordner.filePath(QStringLiteral("karten.pdf"));
-    QString fehler;
-    QTextStream strom(&fehler);
+    const QStringList befehl{QStringLiteral("vun-memory"), QStringLiteral("--drucken"), liste, pdf};
+    ui::QtDrucker drucker;
+    test::SkriptDialoge dialoge;
     for (auto _ : state)
-        if (ui::druckbefehl(liste, pdf, strom) != 0)
+        if (druckbefehl(befehl, drucker, dialoge) != 0)
             state.SkipWithError("nicht geschrieben");
 }
 BENCHMARK(BM_KartenPdf)->Arg(300)->Unit(benchmark::kMillisecond)->Apply(bench::mitSpanne);

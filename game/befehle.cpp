@@ -4,8 +4,11 @@
 #include "game/druckbogen.h"
 #include "game/listeladen.h"
 #include "seams/dialoge.h"
+#include "seams/drucker.h"
 #include "seams/zufall.h"
 #include "wordlist/wortdatei.h"
+
+#include <QFileInfo>
 
 namespace vun {
 
@@ -77,6 +80,24 @@ void Memo::DateiLaden(const QString& name) {
     // After a failure the box has said that the built-in words are played: no word of loading.
     if (!gespielteDatei_.isEmpty())
         dialoge_.MsgBox(name.toUpper() + QStringLiteral(" wurde geladen!") + CR, NurOk, VunMemory);
+}
+
+void Memo::kartenDrucken(Drucker& drucker) {
+    const QStringList karten = druckkarten(liste2_);
+    if (karten.isEmpty()) // before the first deal there is nothing to cut out
+        return;
+    const QString name =
+        gespielteDatei_.isEmpty() ? VunMemory : QFileInfo(gespielteDatei_).completeBaseName();
+    const std::optional<Druckwahl> wahl = drucker.druckdialog(name);
+    if (!wahl)
+        return;
+    const int seiten = bogenraster(wahl->papierMm, wahl->druckbarMm).seiten(int(karten.size())) *
+                       (wahl->rueckseiten ? 2 : 1);
+    if (!druckenErlaubt(seiten))
+        return;
+    if (!drucker.drucken(karten, wahl->rueckseiten))
+        dialoge_.MsgBox(QStringLiteral("Die Karten konnten nicht gedruckt werden."), NurOk,
+                        VunMemory);
 }
 
 bool Memo::druckenErlaubt(int seiten) {

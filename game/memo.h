@@ -14,6 +14,7 @@
 namespace vun {
 
 class Dialoge;
+class Drucker;
 class Zufallsquelle;
 
 // The main window's game: the board, its state, the words and every command of the tool
@@ -49,8 +50,8 @@ public:
     void Bild4_Click();                     // new game
     void Bild5_Click();                     // show or hide the file list
     void Datei1_Click(const QString& name); // a word-list file chosen in the file list
-    // Before printing that many pages of cards: true when few enough, or the player said yes.
-    bool druckenErlaubt(int seiten);
+    // Ctrl+P: the cards of the list being played on paper, through the print dialog.
+    void kartenDrucken(Drucker& drucker);
 
     // --- State, readable for views and tests ---
     const Spielstand& spielstand() const { return spielstand_; }
@@ -75,6 +76,8 @@ private:
     void SpielGewonnen();
     void KartenMischen();
     void DateiLaden(const QString& name);
+    // Before printing that many pages of cards: true when few enough, or the player said yes.
+    bool druckenErlaubt(int seiten);
 
     QString wort(int karte) const { return liste1_.value(karte - 1); }
     void setzeBeschriftung(int karte, const QString& text);

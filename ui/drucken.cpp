@@ -1,24 +1,12 @@
 #include "ui/drucken.h"
 
 #include "game/druckbogen.h"
-#include "game/fehlergrund.h"
 #include "ui/aussehen.h"
-#include "wordlist/wortdatei.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QMessageBox>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QSaveFile>
-#include <QTextStream>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace vun::ui {
@@ -123,101 +111,6 @@ bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool ruec
             nachSeite();
     }
     return maler.end();
-}
-
-void kartenDrucken(Memo& memo, QWidget* eltern) {
-    const QStringList karten = druckkarten(memo.liste2());
-    if (karten.isEmpty()) // before the first deal there is nothing to cut out
-        return;
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPageSize(QPageSize(QPageSize::A4));
-    drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    const QString name = memo.gespielteDatei().isEmpty()
-                             ? QStringLiteral("VUN-Memory")
-                             : QFileInfo(memo.gespielteDatei()).completeBaseName();
-    drucker.setDocName(name);
-    QPrintDialog dialog(&drucker, eltern);
-    dialog.setWindowTitle(QStringLiteral("Karten drucken"));
-    // The cards are cut from every sheet; a range of pages would only be ignored.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    auto* karteiseite = new QWidget(&dialog);
-    karteiseite->setWindowTitle(QStringLiteral("Karten"));
-    auto* rueckseiten =
-        new QCheckBox(QStringLiteral("Rückseiten für beidseitigen Druck"), karteiseite);
-    (new QVBoxLayout(karteiseite))->addWidget(rueckseiten);
-    dialog.setOptionTabs({karteiseite});
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const int seiten =
-        rasterFuer(drucker).seiten(int(karten.size())) * (rueckseiten->isChecked() ? 2 : 1);
-    if (!memo.druckenErlaubt(seiten))
-        return;
-    // Between pages the window draws itself; clicks wait until the cards are printed.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool gedruckt = kartenMalen(drucker, karten, rueckseiten->isChecked(), [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    QGuiApplication::restoreOverrideCursor();
-    if (!gedruckt)
-        QMessageBox::warning(eltern, QStringLiteral("VUN-Memory"),
-                             QStringLiteral("Die Karten konnten nicht gedruckt werden."));
-}
-
-bool istDruckbefehl(int argc, char** argv) {
-    // Qt's own options may stand before it; they are taken out before the arguments are read.
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--drucken") == 0)
-            return true;
-    return false;
-}
-
-int druckbefehl(const QString& liste, const QString& ausgabe, QTextStream& fehler) {
-    const Wortdatei datei = wortdateiLesen(liste);
-    if (datei.fehler != Wortdateifehler::Keiner) {
-        fehler << "vun-memory: Die Wortliste „" << liste << "“ lässt sich nicht drucken.\n"
-               << zeilen(fehlergrund(datei)).trimmed() << "\n";
-        return 1;
-    }
-    // Written over, the list would be lost for a PDF of itself.
-    const QFileInfo ziel(ausgabe);
-    if (ziel.exists() && ziel.canonicalFilePath() == QFileInfo(liste).canonicalFilePath()) {
-        fehler << "vun-memory: „" << ausgabe
-               << "“ ist die Wortliste selbst; die Karten brauchen eine eigene Datei.\n";
-        return 1;
-    }
-    Wortliste woerter;
-    woerter.ersetzen(datei.eintraege, datei.art);
-    // Written beside the target and renamed at the end: a failure leaves nothing behind.
-    QSaveFile pdfdatei(ausgabe);
-    bool gemalt = pdfdatei.open(QIODevice::WriteOnly);
-    if (gemalt) {
-        QPdfWriter pdf(&pdfdatei);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        pdf.setResolution(600);
-        pdf.setTitle(QFileInfo(liste).completeBaseName());
-        pdf.setCreator(QStringLiteral("VUN-Memory"));
-        gemalt = kartenMalen(pdf, druckkarten(woerter), false);
-    }
-    if (!gemalt || !pdfdatei.commit()) {
-        fehler << "vun-memory: „" << ausgabe
-               << "“ lässt sich nicht schreiben: " << pdfdatei.errorString() << "\n";
-        return 1;
-    }
-    return 0;
-}
-
-int druckbefehlAusfuehren(int argc, char** argv) {
-    // No window is opened, so no display is needed whatever the desktop would choose.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
-    QTextStream fehler(stderr);
-    const QStringList argumente = QCoreApplication::arguments();
-    if (argumente.size() != 4 || argumente.at(1) != QLatin1String("--drucken")) {
-        fehler << "Aufruf: vun-memory --drucken LISTE.TXT AUSGABE.pdf\n";
-        return 2;
-    }
-    return druckbefehl(argumente.at(2), argumente.at(3), fehler);
 }
 
 } // namespace vun::ui

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "game/memo.h"
-
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 class QPagedPaintDevice;
-class QTextStream;
-class QWidget;
 
 namespace vun::ui {
 
@@ -17,16 +13,5 @@ namespace vun::ui {
 // so that a window can draw itself meanwhile. False when the device could not be painted on.
 bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool rueckseiten,
                  const std::function<void()>& nachSeite = {});
-
-// The print dialog for the cards of the list being played (Ctrl+P in the main window).
-void kartenDrucken(Memo& memo, QWidget* eltern);
-
-// The command line "vun-memory --drucken LISTE.TXT AUSGABE.pdf": true when the arguments are one.
-bool istDruckbefehl(int argc, char** argv);
-// Writes the cards of the list to the PDF file; nothing is written where the list is faulty or
-// the file cannot be written, and why is told in German on fehler. Returns the exit code.
-int druckbefehl(const QString& liste, const QString& ausgabe, QTextStream& fehler);
-// The whole command, as main() runs it instead of the window: it needs no display.
-int druckbefehlAusfuehren(int argc, char** argv);
 
 } // namespace vun::ui

@@ -4,7 +4,6 @@
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
 #include "ui/dateiliste.h"
-#include "ui/drucken.h"
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
@@ -202,7 +201,7 @@ void Hauptfenster::werkzeugleisteBauen() {
         bilder_.at(i) = knopf;
     }
     auto* drucken = new QShortcut(QKeySequence::Print, this);
-    connect(drucken, &QShortcut::activated, this, [this] { kartenDrucken(memo_, this); });
+    connect(drucken, &QShortcut::activated, this, &Hauptfenster::druckenVerlangt);
 }
 
 // The buttons whose work is the window's: quitting closes both windows, Info shows its own.

@@ -51,6 +51,8 @@ public:
 signals:
     // The player ended the program; both windows are gone already.
     void programmEnde();
+    // Ctrl+P: the player wants the cards on paper.
+    void druckenVerlangt();
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;

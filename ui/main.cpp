@@ -1,13 +1,14 @@
 // VUN-Memory: a word memory game. Starts the main window on the word lists of the folder it is
 // run in, or on a word-list file named as its argument and the lists beside it.
-#include "ui/drucken.h"
+#include "game/druckbefehl.h"
+#include "ui/konsole.h"
 #include "ui/programm.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     // The cards as a PDF from the command line: no window, no display needed.
-    if (vun::ui::istDruckbefehl(argc, argv))
+    if (vun::istDruckbefehl(argc, argv))
         return vun::ui::druckbefehlAusfuehren(argc, argv);
     vun::ui::plattformWaehlen();
     QApplication app(argc, argv);

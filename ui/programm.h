@@ -5,6 +5,7 @@
 #include "ui/eingabewache.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtdialoge.h"
+#include "ui/qtdrucker.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -53,6 +54,7 @@ private:
     // First made and last gone: every widget's input passes it.
     Eingabewache eingabe_;
     QtDialoge qtDialoge_;
+    QtDrucker qtDrucker_;
     Zufallsgenerator zeitzufall_;
 
 public:

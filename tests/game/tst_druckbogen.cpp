@@ -1,7 +1,6 @@
 // Which cards go on paper, and how a page holds them.
 #include "game/druckbogen.h"
 
-#include "tests/support/spiel.h"
 #include "wordlist/paarliste.h"
 
 #include <QtTest>
@@ -57,16 +56,6 @@ private slots:
         }
         QCOMPARE(r.seiten(0), 0);
         QCOMPARE(r.seiten(r.proSeite() + 1), 2);
-    }
-
-    // More than 30 pages only after a yes (the question itself: tst_drucken).
-    void vielePapierFragtErst() {
-        test::Spiel spiel;
-        QVERIFY(spiel.memo.druckenErlaubt(30));
-        QCOMPARE(spiel.dialoge.anzahl, 0);
-        spiel.dialoge.antworten = {AntwortNein};
-        QVERIFY(!spiel.memo.druckenErlaubt(31));
-        QCOMPARE(spiel.dialoge.anzahl, 1);
     }
 };
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "seams/dialoge.h"
+#include "seams/drucker.h"
 #include "seams/zufall.h"
 
+#include <QIODevice>
 #include <QList>
 #include <QRandomGenerator>
 #include <QString>
@@ -69,6 +71,38 @@ public:
 
 private:
     QRandomGenerator rest;
+};
+
+// What the code under test gave a printer: on paper (no title), or as a PDF (no backs).
+struct Gedruckt {
+    QStringList karten;
+    bool rueckseiten = false;
+    QString titel;
+};
+
+// A printer from a script: the print dialog answers wahl (cancelled where empty), printing and
+// painting fail where gelingt is off. Every dialog and every print is recorded.
+class SkriptDrucker : public Drucker {
+public:
+    std::optional<Druckwahl> wahl = Druckwahl{QSizeF(210, 297), QRectF(0, 0, 210, 297), false};
+    bool gelingt = true;
+    QStringList dokumentnamen; // one for every print dialog shown
+    QList<Gedruckt> gedruckt;
+
+    std::optional<Druckwahl> druckdialog(const QString& dokumentname) override {
+        dokumentnamen.append(dokumentname);
+        return wahl;
+    }
+    bool drucken(const QStringList& karten, bool rueckseiten) override {
+        gedruckt.append({karten, rueckseiten, {}});
+        return gelingt;
+    }
+    // Writes the bytes of a stand-in PDF, whose content no rule reads.
+    bool pdfMalen(QIODevice& ziel, const QStringList& karten, const QString& titel) override {
+        gedruckt.append({karten, false, titel});
+        return ziel.write(PdfInhalt) == qint64(sizeof(PdfInhalt) - 1) && gelingt;
+    }
+    static constexpr char PdfInhalt[] = "%PDF-1.4 aus dem Skript\n";
 };
 
 // u for a draw that must give index r of n (the integer part of n * u).

@@ -6,6 +6,7 @@
 #include "tests/support/dateien.h"
 #include "tests/support/fensterhilfe.h"
 #include "tests/support/pdf.h"
+#include "ui/bildknopf.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -115,9 +116,7 @@ private slots:
         const QString liste = ordner.filePath(QStringLiteral("PAARE.TXT"));
         const QString pdf = ordner.filePath(QStringLiteral("paare.pdf"));
         QVERIFY(test::wortlisteSchreiben(liste, test::nummeriertePaare(paare)));
-        QString fehler;
-        QTextStream strom(&fehler);
-        QCOMPARE(ui::druckbefehl(liste, pdf, strom), 0);
+        QCOMPARE(programm({liste, pdf}).code, 0);
         QCOMPARE(test::pdfSeiten(pdf), seiten);
     }
 
@@ -153,7 +152,7 @@ private slots:
                                << "nicht drucken.\n";
         QTest::newRow("kein Ordner") << "LISTE.TXT"
                                      << "fehlt/Karten.pdf"
-                                     << "nicht schreiben";
+                                     << "nicht schreiben: Der Ordner fehlt.";
         QTest::newRow("Datei statt Ordner") << "LISTE.TXT"
                                             << "KURZ.TXT/Karten.pdf"
                                             << "nicht schreiben";
@@ -171,12 +170,23 @@ private slots:
         QVERIFY(test::wortlisteSchreiben(ordner.filePath("KURZ.TXT"), {"eins", "zwei"}));
         const Aufruf aufruf = programm({ordner.filePath(liste), ordner.filePath(ausgabe)});
         QCOMPARE(aufruf.code, 1);
+        QVERIFY2(aufruf.fehler.contains(QStringLiteral("vun-memory: ")), qPrintable(aufruf.fehler));
         QVERIFY2(aufruf.fehler.contains(erwartet), qPrintable(aufruf.fehler));
         QCOMPARE(sortiert(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)),
                  QStringList({"KURZ.TXT", "LISTE.TXT"}));
         QFile f(ordner.filePath("LISTE.TXT"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), bytes);
+    }
+
+    // Wrong arguments: the usage line on a line of its own, and 2.
+    void falscherAufruf() {
+        const Aufruf aufruf = programm({QStringLiteral("NUR.TXT")});
+        QCOMPARE(aufruf.code, 2);
+        QVERIFY2(
+            aufruf.fehler.split(QLatin1Char('\n'))
+                .contains(QStringLiteral("Aufruf: vun-memory --drucken LISTE.TXT AUSGABE.pdf")),
+            qPrintable(aufruf.fehler));
     }
 
     // Accepted with a PDF file as the printer: the 300 pairs being played, 40 pages, printed
@@ -191,7 +201,7 @@ private slots:
         QFETCH(int, antwort);
         QFETCH(int, seiten);
         test::FensterSpiel spiel(test::nummeriertePaare(300));
-        QVERIFY(QTest::qWaitForWindowActive(&spiel.fenster));
+        QVERIFY(QTest::qWaitForWindowActive(&spiel.programm.fenster));
         spiel.dialoge.antworten = {MsgBoxAntwort(antwort)};
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("karten.pdf"));
@@ -201,7 +211,7 @@ private slots:
                 dialog->done(QDialog::Accepted);
             }
         });
-        QTest::keyClick(&spiel.fenster, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&spiel.programm.fenster, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(spiel.dialoge.anzahl, 1);
         QVERIFY(spiel.dialoge.gezeigt.at(0).prompt.contains(QStringLiteral("40 Seiten")));
         QCOMPARE(test::pdfSeiten(pfad), seiten);
@@ -209,8 +219,9 @@ private slots:
 
     void strgPOeffnetDenDruckdialog() {
         test::FensterSpiel spiel;
-        QVERIFY(QTest::qWaitForWindowActive(&spiel.fenster));
-        QCOMPARE(spiel.bild(5)->toolTip(), QStringLiteral("Strg+P druckt die Karten"));
+        ui::Hauptfenster& fenster = spiel.programm.fenster;
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QCOMPARE(fenster.bild(5)->toolTip(), QStringLiteral("Strg+P druckt die Karten"));
         bool geoeffnet = false;
         bool mitRueckseiten = false;
         QTimer::singleShot(0, this, [&] {
@@ -221,7 +232,7 @@ private slots:
                 dialog->reject();
             }
         });
-        QTest::keyClick(&spiel.fenster, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&fenster, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(geoeffnet);
         QVERIFY(mitRueckseiten);
         // Cancelled, nothing was asked and the game goes on as it was.

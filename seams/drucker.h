@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QIODevice;
+
+namespace vun {
+
+// What the teacher chose in the print dialog: the paper and the part of it the printer reaches,
+// in millimetres from the paper's top left, and whether each page is followed by its backs.
+struct Druckwahl {
+    QSizeF papierMm;
+    QRectF druckbarMm;
+    bool rueckseiten = false;
+};
+
+// Everything the game needs of paper. The program prints with Qt; tests script it. The cards are
+// given as their texts in order; the printer lays them out in the grid of game/druckbogen.h.
+class Drucker {
+public:
+    virtual ~Drucker() = default;
+    // The print dialog for a document of that name; nothing where the teacher cancelled.
+    virtual std::optional<Druckwahl> druckdialog(const QString& dokumentname) = 0;
+    // Prints the cards on the printer chosen in the last dialog; false where that failed.
+    virtual bool drucken(const QStringList& karten, bool rueckseiten) = 0;
+    // Writes the cards as a PDF of A4 pages, fronts only, into the open device; false where they
+    // could not be painted.
+    virtual bool pdfMalen(QIODevice& ziel, const QStringList& karten, const QString& titel) = 0;
+};
+
+} // namespace vun
