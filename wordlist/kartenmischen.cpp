@@ -20,7 +20,7 @@ void neunWoerterZiehen(const QStringList& woerter, QStringList& liste1, Modul1& 
                        Zufallsquelle& zufall) {
     liste1.clear();
     const int n = static_cast<int>(woerter.size());
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= Paarzahl; ++k) {
         do {
             m.Kartenwort[0] = woerter.at(zufallsIndex(n, zufall));
         } while (liste1.contains(m.Kartenwort[0], Qt::CaseSensitive));
@@ -51,7 +51,7 @@ bool neunPaareZiehen(const QStringList& paare, QStringList& liste1, Modul1& m,
     const int n = static_cast<int>(paare.size());
     liste1.clear();
     QStringList texte;
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= Paarzahl; ++k) {
         for (int abgelehnt = 1;; ++abgelehnt) {
             m.Kartenwort[0] = paare.at(zufallsIndex(n, zufall));
             if (!teiltText(m.Kartenwort[0], texte))
@@ -83,12 +83,12 @@ void neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1&
                           Zufallsquelle& zufall) {
     liste1.clear();
     QStringList rest = paare;
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= Paarzahl; ++k) {
         for (qsizetype i = rest.size() - 1; i > 0; --i)
             rest.swapItemsAt(i, zufallsIndex(static_cast<int>(i) + 1, zufall));
         for (const QString& kandidat : rest) {
             QStringList danach = ohneGemeinsamenText(rest, kandidat);
-            if (paareOhneGemeinsamenText(danach, 9 - k) >= 9 - k) {
+            if (paareOhneGemeinsamenText(danach, Paarzahl - k) >= Paarzahl - k) {
                 m.Kartenwort[0] = kandidat;
                 liste1.append(kandidat);
                 rest = std::move(danach);
@@ -98,12 +98,12 @@ void neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1&
     }
 }
 
-// Phase 2: every card a different place from 1 to 18.
+// Phase 2: every card a different place from 1 to Kartenzahl.
 void plaetzeVerteilen(Modul1& m, Zufallsquelle& zufall) {
-    for (int i = 1; i <= 18; ++i) {
+    for (int i = 1; i <= Kartenzahl; ++i) {
         bool schonVergeben;
         do {
-            m.Kartenplatz[i] = static_cast<qint16>(zufallsIndex(18, zufall) + 1);
+            m.Kartenplatz[i] = static_cast<qint16>(zufallsIndex(Kartenzahl, zufall) + 1);
             schonVergeben = false;
             for (int j = 1; j < i; ++j)
                 schonVergeben = schonVergeben || m.Kartenplatz[j] == m.Kartenplatz[i];
@@ -111,15 +111,15 @@ void plaetzeVerteilen(Modul1& m, Zufallsquelle& zufall) {
     }
 }
 
-// Phase 3: places p and p + 9 both become word number p. From a pair list the card on place p
-// shows the pair's first half and the card on p + 9 its second, so with places drawn at random
-// each half lands on every card equally often.
+// Phase 3: places p and p + Paarzahl both become word number p. From a pair list the card on place
+// p shows the pair's first half and the card on p + Paarzahl its second, so with places drawn at
+// random each half lands on every card equally often.
 void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart art, Modul1& m) {
     paarkennungen.clear();
-    for (int i = 1; i <= 18; ++i) {
-        const bool zweiteHaelfte = m.Kartenplatz[i] > 9;
+    for (int i = 1; i <= Kartenzahl; ++i) {
+        const bool zweiteHaelfte = m.Kartenplatz[i] > Paarzahl;
         if (zweiteHaelfte)
-            m.Kartenplatz[i] = static_cast<qint16>(m.Kartenplatz[i] - 9);
+            m.Kartenplatz[i] = static_cast<qint16>(m.Kartenplatz[i] - Paarzahl);
         const QString& gezogen = liste1.at(m.Kartenplatz[i] - 1);
         paarkennungen.append(gezogen);
         if (art == Listenart::Paare) {
@@ -130,7 +130,7 @@ void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart
         }
     }
     liste1.clear();
-    for (int i = 1; i <= 18; ++i)
+    for (int i = 1; i <= Kartenzahl; ++i)
         liste1.append(m.Kartenwort[i]);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "seams/brett.h"
 #include "wordlist/wortliste.h"
 
 #include <QStringList>
@@ -10,11 +11,11 @@ namespace vun {
 
 class Zufallsquelle;
 
-// The deal's two working tables, slots 0 to 20. They keep their contents from one deal to the
-// next; a deal writes every slot it reads before reading it.
+// The deal's two working tables, slots 0 to Tabellenplaetze - 1. They keep their contents from one
+// deal to the next; a deal writes every slot it reads before reading it.
 struct Modul1 {
-    std::array<qint16, 21> Kartenplatz{};
-    std::array<QString, 21> Kartenwort;
+    std::array<qint16, Tabellenplaetze> Kartenplatz{};
+    std::array<QString, Tabellenplaetze> Kartenwort;
 };
 
 // Deals nine different words of liste2, each onto two of the 18 cards, into liste1

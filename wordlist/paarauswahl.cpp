@@ -14,7 +14,7 @@ namespace vun {
 
 namespace {
 
-constexpr int MaxGesucht = 9;
+constexpr int MaxGesucht = Paarzahl;
 constexpr int MaxKern = 2 * (MaxGesucht - 1); // texts of at most eight pairs
 using Nachbarn = std::bitset<MaxKern * MaxKern>;
 
