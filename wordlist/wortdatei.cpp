@@ -111,10 +111,6 @@ Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennum
     return datei;
 }
 
-Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
-    return eintraegeBeurteilen(eintraege).fehler;
-}
-
 Wortdatei wortdateiLesen(const QString& pfad) {
     Wortdatei datei;
     const std::optional<QByteArray> bytes =

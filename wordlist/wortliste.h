@@ -30,7 +30,6 @@ public:
     Listenart art() const { return art_; }
 
     int anzahl() const { return static_cast<int>(eintraege_.size()); }
-    const QString& eintrag(int index) const { return eintraege_.at(index); }
     const QStringList& eintraege() const { return eintraege_; }
 
     // Whether a deal can finish: nine different texts (exact comparison), or nine pairs that
