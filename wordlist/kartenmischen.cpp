@@ -78,8 +78,9 @@ QStringList ohneGemeinsamenText(const QStringList& paare, const QString& paar) {
 
 // Phase 1 again where drawing at random ran into a dead end, as a list can whose pairs mostly
 // block each other: a pair is taken only if enough pairs that share no text remain beside it,
-// so the choice always completes. The pairs are tried in a random order.
-void neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1& m,
+// so the choice completes wherever the list has nine such pairs. The pairs are tried in a random
+// order. False where no pair fits beside those taken: the list has fewer than its count said.
+bool neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1& m,
                           Zufallsquelle& zufall) {
     liste1.clear();
     QStringList rest = paare;
@@ -95,7 +96,21 @@ void neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1&
                 break;
             }
         }
+        if (liste1.size() < k)
+            return false;
     }
+    return true;
+}
+
+// Phase 1 from the list; false where it yields no nine pairs after all.
+bool neunAusListeZiehen(const Wortliste& liste2, QStringList& liste1, Modul1& m,
+                        Zufallsquelle& zufall) {
+    if (liste2.art() == Listenart::Woerter) {
+        neunWoerterZiehen(liste2.eintraege(), liste1, m, zufall);
+        return true;
+    }
+    return neunPaareZiehen(liste2.eintraege(), liste1, m, zufall) ||
+           neunPaareSorgfaeltig(liste2.eintraege(), liste1, m, zufall);
 }
 
 // Phase 2: every card a different place from 1 to Kartenzahl.
@@ -136,17 +151,15 @@ void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart
 
 } // namespace
 
-void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
+bool KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
                    Modul1& modul1, Zufallsquelle& zufall) {
-    const bool ausListe = liste2.hatNeunVerschiedene();
+    const bool hatNeun = liste2.hatNeunVerschiedene();
+    const bool ausListe = hatNeun && neunAusListeZiehen(liste2, liste1, modul1, zufall);
     if (!ausListe)
         neunWoerterZiehen(Standardliste(), liste1, modul1, zufall);
-    else if (liste2.art() == Listenart::Woerter)
-        neunWoerterZiehen(liste2.eintraege(), liste1, modul1, zufall);
-    else if (!neunPaareZiehen(liste2.eintraege(), liste1, modul1, zufall))
-        neunPaareSorgfaeltig(liste2.eintraege(), liste1, modul1, zufall);
     plaetzeVerteilen(modul1, zufall);
     plaetzeInWoerter(liste1, paarkennungen, ausListe ? liste2.art() : Listenart::Woerter, modul1);
+    return ausListe || !hatNeun;
 }
 
 } // namespace vun
