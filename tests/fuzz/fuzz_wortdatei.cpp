@@ -59,7 +59,7 @@ void pruefePaare(const QStringList& paare) {
     vun::Zufallsgenerator zufall(static_cast<quint32>(paare.size()));
     QStringList liste1, kennungen;
     vun::Modul1 modul1;
-    vun::KartenMischen(liste, liste1, kennungen, modul1, zufall);
+    pruefe(vun::KartenMischen(liste, liste1, kennungen, modul1, zufall));
     QHash<QString, QString> paarVonText;
     QHash<QString, int> karten;
     for (int k = 0; k < 18; ++k) {
