@@ -5,6 +5,9 @@ namespace vun {
 namespace {
 
 const QString Beispiel = QStringLiteral("„Haus = Häuser“");
+const QString FreiePaare =
+    QStringLiteral("Für ein Spiel werden neun Paare ohne gemeinsamen Text gebraucht, sonst "
+                   "stünden gleiche Karten auf dem Feld, die nicht zusammengehören.");
 
 QString zeilenfehler(const FehlerhafteZeile& zeile) {
     switch (zeile.grund) {
@@ -82,11 +85,15 @@ QString fehlergrund(const Wortdatei& datei) {
             .arg(datei.anzahl);
     case Wortdateifehler::ZuWenigFreiePaare:
         return QStringLiteral("Die Paarliste hat %1 Paare, aber höchstens %2 davon haben keinen "
-                              "Text gemeinsam. Für ein Spiel werden neun Paare ohne gemeinsamen "
-                              "Text gebraucht, sonst stünden gleiche Karten auf dem Feld, die "
-                              "nicht zusammengehören.")
-            .arg(datei.anzahl)
-            .arg(datei.verschiedene);
+                              "Text gemeinsam. ")
+                   .arg(datei.anzahl)
+                   .arg(datei.verschiedene) +
+               FreiePaare;
+    case Wortdateifehler::NichtZuMischen:
+        return QStringLiteral("Beim Mischen ließen sich aus den %1 Paaren der Liste keine neun "
+                              "Paare ohne gemeinsamen Text legen. ")
+                   .arg(datei.anzahl) +
+               FreiePaare;
     case Wortdateifehler::KeinePaarzeilen:
         return keinePaarzeilen(datei);
     }

@@ -13,6 +13,13 @@ namespace {
 
 // The box says what it always said; why the file is faulty waits in its details for whoever
 // wants to know it, as a teacher fixing her list does.
+void verwerfen(const QString& name, const Wortdatei& datei, Wortliste& liste2, Dialoge& dialoge,
+               const QString& meldung) {
+    dialoge.MsgBox(meldung + CR + QStringLiteral("Eine Standardliste wird verwendet!") + CR, NurOk,
+                   QStringLiteral("VUN-Memory"), name + QStringLiteral(": ") + fehlergrund(datei));
+    liste2.ersetzen(Standardliste());
+}
+
 QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
     liste2.leeren();
     Wortdatei datei = wortdateiLesen(pfad);
@@ -20,25 +27,32 @@ QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QS
         liste2.ersetzen(std::move(datei.eintraege), datei.art);
         return QFileInfo(pfad).fileName();
     }
-    dialoge.MsgBox(meldung + CR + QStringLiteral("Eine Standardliste wird verwendet!") + CR, NurOk,
-                   QStringLiteral("VUN-Memory"),
-                   QFileInfo(pfad).fileName() + QStringLiteral(": ") + fehlergrund(datei));
-    liste2.ersetzen(Standardliste());
+    verwerfen(QFileInfo(pfad).fileName(), datei, liste2, dialoge, meldung);
     return {};
+}
+
+QString startlisteFehlerhaft(const QString& name) {
+    return QStringLiteral("Datei '%1' ist fehlerhaft!").arg(name);
 }
 
 } // namespace
 
 QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
     const QString pfad = startdateiPfad(ordner);
-    return laden(pfad, liste2, dialoge,
-                 QStringLiteral("Datei '%1' ist fehlerhaft!").arg(QFileInfo(pfad).fileName()));
+    return laden(pfad, liste2, dialoge, startlisteFehlerhaft(QFileInfo(pfad).fileName()));
 }
 
 QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge,
                       const QDir& ordner) {
     return laden(ordner.filePath(name), liste2, dialoge,
                  QStringLiteral("Gewählte Datei ist fehlerhaft!"));
+}
+
+void listeVerwerfen(const QString& name, Wortliste& liste2, Dialoge& dialoge) {
+    Wortdatei datei;
+    datei.fehler = Wortdateifehler::NichtZuMischen;
+    datei.anzahl = static_cast<int>(liste2.eintraege().size());
+    verwerfen(name, datei, liste2, dialoge, startlisteFehlerhaft(name));
 }
 
 } // namespace vun

@@ -18,4 +18,8 @@ QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner);
 // ListeLaden does.
 QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge, const QDir& ordner);
 
+// A list that was read but cannot be dealt: tells the player as a faulty start-up list is told,
+// with the reason in the details, and takes the built-in list. name: the list's file.
+void listeVerwerfen(const QString& name, Wortliste& liste2, Dialoge& dialoge);
+
 } // namespace vun

@@ -1,5 +1,6 @@
 #include "game/memo.h"
 
+#include "game/listeladen.h"
 #include "wordlist/wortdatei.h"
 
 namespace vun {
@@ -44,7 +45,11 @@ Kartenzustand Memo::zustand(int nummer) const {
 }
 
 void Memo::KartenMischen() {
-    vun::KartenMischen(liste2_, liste1_, paarkennungen_, modul1_, zufall_);
+    if (vun::KartenMischen(liste2_, liste1_, paarkennungen_, modul1_, zufall_))
+        return;
+    // The built-in words lie dealt already; the list goes as a faulty file does.
+    listeVerwerfen(gespielteDatei_, liste2_, dialoge_);
+    gespielteDatei_.clear();
 }
 
 } // namespace vun

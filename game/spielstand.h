@@ -1,11 +1,10 @@
 #pragma once
 
+#include "seams/brett.h"
+
 #include <array>
 
 namespace vun {
-
-// Number of cards on the board; cards are numbered 1 to Kartenzahl.
-inline constexpr int Kartenzahl = 18;
 
 // The board state between two clicks. Card numbers are 1 to Kartenzahl, 0 for none.
 struct Spielstand {

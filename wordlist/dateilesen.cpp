@@ -16,8 +16,13 @@ namespace {
 
 constexpr qint64 Blockgroesse = 64 * 1024;
 
-// Counts the entries of bytes that arrive block by block. Whether they are UTF-16 shows in
-// their first two bytes; a unit may then be split between two blocks.
+// Counts the entries of bytes that arrive block by block: lines holding something besides
+// blanks and tabs, in 16-bit units after a UTF-16 byte-order mark and in bytes otherwise (CR, LF,
+// blank and tab are single bytes in UTF-8 and Windows-1252), so the decoded text has as many.
+// Whether the bytes are UTF-16 shows in their first two; a unit may then be split between two
+// blocks. The count may differ from the text's by one: a line of nothing but a UTF-8 byte-order
+// mark counts, which the limit allows for; a lone first byte or a last odd byte of UTF-16 does
+// not, which only lets the read go on a little (the judgement counts the text's entries again).
 class Zaehler {
 public:
     qsizetype anzahl = 0;
@@ -25,12 +30,6 @@ public:
     void weiter(QByteArrayView block) {
         for (char c : block)
             byte(uchar(c));
-    }
-    // A last odd byte of UTF-16 becomes a character of its own when decoded.
-    void ende() {
-        if (halb_ >= 0)
-            einheit(0xFFFD);
-        halb_ = -1;
     }
 
 private:
@@ -136,16 +135,6 @@ private:
 };
 
 } // namespace
-
-qsizetype eintraegeZaehlen(QByteArrayView bytes) {
-    Zaehler zaehler;
-    zaehler.weiter(bytes);
-    // Two bytes that are not yet known to start UTF-16 or not: the first one alone is a byte.
-    if (bytes.size() == 1)
-        zaehler.weiter(QByteArrayView("\n", 1));
-    zaehler.ende();
-    return zaehler.anzahl;
-}
 
 std::optional<QByteArray> dateiBytesLesen(const QString& pfad, int maxEintraege,
                                           Wortdateifehler& fehler) {

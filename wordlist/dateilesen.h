@@ -21,17 +21,12 @@ enum class Wortdateifehler {
     ZuWenigPaare,        // a pair list of fewer than nine different pairs
     ZuWenigFreiePaare,   // a pair list without nine pairs that share no text with each other
     KeinePaarzeilen,     // mostly pairs, but some lines are none
+    NichtZuMischen,      // judged playable, yet the deal found no nine pairs that share no text
 };
 
 // No file of at most 32767 entries that a person would write comes near this size (that would
 // be 512 bytes per word); a larger one is refused before it fills the memory.
 inline constexpr qint64 MaxDateigroesse = 16 * 1024 * 1024;
-
-// The number of entries in the bytes: lines holding something besides blanks and tabs, counted
-// in 16-bit units after a UTF-16 byte-order mark and in bytes otherwise (CR, LF, blank and tab
-// are single bytes in UTF-8 and Windows-1252), so this holds for the decoded text too. A line of
-// nothing but a UTF-8 byte-order mark counts as one entry more than the text has.
-qsizetype eintraegeZaehlen(QByteArrayView bytes);
 
 // Reads a regular file whole, in one pass. Stops as soon as it is certain the file cannot be a
 // valid list (too large, or more than maxEintraege entries, a byte-order mark's line allowed

@@ -20,7 +20,7 @@ void neunWoerterZiehen(const QStringList& woerter, QStringList& liste1, Modul1& 
                        Zufallsquelle& zufall) {
     liste1.clear();
     const int n = static_cast<int>(woerter.size());
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= Paarzahl; ++k) {
         do {
             m.Kartenwort[0] = woerter.at(zufallsIndex(n, zufall));
         } while (liste1.contains(m.Kartenwort[0], Qt::CaseSensitive));
@@ -51,7 +51,7 @@ bool neunPaareZiehen(const QStringList& paare, QStringList& liste1, Modul1& m,
     const int n = static_cast<int>(paare.size());
     liste1.clear();
     QStringList texte;
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= Paarzahl; ++k) {
         for (int abgelehnt = 1;; ++abgelehnt) {
             m.Kartenwort[0] = paare.at(zufallsIndex(n, zufall));
             if (!teiltText(m.Kartenwort[0], texte))
@@ -78,32 +78,47 @@ QStringList ohneGemeinsamenText(const QStringList& paare, const QString& paar) {
 
 // Phase 1 again where drawing at random ran into a dead end, as a list can whose pairs mostly
 // block each other: a pair is taken only if enough pairs that share no text remain beside it,
-// so the choice always completes. The pairs are tried in a random order.
-void neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1& m,
+// so the choice completes wherever the list has nine such pairs. The pairs are tried in a random
+// order. False where no pair fits beside those taken: the list has fewer than its count said.
+bool neunPaareSorgfaeltig(const QStringList& paare, QStringList& liste1, Modul1& m,
                           Zufallsquelle& zufall) {
     liste1.clear();
     QStringList rest = paare;
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= Paarzahl; ++k) {
         for (qsizetype i = rest.size() - 1; i > 0; --i)
             rest.swapItemsAt(i, zufallsIndex(static_cast<int>(i) + 1, zufall));
         for (const QString& kandidat : rest) {
             QStringList danach = ohneGemeinsamenText(rest, kandidat);
-            if (paareOhneGemeinsamenText(danach, 9 - k) >= 9 - k) {
+            if (paareOhneGemeinsamenText(danach, Paarzahl - k) >= Paarzahl - k) {
                 m.Kartenwort[0] = kandidat;
                 liste1.append(kandidat);
                 rest = std::move(danach);
                 break;
             }
         }
+        if (liste1.size() < k)
+            return false;
     }
+    return true;
 }
 
-// Phase 2: every card a different place from 1 to 18.
+// Phase 1 from the list; false where it yields no nine pairs after all.
+bool neunAusListeZiehen(const Wortliste& liste2, QStringList& liste1, Modul1& m,
+                        Zufallsquelle& zufall) {
+    if (liste2.art() == Listenart::Woerter) {
+        neunWoerterZiehen(liste2.eintraege(), liste1, m, zufall);
+        return true;
+    }
+    return neunPaareZiehen(liste2.eintraege(), liste1, m, zufall) ||
+           neunPaareSorgfaeltig(liste2.eintraege(), liste1, m, zufall);
+}
+
+// Phase 2: every card a different place from 1 to Kartenzahl.
 void plaetzeVerteilen(Modul1& m, Zufallsquelle& zufall) {
-    for (int i = 1; i <= 18; ++i) {
+    for (int i = 1; i <= Kartenzahl; ++i) {
         bool schonVergeben;
         do {
-            m.Kartenplatz[i] = static_cast<qint16>(zufallsIndex(18, zufall) + 1);
+            m.Kartenplatz[i] = static_cast<qint16>(zufallsIndex(Kartenzahl, zufall) + 1);
             schonVergeben = false;
             for (int j = 1; j < i; ++j)
                 schonVergeben = schonVergeben || m.Kartenplatz[j] == m.Kartenplatz[i];
@@ -111,15 +126,15 @@ void plaetzeVerteilen(Modul1& m, Zufallsquelle& zufall) {
     }
 }
 
-// Phase 3: places p and p + 9 both become word number p. From a pair list the card on place p
-// shows the pair's first half and the card on p + 9 its second, so with places drawn at random
-// each half lands on every card equally often.
+// Phase 3: places p and p + Paarzahl both become word number p. From a pair list the card on place
+// p shows the pair's first half and the card on p + Paarzahl its second, so with places drawn at
+// random each half lands on every card equally often.
 void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart art, Modul1& m) {
     paarkennungen.clear();
-    for (int i = 1; i <= 18; ++i) {
-        const bool zweiteHaelfte = m.Kartenplatz[i] > 9;
+    for (int i = 1; i <= Kartenzahl; ++i) {
+        const bool zweiteHaelfte = m.Kartenplatz[i] > Paarzahl;
         if (zweiteHaelfte)
-            m.Kartenplatz[i] = static_cast<qint16>(m.Kartenplatz[i] - 9);
+            m.Kartenplatz[i] = static_cast<qint16>(m.Kartenplatz[i] - Paarzahl);
         const QString& gezogen = liste1.at(m.Kartenplatz[i] - 1);
         paarkennungen.append(gezogen);
         if (art == Listenart::Paare) {
@@ -130,23 +145,21 @@ void plaetzeInWoerter(QStringList& liste1, QStringList& paarkennungen, Listenart
         }
     }
     liste1.clear();
-    for (int i = 1; i <= 18; ++i)
+    for (int i = 1; i <= Kartenzahl; ++i)
         liste1.append(m.Kartenwort[i]);
 }
 
 } // namespace
 
-void KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
+bool KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
                    Modul1& modul1, Zufallsquelle& zufall) {
-    const bool ausListe = liste2.hatNeunVerschiedene();
+    const bool hatNeun = liste2.hatNeunVerschiedene();
+    const bool ausListe = hatNeun && neunAusListeZiehen(liste2, liste1, modul1, zufall);
     if (!ausListe)
         neunWoerterZiehen(Standardliste(), liste1, modul1, zufall);
-    else if (liste2.art() == Listenart::Woerter)
-        neunWoerterZiehen(liste2.eintraege(), liste1, modul1, zufall);
-    else if (!neunPaareZiehen(liste2.eintraege(), liste1, modul1, zufall))
-        neunPaareSorgfaeltig(liste2.eintraege(), liste1, modul1, zufall);
     plaetzeVerteilen(modul1, zufall);
     plaetzeInWoerter(liste1, paarkennungen, ausListe ? liste2.art() : Listenart::Woerter, modul1);
+    return ausListe || !hatNeun;
 }
 
 } // namespace vun

@@ -14,7 +14,7 @@ namespace vun {
 
 namespace {
 
-constexpr int MaxGesucht = 9;
+constexpr int MaxGesucht = Paarzahl;
 constexpr int MaxKern = 2 * (MaxGesucht - 1); // texts of at most eight pairs
 using Nachbarn = std::bitset<MaxKern * MaxKern>;
 
@@ -79,6 +79,7 @@ int Kerngraph::groessteAuswahl() const {
         const int c = std::countr_zero(m);
         const unsigned ohne = m & (m - 1);
         int best = innen[ohne];
+        // c paired with itself ("Echo = Echo") is one pair more.
         if (schleife_ >> c & 1u)
             best = std::max(best, 1 + innen[ohne]);
         for (unsigned d = innen_[c] & ohne; d != 0; d &= d - 1)
@@ -112,6 +113,7 @@ int paareOhneGemeinsamenText(const QStringList& paare, int gesucht) {
         const Paarzeile zeile = paarzeileLesen(paar);
         const QStringView a = zeile.links;
         const QStringView b = zeile.rechts;
+        // Both halves: tasks that share only their result must not both count.
         if (belegt.contains(a) || belegt.contains(b))
             continue;
         belegt << a << b;

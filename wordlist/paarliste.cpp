@@ -35,19 +35,6 @@ Paarzeile paarzeileLesen(QStringView zeile) {
     return paar;
 }
 
-bool istPaareintrag(QStringView eintrag) {
-    return !paarzeileLesen(eintrag).fehler;
-}
-
-bool istPaarliste(const QStringList& eintraege) {
-    if (eintraege.isEmpty())
-        return false;
-    for (const QString& eintrag : eintraege)
-        if (!istPaareintrag(eintrag))
-            return false;
-    return true;
-}
-
 std::pair<QString, QString> haelften(QStringView paareintrag) {
     const Paarzeile paar = paarzeileLesen(paareintrag);
     return {paar.links.toString(), paar.rechts.toString()};

@@ -36,12 +36,6 @@ Paarzeile paarzeileLesen(QStringView zeile);
 // The text without blanks and tabs at either end.
 QStringView ohneRand(QStringView text);
 
-// True when the line is a pair line.
-bool istPaareintrag(QStringView eintrag);
-
-// True when there are entries and every one of them is a pair line.
-bool istPaarliste(const QStringList& eintraege);
-
 // The two halves of a pair line.
 std::pair<QString, QString> haelften(QStringView paareintrag);
 

@@ -5,7 +5,6 @@
 #include "wordlist/paarliste.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <algorithm>
 
 namespace vun {
@@ -20,43 +19,37 @@ bool namensfolge(const QString& a, const QString& b) {
     return ohneFall != 0 ? ohneFall < 0 : a < b;
 }
 
-int verschiedeneBisNeun(const QStringList& texte) {
-    // Stops at the ninth different text, so a long list of good words costs nine look-ups.
-    QSet<QStringView> verschieden;
-    for (const QString& text : texte) {
-        verschieden.insert(text);
-        if (verschieden.size() >= 9)
-            break;
+// Sets the list's counts; false, with the reason, where it has too few entries or too few
+// different ones for a deal.
+template <typename Zaehlen>
+bool genugFuerEinSpiel(Wortdatei& datei, const QStringList& eintraege, Wortdateifehler zuWenige,
+                       Wortdateifehler zuWenigVerschiedene, Zaehlen verschiedene) {
+    datei.anzahl = static_cast<int>(eintraege.size());
+    if (datei.anzahl < Paarzahl) {
+        datei.fehler = zuWenige;
+        return false;
     }
-    return static_cast<int>(verschieden.size());
+    datei.verschiedene = verschiedene(eintraege);
+    if (datei.verschiedene < Paarzahl) {
+        datei.fehler = zuWenigVerschiedene;
+        return false;
+    }
+    return true;
 }
 
 void woerterBeurteilen(Wortdatei& datei, QStringList& eintraege) {
-    datei.anzahl = static_cast<int>(eintraege.size());
-    if (eintraege.size() < 9) {
-        datei.fehler = Wortdateifehler::ZuWenigEintraege;
-        return;
-    }
-    datei.verschiedene = verschiedeneBisNeun(eintraege);
-    if (datei.verschiedene < 9) {
-        datei.fehler = Wortdateifehler::ZuWenigVerschiedene;
-        return;
-    }
-    datei.eintraege = std::move(eintraege);
+    if (genugFuerEinSpiel(datei, eintraege, Wortdateifehler::ZuWenigEintraege,
+                          Wortdateifehler::ZuWenigVerschiedene,
+                          [](const QStringList& texte) { return verschiedeneTexte(texte); }))
+        datei.eintraege = std::move(eintraege);
 }
 
 void paareBeurteilen(Wortdatei& datei, const QStringList& eintraege) {
     QStringList paare = paareVereinheitlichen(eintraege);
-    datei.anzahl = static_cast<int>(paare.size());
-    if (paare.size() < 9) {
-        datei.fehler = Wortdateifehler::ZuWenigPaare;
+    if (!genugFuerEinSpiel(datei, paare, Wortdateifehler::ZuWenigPaare,
+                           Wortdateifehler::ZuWenigFreiePaare,
+                           [](const QStringList& p) { return paareOhneGemeinsamenText(p); }))
         return;
-    }
-    datei.verschiedene = paareOhneGemeinsamenText(paare);
-    if (datei.verschiedene < 9) {
-        datei.fehler = Wortdateifehler::ZuWenigFreiePaare;
-        return;
-    }
     datei.art = Listenart::Paare;
     datei.eintraege = std::move(paare);
 }
@@ -116,10 +109,6 @@ Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennum
         datei.fehlerhafteZeilenGesamt = 0;
     }
     return datei;
-}
-
-Wortdateifehler eintraegePruefen(const QStringList& eintraege) {
-    return eintraegeBeurteilen(eintraege).fehler;
 }
 
 Wortdatei wortdateiLesen(const QString& pfad) {

@@ -51,9 +51,6 @@ struct Wortdatei {
 // zeilennummern gives each entry's line for the message; without them entry i is line i + 1.
 Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern = {});
 
-// Why the entries are no usable list, or Keiner.
-Wortdateifehler eintraegePruefen(const QStringList& eintraege);
-
 Wortdatei wortdateiLesen(const QString& pfad);
 
 // The start-up list's file in the folder: VUNMEMO.TXT, or where no regular file has exactly that

@@ -55,19 +55,19 @@ void Wortliste::ersetzen(QStringList eintraege, Listenart art) {
 }
 
 bool Wortliste::hatNeunVerschiedene() const {
-    return art_ == Listenart::Paare ? paareOhneGemeinsamenText(eintraege_) >= 9
-                                    : mindestensNeunVerschiedene(eintraege_);
+    const int verschiedene = art_ == Listenart::Paare ? paareOhneGemeinsamenText(eintraege_)
+                                                      : verschiedeneTexte(eintraege_);
+    return verschiedene >= Paarzahl;
 }
 
-bool Wortliste::mindestensNeunVerschiedene(const QStringList& texte) {
-    // Stops at the ninth different text, so a long list of good words costs nine look-ups.
-    QSet<QString> verschieden;
+int verschiedeneTexte(const QStringList& texte, int bis) {
+    QSet<QStringView> verschieden;
     for (const QString& text : texte) {
+        if (verschieden.size() >= bis)
+            break;
         verschieden.insert(text);
-        if (verschieden.size() >= 9)
-            return true;
     }
-    return false;
+    return static_cast<int>(verschieden.size());
 }
 
 } // namespace vun

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seams/brett.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,17 +30,19 @@ public:
     Listenart art() const { return art_; }
 
     int anzahl() const { return static_cast<int>(eintraege_.size()); }
-    const QString& eintrag(int index) const { return eintraege_.at(index); }
     const QStringList& eintraege() const { return eintraege_; }
 
     // Whether a deal can finish: nine different texts (exact comparison), or nine pairs that
     // share no text.
     bool hatNeunVerschiedene() const;
-    static bool mindestensNeunVerschiedene(const QStringList& texte);
 
 private:
     QStringList eintraege_;
     Listenart art_ = Listenart::Woerter;
 };
+
+// The different texts (exact comparison), counted up to bis: a long list of good words costs
+// bis look-ups.
+int verschiedeneTexte(const QStringList& texte, int bis = Paarzahl);
 
 } // namespace vun

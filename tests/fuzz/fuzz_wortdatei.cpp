@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
+#include <QTemporaryFile>
 #include <cstdint>
 #include <cstdlib>
 
@@ -58,7 +59,7 @@ void pruefePaare(const QStringList& paare) {
     vun::Zufallsgenerator zufall(static_cast<quint32>(paare.size()));
     QStringList liste1, kennungen;
     vun::Modul1 modul1;
-    vun::KartenMischen(liste, liste1, kennungen, modul1, zufall);
+    pruefe(vun::KartenMischen(liste, liste1, kennungen, modul1, zufall));
     QHash<QString, QString> paarVonText;
     QHash<QString, int> karten;
     for (int k = 0; k < 18; ++k) {
@@ -79,14 +80,29 @@ void pruefeFehler(const vun::Wortdatei& d, const QStringList& eintraege) {
     if (d.fehler == vun::Wortdateifehler::KeinePaarzeilen) {
         int paarzeilen = 0;
         for (const QString& e : eintraege)
-            paarzeilen += vun::istPaareintrag(e);
+            paarzeilen += !vun::paarzeileLesen(e).fehler;
         pruefe(2 * paarzeilen > eintraege.size() && paarzeilen < eintraege.size());
         pruefe(d.fehlerhafteZeilenGesamt == eintraege.size() - paarzeilen);
         for (const vun::FehlerhafteZeile& z : d.fehlerhafteZeilen)
             pruefe(vun::paarzeileLesen(eintraege.at(z.nummer - 1)).fehler == z.grund);
     } else if (d.fehler == vun::Wortdateifehler::ZuWenigVerschiedene) {
-        pruefe(!vun::Wortliste::mindestensNeunVerschiedene(eintraege));
+        pruefe(vun::verschiedeneTexte(eintraege) < vun::Paarzahl);
     }
+}
+
+// The reader's early stop counts entries on the bytes as they arrive: it never refuses a file of
+// as many entries as allowed, and it does stop within a few entries beyond.
+void pruefeFruehesEnde(const QByteArray& bytes, int eintraege) {
+    static QTemporaryFile datei;
+    pruefe((datei.isOpen() || datei.open()) && datei.resize(0) && datei.seek(0) &&
+           datei.write(bytes) == bytes.size() && datei.flush());
+    vun::Wortdateifehler fehler{};
+    if (bytes.size() > vun::MaxDateigroesse)
+        return;
+    pruefe(vun::dateiBytesLesen(datei.fileName(), eintraege, fehler) == bytes);
+    if (eintraege >= 3)
+        pruefe(!vun::dateiBytesLesen(datei.fileName(), eintraege - 3, fehler) &&
+               fehler == vun::Wortdateifehler::ZuVieleEintraege);
 }
 
 } // namespace
@@ -98,9 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         pruefe(!eintrag.isEmpty() && !rand(eintrag.front()) && !rand(eintrag.back()));
         pruefe(!eintrag.contains(QLatin1Char('\r')) && !eintrag.contains(QLatin1Char('\n')));
     }
-    // The byte count may see one more entry: a line holding nothing but a byte-order mark.
-    const qsizetype gezaehlt = vun::eintraegeZaehlen(bytes);
-    pruefe(eintraege.size() <= gezaehlt && gezaehlt <= eintraege.size() + 1);
+    pruefeFruehesEnde(bytes, static_cast<int>(eintraege.size()));
     vergleicheAscii(bytes, eintraege);
     const vun::Wortdatei d = vun::eintraegeBeurteilen(eintraege);
     if (d.fehler != vun::Wortdateifehler::Keiner)
@@ -108,11 +122,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     else if (d.art == vun::Listenart::Paare)
         pruefePaare(d.eintraege);
     else
-        pruefe(d.eintraege == eintraege && vun::Wortliste::mindestensNeunVerschiedene(eintraege));
+        pruefe(d.eintraege == eintraege && vun::verschiedeneTexte(eintraege) == vun::Paarzahl);
     vun::Wortliste liste;
     liste.ersetzen(eintraege);
-    pruefe(liste.anzahl() == eintraege.size());
-    for (int i = 1; i < liste.anzahl(); ++i)
-        pruefe(QString::compare(liste.eintrag(i - 1), liste.eintrag(i), Qt::CaseInsensitive) <= 0);
+    const QStringList& sortiert = liste.eintraege();
+    pruefe(sortiert.size() == eintraege.size());
+    for (qsizetype i = 1; i < sortiert.size(); ++i)
+        pruefe(QString::compare(sortiert.at(i - 1), sortiert.at(i), Qt::CaseInsensitive) <= 0);
     return 0;
 }

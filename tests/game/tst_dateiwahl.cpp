@@ -88,6 +88,22 @@ private slots:
                                                   "Spaß", "Zebra", "Äffchen"}));
     }
 
+    // A start-up pair list whose tasks all share their result has no two pairs to lay together:
+    // the box says the file is faulty and why, and the built-in words lie on every card.
+    void startlisteOhneFreiePaare() {
+        Spiel s(aufgabenMitErgebnisZwoelf());
+        QCOMPARE(s.dialoge.gezeigt.size(), 1);
+        const Gezeigt& g = s.dialoge.gezeigt.first();
+        QCOMPARE(g.prompt, QStringLiteral("Datei 'VUNMEMO.TXT' ist fehlerhaft!\rEine "
+                                          "Standardliste wird verwendet!\r"));
+        QVERIFY2(g.details.startsWith("VUNMEMO.TXT: ") &&
+                     g.details.contains("neun Paare ohne gemeinsamen Text"),
+                 qPrintable(g.details));
+        QVERIFY(ausListe(s.memo.liste1(), Standardliste()));
+        QCOMPARE(s.memo.liste2().art(), Listenart::Woerter);
+        QVERIFY(s.memo.gespielteDatei().isEmpty());
+    }
+
     void dateiEinlesen() {
         QTemporaryDir d;
         const QDir o(d.path());

@@ -241,8 +241,9 @@ private slots:
         QFETCH(QStringList, liste);
         QHash<QString, QString> gegenstueck;
         for (const QString& eintrag : liste) {
-            const auto [links, rechts] =
-                istPaareintrag(eintrag) ? haelften(eintrag) : std::make_pair(eintrag, eintrag);
+            const auto [links, rechts] = !paarzeileLesen(eintrag).fehler
+                                             ? haelften(eintrag)
+                                             : std::make_pair(eintrag, eintrag);
             gegenstueck.insert(links, rechts);
             gegenstueck.insert(rechts, links);
         }

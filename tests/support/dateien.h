@@ -79,6 +79,13 @@ inline QStringList paareMitGeteiltenTexten(int n) {
     return paare;
 }
 
+// The ten tasks of the times table whose result is 12: pairs that all share their right half,
+// so that no two of them can lie on the board together.
+inline QStringList aufgabenMitErgebnisZwoelf() {
+    return {"1 · 12 = 12", "2 · 6 = 12",  "3 · 4 = 12",  "4 · 3 = 12",  "6 · 2 = 12",
+            "12 · 1 = 12", "24 : 2 = 12", "36 : 3 = 12", "48 : 4 = 12", "60 : 5 = 12"};
+}
+
 // Every kind of file that must end as the built-in list, each named *.TXT: too few words, too
 // few different ones, empty, binary, too large, a folder, a broken link and a pipe (which would
 // block an ordinary open for ever). Their names; none when one could not be made.
