@@ -38,9 +38,9 @@ void dateiLaden(benchmark::State& state, Art art) {
     Wortliste liste2;
     for (auto _ : state) {
         DateiEinlesen(name, liste2, dialoge, QDir(ordner().path()));
-        benchmark::DoNotOptimize(liste2.anzahl());
+        benchmark::DoNotOptimize(liste2.eintraege().size());
     }
-    if (liste2.anzahl() != n || (liste2.art() == Listenart::Paare) != paare)
+    if (liste2.eintraege().size() != n || (liste2.art() == Listenart::Paare) != paare)
         state.SkipWithError("the list did not load");
     state.SetItemsProcessed(state.iterations() * n);
 }

@@ -21,7 +21,6 @@ namespace {
 
 const QColor Cyan(0, 255, 255);
 constexpr QSize Entwurf = twips(0, 0, 7605, 5790).size();
-constexpr int KartenJeSpalte = Kartenzahl / 2;
 
 struct Werkzeugeintrag {
     Hauptfenster::Werkzeug werkzeug;

@@ -10,8 +10,8 @@ namespace vun::ui {
 
 namespace {
 
-const QColor Randfarbe = Qt::black;    // the single thin line around a card
-constexpr int Zeilen = Kartenzahl / 2; // cards in a column
+const QColor Randfarbe = Qt::black; // the single thin line around a card
+constexpr int Zeilen = KartenJeSpalte;
 constexpr int Beschriftungsart = Qt::AlignCenter | Qt::TextWordWrap;
 
 // The focus mark lies two pixels inside the border; the caption keeps clear of it. Both grow

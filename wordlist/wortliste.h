@@ -29,7 +29,6 @@ public:
 
     Listenart art() const { return art_; }
 
-    int anzahl() const { return static_cast<int>(eintraege_.size()); }
     const QStringList& eintraege() const { return eintraege_; }
 
     // Whether a deal can finish: nine different texts (exact comparison), or nine pairs that

@@ -112,13 +112,13 @@ private slots:
         QVERIFY(dateiSchreiben(o.filePath("tiere.txt"), alsWindows1252(nummerierteWoerter(12))));
         DateiEinlesen("tiere.txt", liste2, dialoge, o);
         QVERIFY(dialoge.gezeigt.isEmpty());
-        QCOMPARE(liste2.anzahl(), 12);
+        QCOMPARE(liste2.eintraege().size(), 12);
         DateiEinlesen("fehlt.txt", liste2, dialoge, o);
         QCOMPARE(dialoge.gezeigt.size(), 1);
         QCOMPARE(
             dialoge.gezeigt.first().prompt,
             QStringLiteral("Gewählte Datei ist fehlerhaft!\rEine Standardliste wird verwendet!\r"));
-        QCOMPARE(liste2.anzahl(), 9);
+        QCOMPARE(liste2.eintraege().size(), 9);
         QVERIFY(liste2.eintraege().contains("Diskette"));
     }
 
@@ -140,7 +140,7 @@ private slots:
         QVERIFY(!z.gestartet);
         QCOMPARE(z.aufgedeckt, 0);
         QVERIFY(ausListe(z.liste1, tiere));
-        QCOMPARE(s.memo.liste2().anzahl(), tiere.size());
+        QCOMPARE(s.memo.liste2().eintraege().size(), tiere.size());
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.memo.karte(k).hintergrund, (Rgb{0, 0, 128}));
     }
@@ -183,7 +183,7 @@ private slots:
         for (int k = 1; k <= 18; ++k)
             QVERIFY(s.beschriftung(k).isEmpty());
         QVERIFY(ausListe(s.memo.liste1(), Standardliste()));
-        QCOMPARE(s.memo.liste2().anzahl(), 9);
+        QCOMPARE(s.memo.liste2().eintraege().size(), 9);
         QVERIFY(s.memo.gespielteDatei().isEmpty());
     }
 
