@@ -143,21 +143,19 @@ bool Eingabewache::eventFilter(QObject* objekt, QEvent* ereignis) {
     // Mouse events are judged as the window receives them; the widgets' copies follow from that.
     if (!objekt->isWindowType())
         return false;
+    if (art != QEvent::MouseButtonPress && art != QEvent::MouseButtonDblClick &&
+        art != QEvent::MouseButtonRelease)
+        return false;
     auto* fenster = static_cast<QWindow*>(objekt);
     const auto* maus = static_cast<const QMouseEvent*>(ereignis);
-    switch (art) {
-    case QEvent::MouseButtonPress:
+    if (art == QEvent::MouseButtonPress)
         return druckVerwerfen(fenster, maus);
-    case QEvent::MouseButtonDblClick:
+    if (art == QEvent::MouseButtonDblClick)
         return doppelklickVerwerfen(fenster, maus);
-    case QEvent::MouseButtonRelease:
-        if (!(verschluckt_ & maus->button()))
-            return false;
-        verschluckt_ &= ~maus->button();
-        return true;
-    default:
+    if (!(verschluckt_ & maus->button()))
         return false;
-    }
+    verschluckt_ &= ~maus->button();
+    return true;
 }
 
 } // namespace vun::ui
