@@ -1,5 +1,6 @@
 #include "game/kartenbild.h"
 
+#include <QFileInfo>
 #include <array>
 
 namespace vun {
@@ -24,6 +25,12 @@ Rgb QBColor(int nummer) {
         {255, 255, 255},
     }};
     return palette.at(static_cast<std::size_t>(nummer & 15));
+}
+
+QString bildname(QStringView pfad) {
+    QString name = QFileInfo(pfad.toString()).completeBaseName();
+    name.replace(u'_', u' ').replace(u'-', u' ');
+    return name.simplified();
 }
 
 } // namespace vun

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 namespace vun {
@@ -24,12 +25,19 @@ inline constexpr int GefundenFarbnummer = 3; // palette cyan of found cards
 enum class Kartenzustand { Verdeckt, Offen, Gefunden };
 
 // Everything a view needs to draw one card; the view decides none of it.
+// A picture card's face shows the picture file bild instead of a caption; bild is empty on a
+// word card and on every covered card.
 struct Kartenbild {
     QString beschriftung;
+    QString bild;
     Rgb hintergrund = Designblau;
     Rgb textfarbe = Weiss;
     bool kursiv = false;
     friend bool operator==(const Kartenbild&, const Kartenbild&) = default;
 };
+
+// How a picture is named in words, for screen readers: the file's name without folder and
+// ending, "_" and "-" read as blanks ("bilder/roter_hund.jpg" is "roter hund").
+QString bildname(QStringView pfad);
 
 } // namespace vun

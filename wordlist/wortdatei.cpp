@@ -1,5 +1,6 @@
 #include "wordlist/wortdatei.h"
 
+#include "wordlist/bildeintrag.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/paarauswahl.h"
 #include "wordlist/paarliste.h"
@@ -119,6 +120,7 @@ Wortdatei wortdateiLesen(const QString& pfad) {
         return datei;
     QList<int> zeilennummern;
     QStringList eintraege = zeilenAusBytes(*bytes, &zeilennummern);
+    bilderAufloesen(eintraege, QFileInfo(pfad).absoluteDir());
     return eintraegeBeurteilen(std::move(eintraege), zeilennummern);
 }
 

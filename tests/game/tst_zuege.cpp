@@ -1,6 +1,5 @@
 // Whole games played on the core: every kind of turn, the looks and the end of a game.
 #include "tests/support/spiel.h"
-#include "wordlist/paarliste.h"
 
 using namespace vun;
 using namespace vun::test;
@@ -202,115 +201,6 @@ private slots:
         QCOMPARE(s.memo.spielstand().ErstesFeld, y);
         QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
         QCOMPARE(s.offeneKarten(), 1);
-    }
-
-    // Marking touches the two cards of the registers and no other, and empties both registers;
-    // the open card clicked again ("0" in ZweitesFeld) marks nothing.
-    void paarMarkierenMitRegisterSonderfaellen() {
-        Spiel s;
-        const auto markierte = [&s] {
-            QList<int> k;
-            for (int i = 1; i <= 18; ++i)
-                if (s.memo.karte(i).kursiv)
-                    k << i;
-            return k;
-        };
-        s.klick(5);
-        s.klick(5);
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
-        QVERIFY(markierte().isEmpty());
-        const int p = s.partner(5);
-        s.klick(p);
-        QCOMPARE(markierte(), (QList<int>{qMin(5, p), qMax(5, p)}));
-        QCOMPARE(s.memo.spielstand().ErstesFeld, 0);
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
-        s.klick(p); // a found card: both registers stay "0", no card changes
-        QCOMPARE(markierte().size(), 2);
-        QCOMPARE(s.memo.spielstand().ErstesFeld, 0);
-    }
-
-    // Two cards match only when they are partners: every ordered pair of cards, on boards dealt
-    // from words and from pairs. The partner is found from the list itself: the card with the
-    // same word, or with the other half of the card's pair.
-    void nurPartnerPassen_data() {
-        QTest::addColumn<QStringList>("liste");
-        QTest::newRow("Wörter") << nummerierteWoerter(12);
-        QTest::newRow("Paare") << nummeriertePaare(12);
-    }
-    void nurPartnerPassen() {
-        QFETCH(QStringList, liste);
-        QHash<QString, QString> gegenstueck;
-        for (const QString& eintrag : liste) {
-            const auto [links, rechts] = !paarzeileLesen(eintrag).fehler
-                                             ? haelften(eintrag)
-                                             : std::make_pair(eintrag, eintrag);
-            gegenstueck.insert(links, rechts);
-            gegenstueck.insert(rechts, links);
-        }
-        Spiel s(liste);
-        for (int e = 1; e <= 18; ++e) {
-            for (int z = 1; z <= 18; ++z) {
-                if (z == e)
-                    continue;
-                const QStringList& liste1 = s.memo.liste1();
-                const bool partner = gegenstueck.value(liste1.at(e - 1)) == liste1.at(z - 1);
-                s.klick(e);
-                s.klick(z);
-                QCOMPARE(!s.memo.spielstand().imSpiel(e), partner);
-                QCOMPARE(!s.memo.spielstand().imSpiel(z), partner);
-                s.neuesSpiel();
-            }
-        }
-    }
-
-    // Only real changes reach the view, so it repaints no more than what changed.
-    void beobachterHoertNurAenderungen() {
-        Spiel s;
-        struct {
-            QList<int> karten;
-        } zaehler;
-        connect(&s.memo, &Memo::karteGeaendert, this, [&](int k) { zaehler.karten.append(k); });
-        s.klick(1);
-        QCOMPARE(zaehler.karten, QList<int>{1});
-        zaehler.karten.clear();
-        s.klick(1);
-        QVERIFY(zaehler.karten.isEmpty());
-        const int p = s.partner(1);
-        s.klick(p);
-        QVERIFY(zaehler.karten.contains(1) && zaehler.karten.contains(p));
-        QVERIFY(std::all_of(zaehler.karten.begin(), zaehler.karten.end(),
-                            [&](int k) { return k == 1 || k == p; }));
-    }
-
-    // The state told to screen readers follows the turns; a cleared board is covered even
-    // where the mask of the round before still says found.
-    void zustandDerKarten() {
-        Spiel s;
-        using Z = Kartenzustand;
-        QCOMPARE(s.memo.zustand(4), Z::Verdeckt);
-        const int x = 4, y = s.andereKarte(4);
-        s.klick(x);
-        s.klick(y);
-        QCOMPARE(s.memo.zustand(x), Z::Offen);
-        QCOMPARE(s.memo.zustand(y), Z::Offen);
-        const int p = s.partner(x);
-        s.klick(p);
-        QCOMPARE(s.memo.zustand(x), Z::Verdeckt);
-        s.klick(x);
-        QCOMPARE(s.memo.zustand(x), Z::Gefunden);
-        QCOMPARE(s.memo.zustand(p), Z::Gefunden);
-        QCOMPARE(s.memo.zustand(y), Z::Verdeckt);
-        s.klick(x); // a found card stays found
-        QCOMPARE(s.memo.zustand(x), Z::Gefunden);
-
-        s.allePaareFinden(true);
-        s.neuesSpiel();
-        for (int k = 1; k <= 18; ++k)
-            QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
-        s.allePaareFinden(); // won: cleared with a mask of nothing but found
-        QCOMPARE(s.memo.spielstand().Restmaske, Spielstand::Maske{});
-        for (int k = 1; k <= 18; ++k)
-            QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
     }
 };
 
