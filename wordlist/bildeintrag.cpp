@@ -37,7 +37,7 @@ void bilderAufloesen(QStringList& eintraege, const QDir& ordner) {
         const auto haelfte = [&](QStringView h) {
             return istBildeintrag(h) ? aufgeloest(h, ordner) : h.toString();
         };
-        eintrag = haelfte(zeile.links) + Paartrenner + haelfte(zeile.rechts);
+        eintrag = haelfte(zeile.links) + Paartrenner.toString() + haelfte(zeile.rechts);
     }
 }
 
