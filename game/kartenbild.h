@@ -29,10 +29,10 @@ enum class Kartenzustand { Verdeckt, Offen, Gefunden };
 // word card and on every covered card.
 struct Kartenbild {
     QString beschriftung;
-    QString bild;
     Rgb hintergrund = Designblau;
     Rgb textfarbe = Weiss;
     bool kursiv = false;
+    QString bild;
     friend bool operator==(const Kartenbild&, const Kartenbild&) = default;
 };
 
