@@ -1,6 +1,7 @@
 #include "game/memo.h"
 
 #include "game/listeladen.h"
+#include "wordlist/bildeintrag.h"
 #include "wordlist/wortdatei.h"
 
 namespace vun {
@@ -14,8 +15,12 @@ Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir ordner, QString startda
 
 void Memo::setzeBeschriftung(int karte, const QString& text) {
     Kartenbild& bild = karten_.at(karte - 1);
-    if (bild.beschriftung != text) {
-        bild.beschriftung = text;
+    const bool istBild = istBildeintrag(text);
+    QString beschriftung = istBild ? QString() : text;
+    QString datei = istBild ? text : QString();
+    if (bild.beschriftung != beschriftung || bild.bild != datei) {
+        bild.beschriftung = std::move(beschriftung);
+        bild.bild = std::move(datei);
         emit karteGeaendert(karte);
     }
 }
@@ -37,7 +42,7 @@ void Memo::setzeKursiv(int karte, bool kursiv) {
 }
 
 Kartenzustand Memo::zustand(int nummer) const {
-    if (karte(nummer).beschriftung.isEmpty())
+    if (karte(nummer).beschriftung.isEmpty() && karte(nummer).bild.isEmpty())
         return Kartenzustand::Verdeckt;
     // A cleared board keeps the old mask; only a running round gives it meaning.
     return spielstand_.Gestartet && !spielstand_.imSpiel(nummer) ? Kartenzustand::Gefunden
@@ -45,11 +50,12 @@ Kartenzustand Memo::zustand(int nummer) const {
 }
 
 void Memo::KartenMischen() {
-    if (vun::KartenMischen(liste2_, liste1_, paarkennungen_, modul1_, zufall_))
-        return;
-    // The built-in words lie dealt already; the list goes as a faulty file does.
-    listeVerwerfen(gespielteDatei_, liste2_, dialoge_);
-    gespielteDatei_.clear();
+    if (!vun::KartenMischen(liste2_, liste1_, paarkennungen_, modul1_, zufall_)) {
+        // The built-in words lie dealt already; the list goes as a faulty file does.
+        listeVerwerfen(gespielteDatei_, liste2_, dialoge_);
+        gespielteDatei_.clear();
+    }
+    emit gemischt();
 }
 
 } // namespace vun

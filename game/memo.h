@@ -30,7 +30,7 @@ public:
 
     // --- What a view shows ---
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
-    // Covered without its word; showing it, found while its round runs, else open.
+    // Covered without its word or picture; showing it, found while its round runs, else open.
     Kartenzustand zustand(int nummer) const;
     const QString& fenstertitel() const { return fenstertitel_; }
     bool dateilisteSichtbar() const { return dateilisteSichtbar_; }
@@ -66,6 +66,8 @@ signals:
     void karteGeaendert(int karte);
     void titelGeaendert(const QString& titel);
     void dateilisteGeaendert();
+    // A new deal lies covered on the board: a view may prepare what its cards will show.
+    void gemischt();
 
 private:
     // The game's procedures: only the events above call them.
@@ -80,6 +82,8 @@ private:
     bool druckenErlaubt(int seiten);
 
     QString wort(int karte) const { return liste1_.value(karte - 1); }
+    // Shows the card's text on its face, or covers it with an empty text: a picture entry as
+    // the card's picture, with no caption, any other text as its caption.
     void setzeBeschriftung(int karte, const QString& text);
     void setzeHintergrund(int karte, Rgb farbe);
     void setzeKursiv(int karte, bool kursiv);

@@ -2,8 +2,11 @@
 
 #include "game/druckbogen.h"
 #include "ui/aussehen.h"
+#include "ui/bildvorrat.h"
+#include "wordlist/bildeintrag.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,6 +19,8 @@ namespace {
 // The painter draws in tenths of a millimetre: fine enough for font sizes in whole units.
 constexpr double EinheitenProMm = 10.0;
 constexpr int Textart = Qt::AlignCenter | Qt::TextWordWrap;
+// Pictures go on paper at a printer's resolution for the card's size, whatever the file's size.
+constexpr double BildDpi = 300.0;
 
 QRectF inEinheiten(const QRectF& mm) {
     return {mm.x() * EinheitenProMm, mm.y() * EinheitenProMm, mm.width() * EinheitenProMm,
@@ -43,8 +48,26 @@ QFont kartenschrift(const QRect& feld, const QString& text) {
     return passendeSchrift(geschaetzt, feld, Textart, text);
 }
 
+// The picture fitted into the field whole, decoded at the printer's resolution for the field's
+// size; the two cards of one picture on a page share one decoded copy. False when the file
+// cannot be read as a picture any more.
+bool bildMalen(QPainter& maler, const QRect& feld, const QString& pfad,
+               QHash<QString, QImage>& bilder) {
+    auto it = bilder.find(pfad);
+    if (it == bilder.end()) {
+        const double pixelProEinheit = BildDpi / 25.4 / EinheitenProMm;
+        const QSize pixel = (QSizeF(feld.size()) * pixelProEinheit).toSize();
+        it = bilder.insert(pfad, eingepasstLesen(pfad, pixel));
+    }
+    if (it->isNull())
+        return false;
+    maler.drawImage(eingepasst(QSizeF(it->size()), QRectF(feld)), *it);
+    return true;
+}
+
 void vorderseiteMalen(QPainter& maler, const Bogenraster& raster, const QStringList& karten,
                       int erste) {
+    QHash<QString, QImage> bilder;
     const int letzte = std::min<int>(karten.size(), erste + raster.proSeite());
     for (int i = erste; i < letzte; ++i) {
         const QRectF feld = inEinheiten(raster.karte(i - erste));
@@ -53,9 +76,13 @@ void vorderseiteMalen(QPainter& maler, const Bogenraster& raster, const QStringL
         // A tenth of the shorter side as margin keeps the word clear of the scissors.
         const double rand = std::min(feld.width(), feld.height()) / 10;
         const QRect innen = feld.adjusted(rand, rand, -rand, -rand).toRect();
-        maler.setFont(kartenschrift(innen, karten.at(i)));
+        const QString& text = karten.at(i);
+        if (istBildeintrag(text) && bildMalen(maler, innen, text, bilder))
+            continue;
+        const QString wort = istBildeintrag(text) ? bildname(text) : text;
+        maler.setFont(kartenschrift(innen, wort));
         maler.setPen(Qt::black);
-        maler.drawText(innen, Textart, karten.at(i));
+        maler.drawText(innen, Textart, wort);
     }
 }
 

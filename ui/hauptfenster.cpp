@@ -3,6 +3,7 @@
 #include "ui/aussehen.h"
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
+#include "ui/bildvorrat.h"
 #include "ui/dateiliste.h"
 #include "ui/fensterrahmen.h"
 #include "ui/infofenster.h"
@@ -166,8 +167,16 @@ Dateiliste* Hauptfenster::dateiliste() {
 }
 
 void Hauptfenster::kartenBauen() {
+    // The pictures of a new deal are decoded while its cards lie covered; those of the deal
+    // before go.
+    kartenbilder_ = new Bildvorrat(this);
+    connect(&memo_, &Memo::gemischt, this, [this] {
+        kartenbilder_->nurBehalten(memo_.liste1());
+        for (Karte* k : karten_)
+            k->bildVorbereiten();
+    });
     for (int n = 1; n <= Kartenzahl; ++n) {
-        auto* karte = new Karte(memo_, n, eingabe_, this);
+        auto* karte = new Karte(memo_, n, eingabe_, *kartenbilder_, this);
         connect(karte, &Karte::geklickt, this, [this](int k) { memo_.Bezeichnung_Click(k); });
         connect(karte, &Karte::weiter, this, [this](int k) {
             brettkarte_ = k;

@@ -10,6 +10,7 @@
 namespace vun::ui {
 
 class Bildknopf;
+class Bildvorrat;
 class Dateiliste;
 class Eingabewache;
 class Infofenster;
@@ -76,6 +77,7 @@ private:
     Eingabewache& eingabe_;
     QWidget* figur1_ = nullptr;
     QWidget* linie1_ = nullptr;
+    Bildvorrat* kartenbilder_ = nullptr; // the pictures of the picture cards of the deal
     std::array<Karte*, Kartenzahl> karten_{};
     std::array<QWidget*, 6> beschriftungen_{};
     std::array<Bildknopf*, 6> bilder_{};

@@ -2,9 +2,12 @@
 
 #include "game/memo.h"
 #include "ui/aussehen.h"
+#include "ui/bildvorrat.h"
+#include "wordlist/bildeintrag.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace vun::ui {
 
@@ -21,8 +24,9 @@ constexpr int TextAbstand = 5;
 
 } // namespace
 
-Karte::Karte(const Memo& memo, int nummer, Eingabewache& eingabe, QWidget* eltern)
-    : Schaltflaeche(eingabe, eltern), memo_(memo), nummer_(nummer) {
+Karte::Karte(const Memo& memo, int nummer, Eingabewache& eingabe, Bildvorrat& bilder,
+             QWidget* eltern)
+    : Schaltflaeche(eingabe, eltern), memo_(memo), nummer_(nummer), bilder_(bilder) {
     setObjectName(QStringLiteral("Bezeichnung%1").arg(nummer));
     gemeldeterName_ = zugangsname();
     connect(&memo, &Memo::karteGeaendert, this, [this](int karte) {
@@ -37,7 +41,9 @@ void Karte::ausloesen() {
 
 QString Karte::zugangsname() const {
     const QString karte = QStringLiteral("Karte %1").arg(nummer_);
-    const QString wort = memo_.karte(nummer_).beschriftung;
+    const Kartenbild& bild = memo_.karte(nummer_);
+    const QString wort = bild.bild.isEmpty() ? bild.beschriftung
+                                             : QStringLiteral("Bild ") + bildname(bild.bild);
     switch (memo_.zustand(nummer_)) {
     case Kartenzustand::Verdeckt:
         return karte + QStringLiteral(", verdeckt");
@@ -70,15 +76,52 @@ QFont Karte::beschriftungsschrift() const {
     return passendeSchrift(f, textfeld(), Beschriftungsart, bild.beschriftung);
 }
 
+QSize Karte::bildfeld() const {
+    return (QSizeF(textfeld().size()) * devicePixelRatioF()).toSize();
+}
+
+void Karte::bildVorbereiten() {
+    const QString text = memo_.liste1().value(nummer_ - 1);
+    if (istBildeintrag(text))
+        bilder_.vorbereiten(text, bildfeld());
+}
+
+void Karte::resizeEvent(QResizeEvent* ereignis) {
+    Schaltflaeche::resizeEvent(ereignis);
+    bildVorbereiten();
+}
+
+void Karte::bildMalen(QPainter& maler, const QString& pfad) {
+    const QImage bild = bilder_.bild(pfad, bildfeld());
+    const QRect feld = textfeld();
+    if (bild.isNull()) {
+        const QString name = bildname(pfad);
+        maler.setFont(passendeSchrift(font(), feld, Beschriftungsart, name));
+        maler.drawText(feld, Beschriftungsart, name);
+        return;
+    }
+    // Pixel for pixel: the picture was decoded at the size it has on the screen, and starts on
+    // a whole device pixel.
+    const double dichte = devicePixelRatioF();
+    const QSizeF groesse = QSizeF(bild.size()) / dichte;
+    const QPointF ecke(std::floor((feld.x() + (feld.width() - groesse.width()) / 2) * dichte) / dichte,
+                       std::floor((feld.y() + (feld.height() - groesse.height()) / 2) * dichte) / dichte);
+    maler.drawImage(QRectF(ecke, groesse), bild);
+}
+
 void Karte::paintEvent(QPaintEvent*) {
     const Kartenbild& bild = memo_.karte(nummer_);
     QPainter maler(this);
     // The border is filled rather than stroked, so it stays one crisp line at any scale.
     maler.fillRect(rect(), Randfarbe);
     maler.fillRect(rect().adjusted(1, 1, -1, -1), farbe(bild.hintergrund));
-    maler.setFont(beschriftungsschrift());
     maler.setPen(farbe(bild.textfarbe));
-    maler.drawText(textfeld(), Beschriftungsart, bild.beschriftung);
+    if (!bild.bild.isEmpty()) {
+        bildMalen(maler, bild.bild);
+    } else {
+        maler.setFont(beschriftungsschrift());
+        maler.drawText(textfeld(), Beschriftungsart, bild.beschriftung);
+    }
     if (hasFocus() && fokusSichtbar()) {
         const int abstand = qRound(FokusAbstand * massstab());
         fokusrahmenMalen(maler, rect().adjusted(abstand, abstand, -abstand, -abstand));

@@ -11,16 +11,21 @@ struct Kartenbild;
 
 namespace vun::ui {
 
+class Bildvorrat;
+
 // One card of the board. It draws whatever the game's card looks say, listens to the game for
 // changes of its own card and reports presses; it keeps no state of its own beyond its number.
 class Karte : public Schaltflaeche {
     Q_OBJECT
 public:
-    Karte(const Memo& memo, int nummer, Eingabewache& eingabe, QWidget* eltern);
+    // bilder holds the decoded pictures of the window's picture cards.
+    Karte(const Memo& memo, int nummer, Eingabewache& eingabe, Bildvorrat& bilder,
+          QWidget* eltern);
     int nummer() const { return nummer_; }
 
     void ausloesen() override;
-    // "Karte 7, verdeckt", "Karte 7: Maus", "Karte 7: Maus, gefunden".
+    // "Karte 7, verdeckt", "Karte 7: Maus", "Karte 7: Maus, gefunden"; a picture card by its
+    // picture's name, "Karte 7: Bild hund".
     QString zugangsname() const override;
 
     // Where the caption goes, clear of the border and the focus mark.
@@ -28,6 +33,11 @@ public:
     // The font the caption is drawn in: the card font, smaller only when the caption would not
     // fit the text field otherwise.
     QFont beschriftungsschrift() const;
+    // Where the picture of a picture card goes: the caption's field, in device pixels.
+    QSize bildfeld() const;
+    // Has the picture of the card's deal decoded in the background for the card's size, if the
+    // card is a picture card: after a deal and whenever the card's size changes.
+    void bildVorbereiten();
 
     // The card an arrow key leads to from card n in the two columns of nine, or n itself at
     // the edge of the board or for any other key.
@@ -39,14 +49,20 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     // The game changed this card: drawn anew, and told to screen readers when its name changed.
     void modellGeaendert();
 
+    // The picture fitted into the caption's field; its name in the caption's place when the file
+    // cannot be read any more.
+    void bildMalen(QPainter& maler, const QString& pfad);
+
     const Memo& memo_;
     int nummer_;
+    Bildvorrat& bilder_;
     QString gemeldeterName_;
 };
 
