@@ -23,8 +23,8 @@ QImage eingepasstLesen(const QString& pfad, QSize feld) {
     } else {
         // The decoder scales before the picture is turned upright.
         const bool gedreht = leser.transformation() & QImageIOHandler::TransformationRotate90;
-        const QSize ziel =
-            gross.scaled(gedreht ? feld.transposed() : feld, Qt::KeepAspectRatio).expandedTo({1, 1});
+        const QSize ziel = gross.scaled(gedreht ? feld.transposed() : feld, Qt::KeepAspectRatio)
+                               .expandedTo({1, 1});
         leser.setScaledSize(ziel);
         bild = leser.read();
     }

@@ -42,8 +42,8 @@ void Karte::ausloesen() {
 QString Karte::zugangsname() const {
     const QString karte = QStringLiteral("Karte %1").arg(nummer_);
     const Kartenbild& bild = memo_.karte(nummer_);
-    const QString wort = bild.bild.isEmpty() ? bild.beschriftung
-                                             : QStringLiteral("Bild ") + bildname(bild.bild);
+    const QString wort =
+        bild.bild.isEmpty() ? bild.beschriftung : QStringLiteral("Bild ") + bildname(bild.bild);
     switch (memo_.zustand(nummer_)) {
     case Kartenzustand::Verdeckt:
         return karte + QStringLiteral(", verdeckt");
@@ -104,8 +104,9 @@ void Karte::bildMalen(QPainter& maler, const QString& pfad) {
     // a whole device pixel.
     const double dichte = devicePixelRatioF();
     const QSizeF groesse = QSizeF(bild.size()) / dichte;
-    const QPointF ecke(std::floor((feld.x() + (feld.width() - groesse.width()) / 2) * dichte) / dichte,
-                       std::floor((feld.y() + (feld.height() - groesse.height()) / 2) * dichte) / dichte);
+    const QPointF ecke(
+        std::floor((feld.x() + (feld.width() - groesse.width()) / 2) * dichte) / dichte,
+        std::floor((feld.y() + (feld.height() - groesse.height()) / 2) * dichte) / dichte);
     maler.drawImage(QRectF(ecke, groesse), bild);
 }
 

@@ -19,8 +19,7 @@ class Karte : public Schaltflaeche {
     Q_OBJECT
 public:
     // bilder holds the decoded pictures of the window's picture cards.
-    Karte(const Memo& memo, int nummer, Eingabewache& eingabe, Bildvorrat& bilder,
-          QWidget* eltern);
+    Karte(const Memo& memo, int nummer, Eingabewache& eingabe, Bildvorrat& bilder, QWidget* eltern);
     int nummer() const { return nummer_; }
 
     void ausloesen() override;

@@ -40,8 +40,9 @@ bool bilderSchreiben(const QString& ordner, QSize groesse) {
         if (pfad.endsWith(QLatin1String(".svg"))) {
             QFile svg(pfad);
             if (!svg.open(QIODevice::WriteOnly) ||
-                svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" )"
-                          R"(viewBox="0 0 40 30"><rect width="40" height="30" fill="#f00"/></svg>)") < 0)
+                svg.write(
+                    R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" )"
+                    R"(viewBox="0 0 40 30"><rect width="40" height="30" fill="#f00"/></svg>)") < 0)
                 return false;
         } else if (!rot.save(pfad, nullptr, 95)) {
             return false;
@@ -94,8 +95,7 @@ QRect roteFlaeche(const QImage& bild) {
 }
 
 QRect inGeraetepixeln(QRect r, double dichte) {
-    return QRectF(r.x() * dichte, r.y() * dichte, r.width() * dichte, r.height() * dichte)
-        .toRect();
+    return QRectF(r.x() * dichte, r.y() * dichte, r.width() * dichte, r.height() * dichte).toRect();
 }
 
 // The card as drawn shows its red 4:3 picture inside the caption's field, as large as fits,
@@ -106,8 +106,14 @@ void bildPruefen(ui::Karte* karte, QColor hintergrund) {
     const QRect rot = roteFlaeche(bild);
     const QString wo = QStringLiteral("card %1, field %2x%3+%4+%5, red %6x%7+%8+%9")
                            .arg(karte->nummer())
-                           .arg(feld.width()).arg(feld.height()).arg(feld.x()).arg(feld.y())
-                           .arg(rot.width()).arg(rot.height()).arg(rot.x()).arg(rot.y());
+                           .arg(feld.width())
+                           .arg(feld.height())
+                           .arg(feld.x())
+                           .arg(feld.y())
+                           .arg(rot.width())
+                           .arg(rot.height())
+                           .arg(rot.x())
+                           .arg(rot.y());
     QVERIFY2(!rot.isEmpty() && feld.contains(rot), qPrintable(wo));
     QVERIFY2(qAbs(rot.width() - feld.width()) <= 1 || qAbs(rot.height() - feld.height()) <= 1,
              qPrintable(wo));
@@ -281,7 +287,8 @@ private slots:
         QCOMPARE(bilder.size(), Paare);
         const Bogenraster raster = bogenraster({210, 297}, {0, 0, 210, 297});
         // The cards lie word, picture, word, picture: the pictures on every second place.
-        QCOMPARE(std::count_if(bilder.begin(), bilder.end(), [](const PdfBild& b) { return b.seite == 1; }),
+        QCOMPARE(std::count_if(bilder.begin(), bilder.end(),
+                               [](const PdfBild& b) { return b.seite == 1; }),
                  raster.proSeite() / 2);
         for (const PdfBild& b : bilder) {
             QVERIFY2(b.ppiX > 280 && b.ppiX < 320 && b.ppiY > 280 && b.ppiY < 320,
@@ -300,12 +307,12 @@ private slots:
         // The first page drawn at 5 pixels per millimetre: red only inside the pictures' cards,
         // 4 mm clear of their cutting lines, and some on each.
         const QString png = ordner.filePath(QStringLiteral("seite"));
-        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
-                                   {QStringLiteral("-png"), QStringLiteral("-r"),
-                                    QStringLiteral("127"), QStringLiteral("-f"), QStringLiteral("1"),
-                                    QStringLiteral("-l"), QStringLiteral("1"),
-                                    QStringLiteral("-singlefile"), pdf, png}),
-                 0);
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("127"),
+                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                               QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, png}),
+            0);
         const QImage seite(png + QStringLiteral(".png"));
         QVERIFY(!seite.isNull());
         const double pxProMm = seite.width() / 210.0;
@@ -321,9 +328,11 @@ private slots:
                 if (!istRot(seite.pixelColor(x, y)))
                     continue;
                 int platz = 0;
-                while (platz < karten.size() && !karten.at(platz).adjusted(rand, rand, -rand, -rand).contains(x, y))
+                while (platz < karten.size() &&
+                       !karten.at(platz).adjusted(rand, rand, -rand, -rand).contains(x, y))
                     ++platz;
-                QVERIFY2(platz < karten.size(), qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
+                QVERIFY2(platz < karten.size(),
+                         qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
                 ++roteProKarte[platz];
             }
         }
