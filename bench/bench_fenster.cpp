@@ -1,84 +1,19 @@
 // Clicks on the real main window up to the end of the repaint they cause, the window changing
 // size, and the first show of the information window; on Qt's offscreen platform, so no display
 // is needed.
-#include "bench/benchhilfe.h"
+#include "bench/fenstersitzung.h"
 #include "bench/zughilfe.h"
 #include "ui/hauptfenster.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
-#include "ui/programm.h"
 #include "ui/vergroesserung.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QHash>
-#include <QTemporaryDir>
-#include <QTest>
 #include <benchmark/benchmark.h>
-#include <chrono>
 
 using namespace vun;
+using namespace vun::bench;
 
 namespace {
-
-using Uhr = std::chrono::steady_clock;
-
-double sekunden(Uhr::time_point start) {
-    return std::chrono::duration<double>(Uhr::now() - start).count();
-}
-
-// Counts the paint events of every widget of the program.
-class Malzaehler : public QObject {
-public:
-    Malzaehler() { qApp->installEventFilter(this); }
-    ~Malzaehler() override { qApp->removeEventFilter(this); }
-
-    QHash<const QObject*, int> gemalt;
-    int summe = 0;
-
-protected:
-    bool eventFilter(QObject* empfaenger, QEvent* ereignis) override {
-        if (ereignis->type() == QEvent::Paint) {
-            ++gemalt[empfaenger];
-            ++summe;
-        }
-        return false;
-    }
-};
-
-// Delivers events until a round paints nothing more: the window has come to rest.
-void bisZurRuhe(const Malzaehler& zaehler) {
-    int vorher = -1;
-    while (zaehler.summe != vorher) {
-        vorher = zaehler.summe;
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-// The program's main window started as the program starts it, on the built-in word list.
-struct Sitzung {
-    QTemporaryDir ordner;
-    bench::StilleDialoge dialoge;
-    Zufallsgenerator zufall{7};
-    ui::Programm programm{ui::Startort{QDir(ordner.path()), {}}, &dialoge, &zufall};
-    Memo& memo = programm.memo;
-    ui::Hauptfenster& fenster = programm.fenster;
-    // The cards the game reported as changed, heard beside the window.
-    std::array<bool, Kartenzahl> gemeldet{};
-
-    Sitzung() {
-        fenster.starten();
-        QObject::connect(&memo, &Memo::karteGeaendert,
-                         [this](int karte) { gemeldet.at(karte - 1) = true; });
-    }
-
-    // A click as the window system delivers it, at the middle of a widget of the window.
-    void klick(QWidget* ziel) {
-        const QPoint mitte = ziel->mapTo(&fenster, ziel->rect().center());
-        QTest::mouseClick(fenster.windowHandle(), Qt::LeftButton, {}, mitte);
-    }
-};
 
 void BM_FensterKlick(benchmark::State& state) {
     const auto zug = static_cast<bench::Zug>(state.range(0));
@@ -267,30 +202,13 @@ BENCHMARK(BM_InfofensterZeigen)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-// The offscreen platform cannot raise a window nor pass a fixed size on, and says so on every
-// show and every zoom; nothing else is dropped.
-QtMessageHandler vorher = nullptr;
-
-void ohneRaiseHinweis(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
-    if (!text.contains(QLatin1String("does not support raise()")) &&
-        !text.contains(QLatin1String("does not support propagateSizeHints()")))
-        vorher(art, ort, text);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Real widgets and real painting, without a display, on a screen of a common projector's
-    // size: the offscreen platform's own is 800x600, too small for the window at 200 %.
     QTemporaryDir ordner;
-    QFile bildschirm(ordner.filePath(QStringLiteral("bildschirm.json")));
-    if (!bildschirm.open(QIODevice::WriteOnly) ||
-        bildschirm.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1920,"height":1080,)"
-                         R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})") < 0)
+    if (!offscreenMitBildschirm(ordner))
         return 1;
-    bildschirm.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + bildschirm.fileName().toLocal8Bit());
-    vorher = qInstallMessageHandler(ohneRaiseHinweis);
+    hinweiseDerPlattformUnterdruecken();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -45,20 +45,30 @@ QRectF eingepasst(QSizeF bild, const QRectF& feld) {
 }
 
 Bildvorrat::Bildvorrat(QObject* eltern) : QObject(eltern) {
-    // Decoding a picture or two at a time leaves the processor to the window.
-    arbeiter_.setMaxThreadCount(std::max(1, std::min(2, QThread::idealThreadCount() - 1)));
+    // Below the window's own priority, so that clicks and repaints go first.
+    arbeiter_.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
+    arbeiter_.setThreadPriority(QThread::LowPriority);
 }
 
 Bildvorrat::~Bildvorrat() {
+    for (const Eintrag& e : std::as_const(eintraege_))
+        absagen(e);
     arbeiter_.clear();
     arbeiter_.waitForDone();
 }
 
+void Bildvorrat::absagen(const Eintrag& eintrag) {
+    if (eintrag.absage)
+        eintrag.absage->store(true);
+}
+
 QImage Bildvorrat::bild(const QString& pfad, QSize feld) {
-    const auto it = eintraege_.constFind(pfad);
-    if (it != eintraege_.cend() && it->feld == feld && it->fertig)
+    const auto it = eintraege_.find(pfad);
+    if (it != eintraege_.end() && it->feld == feld && (it->fertig || !it->bild.isNull()))
         return it->bild;
-    Eintrag eintrag{feld, eingepasstLesen(pfad, feld), true};
+    if (it != eintraege_.end())
+        absagen(*it);
+    Eintrag eintrag{feld, eingepasstLesen(pfad, feld), true, {}};
     ++dekodiert_;
     eintraege_.insert(pfad, eintrag);
     return eintrag.bild;
@@ -67,12 +77,21 @@ QImage Bildvorrat::bild(const QString& pfad, QSize feld) {
 void Bildvorrat::vorbereiten(const QString& pfad, QSize feld) {
     if (feld.isEmpty())
         return;
-    const auto it = eintraege_.constFind(pfad);
-    if (it != eintraege_.cend() && it->feld == feld)
+    const auto it = eintraege_.find(pfad);
+    if (it != eintraege_.end() && it->feld == feld)
         return;
-    // The picture held at another size goes: a card shows one size at a time.
-    eintraege_.insert(pfad, Eintrag{feld, {}, false});
-    arbeiter_.start([this, pfad, feld] {
+    // Only a picture decoded whole stands in while the new size is on its way.
+    QImage vorher;
+    if (it != eintraege_.end()) {
+        absagen(*it);
+        if (it->fertig)
+            vorher = it->bild;
+    }
+    const Absage absage = std::make_shared<std::atomic_bool>(false);
+    eintraege_.insert(pfad, Eintrag{feld, vorher, false, absage});
+    arbeiter_.start([this, pfad, feld, absage] {
+        if (absage->load())
+            return;
         const QImage bild = eingepasstLesen(pfad, feld);
         QMetaObject::invokeMethod(
             this, [this, pfad, feld, bild] { ablegen(pfad, feld, bild); }, Qt::QueuedConnection);
@@ -87,18 +106,25 @@ void Bildvorrat::ablegen(const QString& pfad, QSize feld, const QImage& bild) {
         return;
     it->bild = bild;
     it->fertig = true;
+    it->absage.reset();
     ++dekodiert_;
+    emit bereit(pfad);
 }
 
 void Bildvorrat::nurBehalten(const QStringList& texte) {
     const QSet<QString> behalten(texte.begin(), texte.end());
-    eintraege_.removeIf([&](const auto& eintrag) { return !behalten.contains(eintrag.key()); });
+    eintraege_.removeIf([&](const auto& eintrag) {
+        if (behalten.contains(eintrag.key()))
+            return false;
+        absagen(eintrag.value());
+        return true;
+    });
 }
 
 int Bildvorrat::gehalten() const {
     int n = 0;
     for (const Eintrag& e : eintraege_)
-        n += e.fertig && !e.bild.isNull();
+        n += !e.bild.isNull();
     return n;
 }
 

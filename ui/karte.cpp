@@ -33,6 +33,10 @@ Karte::Karte(const Memo& memo, int nummer, Eingabewache& eingabe, Bildvorrat& bi
         if (karte == nummer_)
             modellGeaendert();
     });
+    connect(&bilder_, &Bildvorrat::bereit, this, [this](const QString& pfad) {
+        if (memo_.karte(nummer_).bild == pfad)
+            update();
+    });
 }
 
 void Karte::ausloesen() {
@@ -92,7 +96,8 @@ void Karte::resizeEvent(QResizeEvent* ereignis) {
 }
 
 void Karte::bildMalen(QPainter& maler, const QString& pfad) {
-    const QImage bild = bilder_.bild(pfad, bildfeld());
+    const QSize pixel = bildfeld();
+    const QImage bild = bilder_.bild(pfad, pixel);
     const QRect feld = textfeld();
     if (bild.isNull()) {
         const QString name = bildname(pfad);
@@ -100,14 +105,25 @@ void Karte::bildMalen(QPainter& maler, const QString& pfad) {
         maler.drawText(feld, Beschriftungsart, name);
         return;
     }
+    const double dichte = devicePixelRatioF();
+    const bool passend = bild.width() <= pixel.width() && bild.height() <= pixel.height() &&
+                         (bild.width() >= pixel.width() - 1 || bild.height() >= pixel.height() - 1);
+    if (!passend) {
+        // The size before, until the picture for this size is decoded.
+        maler.setRenderHint(QPainter::SmoothPixmapTransform);
+        maler.drawImage(eingepasst(QSizeF(bild.size()), QRectF(feld)), bild);
+        return;
+    }
     // Pixel for pixel: the picture was decoded at the size it has on the screen, and starts on
     // a whole device pixel.
-    const double dichte = devicePixelRatioF();
     const QSizeF groesse = QSizeF(bild.size()) / dichte;
-    const QPointF ecke(
-        std::floor((feld.x() + (feld.width() - groesse.width()) / 2) * dichte) / dichte,
-        std::floor((feld.y() + (feld.height() - groesse.height()) / 2) * dichte) / dichte);
-    maler.drawImage(QRectF(ecke, groesse), bild);
+    const auto ecke = [dichte](double anfang, double platz, double laenge) {
+        return std::floor((anfang + (platz - laenge) / 2) * dichte) / dichte;
+    };
+    maler.drawImage(QRectF(QPointF(ecke(feld.x(), feld.width(), groesse.width()),
+                                   ecke(feld.y(), feld.height(), groesse.height())),
+                           groesse),
+                    bild);
 }
 
 void Karte::paintEvent(QPaintEvent*) {

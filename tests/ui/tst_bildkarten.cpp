@@ -194,6 +194,7 @@ private slots:
         ui::Vergroesserung& g = s.fenster.groesse();
         aufStufe(g, stufe);
         g.vollbildSetzen(vollbild);
+        vorrat(s).abwarten();
         ausmalen();
         QCOMPARE(g.stufe(), stufe);
         QCOMPARE(s.fenster.isFullScreen(), vollbild);
@@ -225,6 +226,30 @@ private slots:
         const QSize feld = s.karte(1)->bildfeld();
         QVERIFY(vorrat(s).gehalten() <= Paare);
         QVERIFY(vorrat(s).gehalteneBytes() <= qsizetype(Paare) * feld.width() * feld.height() * 4);
+    }
+
+    // An open picture card zoomed: its picture decoded anew in the background for the new size,
+    // and the card drawn from that one.
+    void neueGroesseBeiOffenerKarte() {
+        FensterSpiel s;
+        bilderLaden(s);
+        vorrat(s).abwarten();
+        int k = 1;
+        while (!istBildeintrag(s.memo.liste1().at(k - 1)))
+            ++k;
+        s.klickKarte(k);
+        ausmalen();
+        const QSize vorher = s.karte(k)->bildfeld();
+        s.fenster.groesse().stufeWechseln(1);
+        ausmalen();
+        QVERIFY(s.karte(k)->bildfeld().height() > vorher.height());
+        vorrat(s).abwarten();
+        ausmalen();
+        const int dekodiert = vorrat(s).dekodiert();
+        const QImage bild = vorrat(s).bild(s.memo.karte(k).bild, s.karte(k)->bildfeld());
+        QCOMPARE(bild.height(), s.karte(k)->bildfeld().height());
+        QCOMPARE(vorrat(s).dekodiert(), dekodiert);
+        bildPruefen(s.karte(k), farbeVon(s.memo.karte(k).hintergrund));
     }
 
     // "Karte 7: Bild roter hund 3": the file's name, read as words; found, as words are.
