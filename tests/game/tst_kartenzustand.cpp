@@ -1,6 +1,7 @@
 // Which cards match, and what the views are told while a game is played: the marks of a found
 // pair, the changes announced and the state each card reports to screen readers.
 #include "tests/support/spiel.h"
+#include "wordlist/bildeintrag.h"
 #include "wordlist/paarliste.h"
 
 using namespace vun;
@@ -116,6 +117,48 @@ private slots:
         QCOMPARE(s.memo.spielstand().Restmaske, Spielstand::Maske{});
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
+    }
+
+    // A picture card's face is its picture, with no caption, while it is open or found; covered,
+    // it shows neither, and its partner's word shows as words do.
+    void bildkarten() {
+        // The smallest PNG there is: one white pixel.
+        const QByteArray pixel =
+            QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAADElEQVR4nGP4//"
+                                   "8/AAX+Av4N70a4AAAAAElFTkSuQmCC");
+        Spiel s;
+        QStringList zeilen;
+        QDir(s.ordner.path()).mkdir(QStringLiteral("bilder"));
+        for (int n = 1; n <= 9; ++n) {
+            s.datei(QStringLiteral("bilder/bild%1.png").arg(n), pixel);
+            zeilen << QStringLiteral("Wort%1 = bilder/bild%1.png").arg(n);
+        }
+        s.datei(QStringLiteral("BILDER.TXT"), zeilen);
+        s.memo.Datei1_Click(QStringLiteral("BILDER.TXT"));
+        int k = 1;
+        while (!istBildeintrag(s.memo.liste1().at(k - 1)))
+            ++k;
+        const QString datei = s.memo.liste1().at(k - 1);
+        QVERIFY(QDir::isAbsolutePath(datei) && QFile::exists(datei));
+        QCOMPARE(s.memo.zustand(k), Kartenzustand::Verdeckt);
+        QVERIFY(s.memo.karte(k).bild.isEmpty());
+
+        s.klick(k);
+        QCOMPARE(s.memo.karte(k).bild, datei);
+        QVERIFY(s.memo.karte(k).beschriftung.isEmpty());
+        QCOMPARE(s.memo.zustand(k), Kartenzustand::Offen);
+        const int p = s.partner(k);
+        s.klick(p);
+        QCOMPARE(s.memo.zustand(k), Kartenzustand::Gefunden);
+        QVERIFY(s.memo.karte(p).bild.isEmpty());
+        QCOMPARE(s.memo.karte(p).beschriftung,
+                 QStringLiteral("Wort") + QFileInfo(datei).completeBaseName().mid(4));
+
+        s.neuesSpiel();
+        for (int karte = 1; karte <= Kartenzahl; ++karte) {
+            QCOMPARE(s.memo.zustand(karte), Kartenzustand::Verdeckt);
+            QVERIFY(s.memo.karte(karte).bild.isEmpty());
+        }
     }
 };
 
