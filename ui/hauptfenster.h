@@ -71,6 +71,9 @@ private:
     void infoZeigen();
     void beenden();
     void rahmenPruefen();
+    void rahmenAbwarten();
+    // Centred now, and again once the window manager tells a frame other than the one used.
+    void mittigNeuSetzen();
 
     Memo& memo_;
     Eingabewache& eingabe_;
