@@ -267,13 +267,16 @@ void Hauptfenster::mittigSetzen() {
     // Placed by its inner rectangle, which the window manager leaves where it is asked to put it.
     setGeometry(QRect(ecke + QPoint(rahmen.left(), rahmen.top()), size()));
     gesetzterRahmen_ = rahmen;
+    gesetzteEcke_ = geometry().topLeft();
 }
 
 void Hauptfenster::rahmenPruefen() {
     if (groesse_->vollbild())
         return;
     const QMargins rahmen = fensterrahmen(this);
-    if (!rahmen.isNull() && rahmen != gesetzterRahmen_)
+    // A window the player has moved since, or that came back from full screen to its place,
+    // stays where it is.
+    if (!rahmen.isNull() && rahmen != gesetzterRahmen_ && geometry().topLeft() == gesetzteEcke_)
         mittigSetzen();
 }
 

@@ -86,6 +86,7 @@ private:
     Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
     QMargins gesetzterRahmen_; // the frame the window was centred with
+    QPoint gesetzteEcke_;      // where its inside was put then
     Vergroesserung* groesse_ = nullptr;
 };
 
