@@ -31,8 +31,8 @@ pruefe "all shipped word lists" \
     test "$(find "$listen" -name '*.TXT' | wc -l)" -eq "$(find "$(dirname "$0")/../../daten/wortlisten" -name '*.TXT' | wc -l)"
 # Every picture BILDER.TXT names lies where it names it, below the installed list.
 bilder_da() {
-    local wort bild n=0
-    while IFS='=' read -r wort bild; do
+    local bild n=0
+    while IFS='=' read -r _ bild; do
         bild=${bild//[$'\r\t ']/}
         [ -s "$listen/$bild" ] || { echo "missing: $listen/$bild"; return 1; }
         n=$((n + 1))

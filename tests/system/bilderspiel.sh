@@ -45,9 +45,15 @@ cp -R "$wortlisten"/. "$arbeit/spiel/"
 [ -f "$arbeit/spiel/BILDER.TXT" ] || scheitern "no BILDER.TXT among the shipped lists"
 (cd "$arbeit/spiel" && exec env -u QT_QPA_PLATFORM "$programm" BILDER.TXT) >"$arbeit/log" 2>&1 &
 spiel=$!
-fenster=$(fenster "the main window" '^VUN-Memospiel') || scheitern "the main window"
-# A faulty list is reported before the main window shows: by now its box would be there.
+# A faulty list is reported in a box before the main window shows.
+ohne_meldung() {
+    sichtbar '^VUN-Memory$' >/dev/null && return 2
+    sichtbar '^VUN-Memospiel' >/dev/null
+}
+bis "the main window with BILDER.TXT, no message box" 15 ohne_meldung ||
+    scheitern "BILDER.TXT opened: a message box (a faulty list), or no main window"
 sichtbar '^VUN-Memory$' >/dev/null && scheitern "BILDER.TXT reported as faulty"
+fenster=$(sichtbar '^VUN-Memospiel')
 
 # One grab of the main window at a time, so that every card of a state is read from one picture.
 greifen() { blick >"$arbeit/blick"; }
@@ -58,7 +64,7 @@ bis "all cards covered at the start" 15 zu_alle || scheitern "the first deal"
 verdeckt=$(sieht 1)
 [ "$(wc -l <"$arbeit/blick")" = 18 ] || scheitern "the card viewer read $(wc -l <"$arbeit/blick") cards"
 
-declare -A gefunden=() offen_sieht=()
+declare -A gefunden=() offen_sieht=() gefunden_sieht=()
 paare=0
 versuche=0
 offen_paar=""   # the two cards of an unequal pair left open by the last try
@@ -100,24 +106,26 @@ for a in $(seq 18); do
         karte "$b"
         bis "card $b turned after card $a (try $versuche)" 15 zweite_offen "$b" ||
             scheitern "card $b"
-        offen_sieht[$b]=$(sieht "$b")
         if [ "$(sieht "$a")" != "${offen_sieht[$a]}" ]; then
             gefunden[$a]=$b gefunden[$b]=$a
+            gefunden_sieht[$a]=$(sieht "$a") gefunden_sieht[$b]=$(sieht "$b")
             paare=$((paare + 1))
             offen_paar=""
             echo "pair $paare: cards $a and $b (try $versuche)"
             break
         fi
+        offen_sieht[$b]=$(sieht "$b")
         offen_paar="$a $b"
     done
     [ -n "${gefunden[$a]:-}" ] || scheitern "card $a became found with none of the other cards"
 done
 [ "$paare" = 8 ] || scheitern "$paare pairs found, not 8, before the last"
 
-# A word and its picture are two looks: the list played is BILDER.TXT, not nine equal words.
+# A word and its picture are two looks, found as open: the list played is BILDER.TXT, not nine
+# equal words.
 for a in "${!gefunden[@]}"; do
-    [ "${offen_sieht[$a]}" != "${offen_sieht[${gefunden[$a]}]}" ] ||
-        scheitern "cards $a and ${gefunden[$a]}, a pair, look alike"
+    [ "${gefunden_sieht[$a]}" != "${gefunden_sieht[${gefunden[$a]}]}" ] ||
+        scheitern "cards $a and ${gefunden[$a]}, a found pair, look alike"
 done
 [ "$(printf '%s\n' "${offen_sieht[@]}" | sort -u | wc -l)" = "${#offen_sieht[@]}" ] ||
     scheitern "two open cards look alike"
