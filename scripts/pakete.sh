@@ -12,8 +12,9 @@ pakete_sicherstellen() {
     fi
 }
 
-# Qt's SVG image plugin, which draws a list's SVG pictures: part of libqt6svg6 on Debian 12, a
-# package of its own from Qt 6.5 on (Debian 13 and later), as debian/control's Depends say.
+# Qt's SVG image plugin, which draws a list's SVG pictures: part of libqt6svg6 (Qt 6.4) on
+# Debian 12, the package qt6-svg-plugins (Qt 6.8) on Debian 13 and later, as debian/control's
+# Depends say.
 case "$(cat /etc/debian_version 2>/dev/null)" in
     1[0-2].* | [0-9].*) SVG_BILDPAKET=libqt6svg6 ;;
     *) SVG_BILDPAKET=qt6-svg-plugins ;;
