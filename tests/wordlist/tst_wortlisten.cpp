@@ -43,7 +43,7 @@ private slots:
     // The pair lists are read as pair lists (not as lists of whole lines), and every other list
     // as words.
     void paarlisten() {
-        const QStringList paarlisten{"EINMALEINS.TXT", "ENGLISCH.TXT", "MEHRZAHL.TXT"};
+        const QStringList paarlisten{"BILDER.TXT", "EINMALEINS.TXT", "ENGLISCH.TXT", "MEHRZAHL.TXT"};
         for (const QString& name : wortlistenDateien(Ordner)) {
             const Wortdatei d = wortdateiLesen(Ordner.filePath(name));
             QCOMPARE(d.fehler, Wortdateifehler::Keiner);
