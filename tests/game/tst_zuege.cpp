@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(st.ErstesFeld, 0);
         QCOMPARE(st.ZweitesFeld, 0);
         for (int k = 1; k <= 18; ++k)
-            QVERIFY(s.memo.karte(k) == (Kartenbild{QString(), Verdeckt, Weiss, false}));
+            QVERIFY(s.memo.karte(k) == (Kartenbild{QString(), QString(), Verdeckt, Weiss, false}));
         QCOMPARE(s.memo.liste1().size(), 18);
 
         // The next click starts a new round in the same click.
