@@ -3,8 +3,8 @@
 #include "bench/zughilfe.h"
 #include "game/memo.h"
 #include "tests/support/dateien.h"
-#include "wordlist/wortdatei.h"
 #include "wordlist/kartenmischen.h"
+#include "wordlist/wortdatei.h"
 
 #include <QFile>
 #include <QTemporaryDir>

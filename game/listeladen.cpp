@@ -20,8 +20,8 @@ void verwerfen(const QString& name, const Wortdatei& datei, Wortliste& liste2, D
     liste2.ersetzen(Standardliste());
 }
 
-QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge,
-              const Bildleser& bildleser, const QString& meldung) {
+QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
+              const QString& meldung) {
     liste2.leeren();
     Wortdatei datei = wortdateiLesen(pfad, bildleser);
     if (datei.fehler == Wortdateifehler::Keiner) {

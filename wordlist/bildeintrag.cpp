@@ -189,7 +189,9 @@ Bildpruefung bilderPruefen(const QStringList& eintraege, const QList<int>& zeile
                 fehler = Bildfehler::Ausserhalb;
             } else {
                 const QString ganz = aufgeloest(name, ordner);
-                if (ganz.contains(u'=')) {
+                if (ganz.contains(QChar(0))) {
+                    fehler = Bildfehler::Fehlt; // no file is named so; the system would cut it
+                } else if (ganz.contains(u'=')) {
                     fehler = Bildfehler::Gleichheitszeichen;
                 } else if (const auto schon = geprueft.constFind(ganz); schon != geprueft.cend()) {
                     fehler = *schon;

@@ -1,10 +1,10 @@
 #include "wordlist/wortdatei.h"
 
+#include "seams/bildleser.h"
 #include "wordlist/bildeintrag.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/paarauswahl.h"
 #include "wordlist/paarliste.h"
-#include "seams/bildleser.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,6 +1,6 @@
-// Lists with pictures: which entries name pictures, which pictures make a list faulty and how
-// that is told, one file under two names, and deals in which every picture finds its partner.
-// The pictures' content comes from the scripted reader; the Qt one has tests of its own.
+// Lists with pictures: which entries name pictures, one file under two names, deals in which
+// every picture finds its partner, and how a faulty one is told at start-up and on paper. The
+// pictures' content comes from the scripted reader; the Qt one has tests of its own.
 #include "tests/support/spiel.h"
 
 #include "game/druckbefehl.h"
@@ -10,33 +10,11 @@
 #include "wordlist/wortdatei.h"
 
 #include <QFile>
-#include <sys/stat.h>
 
 using namespace vun;
 using namespace vun::test;
 
-Q_DECLARE_METATYPE(vun::Bildfehler)
-
 namespace {
-
-// A folder with a list and the files it names (any bytes: the scripted reader takes them).
-struct Bildordner {
-    QTemporaryDir tmp;
-    QDir ordner{tmp.path()};
-    SkriptBildleser leser;
-
-    void bild(const QString& name, const QByteArray& bytes = "bild") {
-        QVERIFY(ordner.mkpath(QFileInfo(ordner.filePath(name)).path()));
-        QVERIFY(dateiSchreiben(ordner.filePath(name), bytes));
-    }
-    Wortdatei lesen(const QStringList& zeilen) {
-        const QString liste = ordner.filePath(QStringLiteral("LISTE.TXT"));
-        if (!wortlisteSchreiben(liste, zeilen))
-            return {};
-        return wortdateiLesen(liste, leser);
-    }
-    QString pfad(const QString& name) const { return QDir::cleanPath(ordner.filePath(name)); }
-};
 
 QStringList woerter(int n) {
     return nummerierteWoerter(n);
@@ -55,15 +33,15 @@ private slots:
         QTest::addColumn<int>("art");
         QTest::addColumn<QString>("ein");      // an entry as read
         QTest::addColumn<QString>("erwartet"); // that entry, "@" standing for the folder
-        const QStringList endungen{"png", "jpg", "jpeg", "gif", "bmp", "webp", "svg",
-                                   "PNG", "Jpg", "SvG"};
+        const QStringList endungen{"png",  "jpg", "jpeg", "gif", "bmp",
+                                   "webp", "svg", "PNG",  "Jpg", "SvG"};
         QStringList liste, bilder;
         for (int i = 0; i < endungen.size(); ++i) {
             liste << QStringLiteral("bild%1.%2").arg(i).arg(endungen.at(i));
             bilder << liste.last();
         }
-        QTest::newRow("jede Endung") << liste << bilder << int(Listenart::Woerter)
-                                     << "bild7.PNG" << "@/bild7.PNG";
+        QTest::newRow("jede Endung") << liste << bilder << int(Listenart::Woerter) << "bild7.PNG"
+                                     << "@/bild7.PNG";
         QTest::newRow("Wort und Bild, im Ordner darunter")
             << (nummeriert(8, "W%1 = bilder/b%1.jpg") + QStringList{"Hund = bilder/tiere/hund.jpg"})
             << (nummeriert(8, "bilder/b%1.jpg") + QStringList{"bilder/tiere/hund.jpg"})
@@ -77,10 +55,12 @@ private slots:
         QTest::newRow("Wörter und Bilder gemischt")
             << (woerter(5) + QStringList{"a.png", "./b.gif", "c/../c.bmp", "d\\e.webp"})
             << QStringList{"a.png", "b.gif", "c.bmp", "d/e.webp"} << int(Listenart::Woerter)
-            << "d\\e.webp" << "@/d/e.webp";
+            << "d\\e.webp"
+            << "@/d/e.webp";
         QTest::newRow("Endung allein ist kein Bild, Wörter bleiben")
             << (woerter(7) + QStringList{".png", "Hund.jpg.txt"}) << QStringList{}
-            << int(Listenart::Woerter) << ".png" << ".png";
+            << int(Listenart::Woerter) << ".png"
+            << ".png";
     }
     void erkannt() {
         QFETCH(QStringList, zeilen);
@@ -106,145 +86,6 @@ private slots:
                          qPrintable(e));
     }
 
-    // Each reason a picture cannot be shown, with its line, its name as written and its German
-    // words; what lies outside the folder, a pipe and a device are never handed to the reader.
-    void fehlerhaft_data() {
-        QTest::addColumn<QString>("eintrag");
-        QTest::addColumn<QString>("vorbereitung");
-        QTest::addColumn<Bildfehler>("grund");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("gelesen");
-        const QString ausserhalb = QStringLiteral("liegt nicht im Ordner der Liste");
-        const QString keinBild = QStringLiteral(
-            "ist kein Bild, das das Spiel lesen kann (leer, unvollständig oder in einem anderen "
-            "Format)");
-        QTest::newRow("fehlt") << "hund.jpg" << "" << Bildfehler::Fehlt << "ist nicht da" << false;
-        QTest::newRow("Ordner darüber fehlt")
-            << "fehlt/hund.jpg" << "" << Bildfehler::Fehlt << "ist nicht da" << false;
-        QTest::newRow("Ordner") << "hund.jpg" << "ordner" << Bildfehler::Ordner
-                                << "ist ein Ordner, kein Bild" << false;
-        QTest::newRow("leer") << "hund.jpg" << "leer" << Bildfehler::KeinBild << keinBild << false;
-        QTest::newRow("unlesbar") << "hund.jpg" << "unlesbar" << Bildfehler::KeinBild << keinBild
-                                  << true;
-        QTest::newRow("Rohr") << "hund.png" << "rohr" << Bildfehler::KeinBild << keinBild << false;
-        QTest::newRow("über 32 MiB") << "hund.png" << "riesig" << Bildfehler::ZuGross
-                                     << "ist zu groß" << false;
-        QTest::newRow("Seite über 12 000")
-            << "hund.png" << "breit" << Bildfehler::ZuGross << "ist zu groß" << true;
-        QTest::newRow("über 50 Millionen Bildpunkte")
-            << "hund.png" << "viele" << Bildfehler::ZuGross << "ist zu groß" << true;
-        QTest::newRow("absolut") << "@/hund.jpg" << "bild" << Bildfehler::Ausserhalb << ausserhalb
-                                 << false;
-        QTest::newRow("Windows-Laufwerk") << "C:\\bilder\\hund.jpg" << "" << Bildfehler::Ausserhalb
-                                          << ausserhalb << false;
-        QTest::newRow("Netzpfad") << "\\\\server\\hund.jpg" << "" << Bildfehler::Ausserhalb
-                                  << ausserhalb << false;
-        QTest::newRow(".. hinaus") << "../hund.jpg" << "draussen" << Bildfehler::Ausserhalb
-                                   << ausserhalb << false;
-        QTest::newRow(".. über einen Ordner hinaus")
-            << "bilder/../../hund.jpg" << "draussen" << Bildfehler::Ausserhalb << ausserhalb
-            << false;
-        QTest::newRow("Verweis nach draußen") << "hund.jpg" << "verweis" << Bildfehler::Ausserhalb
-                                              << ausserhalb << false;
-        QTest::newRow("Verweis auf /dev/zero")
-            << "hund.png" << "null" << Bildfehler::Ausserhalb << ausserhalb << false;
-        QTest::newRow("Verweis ins Leere")
-            << "hund.png" << "kaputt" << Bildfehler::Fehlt << "ist nicht da" << false;
-        QTest::newRow("= im Ordnernamen")
-            << "hund.png" << "gleich" << Bildfehler::Gleichheitszeichen
-            << "liegt in einem Ordner mit „=“ im Namen" << false;
-    }
-    void fehlerhaft() {
-        QFETCH(QString, eintrag);
-        QFETCH(QString, vorbereitung);
-        QFETCH(Bildfehler, grund);
-        QFETCH(QString, text);
-        QFETCH(bool, gelesen);
-        QTemporaryDir tmp;
-        QDir ordner(tmp.path());
-        // The list lies a folder below, so that ".." leads to a real file beside it.
-        QVERIFY(ordner.mkdir(vorbereitung == "gleich" ? "a=b" : "liste"));
-        QVERIFY(ordner.cd(vorbereitung == "gleich" ? "a=b" : "liste"));
-        const QString ziel = ordner.filePath(eintrag.contains('/') ? "bilder/hund.png" : eintrag);
-        SkriptBildleser leser;
-        const auto bild = [&](const QString& pfad, const QByteArray& bytes = "bild") {
-            QVERIFY(QDir().mkpath(QFileInfo(pfad).path()));
-            QVERIFY(dateiSchreiben(pfad, bytes));
-        };
-        if (vorbereitung == "bild" || vorbereitung == "gleich")
-            bild(ordner.filePath("hund.jpg"));
-        if (vorbereitung == "ordner")
-            QVERIFY(ordner.mkdir(eintrag));
-        if (vorbereitung == "leer")
-            bild(ziel, {});
-        if (vorbereitung == "unlesbar") {
-            bild(ziel);
-            leser.befunde.insert(eintrag, Bildbefund{false, {}});
-        }
-        if (vorbereitung == "rohr")
-            QVERIFY(::mkfifo(QFile::encodeName(ziel).constData(), 0644) == 0);
-        if (vorbereitung == "riesig") {
-            QFile f(ziel);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(MaxBilddatei + 1));
-        }
-        if (vorbereitung == "breit" || vorbereitung == "viele") {
-            bild(ziel);
-            leser.befunde.insert(eintrag, Bildbefund{true, vorbereitung == "breit"
-                                                                ? QSize(12001, 10)
-                                                                : QSize(8000, 6251)});
-        }
-        if (vorbereitung == "draussen") {
-            bild(QDir(tmp.path()).filePath("hund.jpg"));
-            bild(ordner.filePath("bilder/x.png"));
-        }
-        if (vorbereitung == "verweis") {
-            bild(QDir(tmp.path()).filePath("draussen.jpg"));
-            QVERIFY(QFile::link(QDir(tmp.path()).filePath("draussen.jpg"), ziel));
-        }
-        if (vorbereitung == "null")
-            QVERIFY(QFile::link("/dev/zero", ziel));
-        if (vorbereitung == "kaputt")
-            QVERIFY(QFile::link(ordner.filePath("nirgends.png"), ziel));
-        eintrag.replace("@", ordner.absolutePath());
-
-        const QStringList zeilen = QStringList{"Katze = Kater", "Hund = " + eintrag} +
-                                   nummeriertePaare(8);
-        QVERIFY(wortlisteSchreiben(ordner.filePath("LISTE.TXT"), zeilen));
-        const Wortdatei d = wortdateiLesen(ordner.filePath("LISTE.TXT"), leser);
-        QCOMPARE(d.fehler, Wortdateifehler::FehlerhafteBilder);
-        QVERIFY(d.eintraege.isEmpty());
-        QCOMPARE(d.fehlerhafteBilderGesamt, 1);
-        QCOMPARE(d.fehlerhafteBilder, (QList<FehlerhaftesBild>{{2, grund, eintrag}}));
-        QCOMPARE(leser.geprueft.size(), int(gelesen));
-        const QString grundtext = fehlergrund(d);
-        QVERIFY2(grundtext.startsWith(QStringLiteral("Ein Bild der Liste lässt sich nicht zeigen:"
-                                                     "\nZeile 2: „%1“ %2\n")
-                                          .arg(eintrag, text)),
-                 qPrintable(grundtext));
-        QCOMPARE(grundtext.contains("32 MiB"), grund == Bildfehler::ZuGross);
-    }
-
-    // As for pair lines, the first five are named and the rest counted; a list whose lines are
-    // no list is told so without its pictures being looked for; the built-in reader takes none.
-    void vieleFehlerhaft() {
-        Bildordner o;
-        Wortdatei d = o.lesen(nummeriert(12, "W%1 = fehlt%1.png", 2));
-        QCOMPARE(d.fehlerhafteBilderGesamt, 12);
-        QCOMPARE(d.fehlerhafteBilder.size(), Wortdatei::GemeldeteZeilen);
-        QCOMPARE(d.fehlerhafteBilder.last(), (FehlerhaftesBild{5, Bildfehler::Fehlt, "fehlt04.png"}));
-        QVERIFY(fehlergrund(d).startsWith("12 Bilder der Liste lassen sich nicht zeigen:\nZeile 1: "));
-        QVERIFY(fehlergrund(d).contains("\n… und 7 weitere Bilder.\nBilder liegen im Ordner der "
-                                        "Liste oder in einem Ordner darunter, als PNG, JPEG, GIF, "
-                                        "BMP, WebP oder SVG."));
-        d = o.lesen(nummeriert(12, "W%1 = fehlt%1.png", 2) + QStringList{"kaputt"});
-        QCOMPARE(d.fehler, Wortdateifehler::KeinePaarzeilen);
-        QVERIFY(d.fehlerhafteBilder.isEmpty());
-        o.bild("a.png");
-        QVERIFY(o.lesen(woerter(8) + QStringList{"a.png"}).fehler == Wortdateifehler::Keiner);
-        QCOMPARE(wortdateiLesen(o.ordner.filePath("LISTE.TXT")).fehlerhafteBilder,
-                 (QList<FehlerhaftesBild>{{9, Bildfehler::KeinBild, "a.png"}}));
-    }
-
     // One file under two names is one text: the pair twice is one pair, and nine names of eight
     // files are eight different words. The file is read once.
     void einDateiZweiNamen() {
@@ -259,7 +100,8 @@ private slots:
                     nummeriertePaare(9));
         QCOMPARE(d.fehler, Wortdateifehler::Keiner);
         QCOMPARE(d.eintraege.size(), 10);
-        QCOMPARE(o.leser.geprueft, QStringList{o.pfad("hund.jpg")} + QStringList{o.pfad("hund.jpg")});
+        QCOMPARE(o.leser.geprueft,
+                 QStringList{o.pfad("hund.jpg")} + QStringList{o.pfad("hund.jpg")});
         QStringList namen;
         for (int i = 0; i < 8; ++i) {
             namen << QStringLiteral("b%1.png").arg(i);
@@ -346,7 +188,8 @@ private slots:
         QCOMPARE(druckbefehl({"vun-memory", "--drucken", liste, g.ordner.filePath("k.pdf")},
                              drucker, dialoge, g.bildleser),
                  0);
-        QVERIFY(drucker.gedruckt.first().karten.contains(QDir::cleanPath(g.ordner.filePath("hund.png"))));
+        QVERIFY(drucker.gedruckt.first().karten.contains(
+            QDir::cleanPath(g.ordner.filePath("hund.png"))));
     }
 };
 
