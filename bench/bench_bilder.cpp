@@ -30,7 +30,7 @@ QByteArray bilddatei(int i) {
             .arg(8 + i % 48)
             .toUtf8();
     QImage bild(art == 0 ? QSize(640, 480) : QSize(1600, 1200), QImage::Format_RGB32);
-    QRandomGenerator zufall(quint32(i));
+    QRandomGenerator zufall{quint32(i)};
     bild.fill(QColor::fromHsv(i * 37 % 360, 120, 230));
     QPainter maler(&bild);
     for (int k = 0; k < 200; ++k)

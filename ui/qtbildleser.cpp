@@ -23,21 +23,29 @@ int le16(const QByteArray& b, qsizetype i) {
     return int(uchar(b[i])) | int(uchar(b[i + 1])) << 8;
 }
 
-// Chunk by chunk from the signature: IHDR first, some IDAT, and IEND within the file.
+// Chunk by chunk from the signature: IHDR first, then IDAT, and IEND within the file. The
+// compressed data cannot be smaller than its pixels allow: deflate packs at most 1032 bytes into
+// one, so data for fewer pixels than the header claims is found without decoding them.
 bool pngGanz(const QByteArray& b) {
     qsizetype i = 8;
-    bool kopf = false, daten = false;
+    qint64 rohdaten = -1, gepackt = 0;
     while (i + 12 <= b.size()) {
         const quint32 laenge = be32(b, i);
         const QByteArray art = b.mid(i + 4, 4);
         if (laenge > 0x7FFFFFFFu || qint64(laenge) + 12 > b.size() - i)
             return false;
-        if (!kopf && art != "IHDR")
-            return false;
-        kopf = true;
-        daten |= art == "IDAT";
+        if (rohdaten < 0) {
+            if (art != "IHDR" || laenge < 13)
+                return false;
+            static constexpr int Kanaele[] = {1, 0, 3, 1, 2, 0, 4};
+            const int farbart = uchar(b[i + 17]);
+            const qint64 bits = qint64(uchar(b[i + 16])) * (farbart <= 6 ? Kanaele[farbart] : 0);
+            rohdaten = qint64(be32(b, i + 12)) * (1 + (qint64(be32(b, i + 8)) * bits + 7) / 8);
+        }
+        if (art == "IDAT")
+            gepackt += laenge;
         if (art == "IEND")
-            return daten;
+            return gepackt > 0 && gepackt * 1100 >= rohdaten;
         i += 12 + qsizetype(laenge);
     }
     return false;
@@ -134,9 +142,9 @@ bool gifErstesBildGanz(const QByteArray& b, QSize& groesse) {
     return false;
 }
 
-// Up to this size a PNG or GIF is decoded once, in a few milliseconds, which finds what its
-// structure does not tell (data that does not fill its size); a larger one is trusted to its
-// structure, as a JPEG always is (its decoder fills what is missing without an error).
+// Up to this size a GIF's first frame is decoded once, in a few milliseconds, which finds what
+// its structure does not tell (data that does not fill its size); a larger one is trusted to its
+// structure, as a PNG and a JPEG always are (its decoder fills what is missing without an error).
 constexpr qint64 MaxProbepunkte = 4'000'000;
 bool gross(QSize s) {
     return qint64(s.width()) * s.height() > MaxProbepunkte;
@@ -241,7 +249,7 @@ Bildbefund QtBildleser::pruefen(QIODevice& datei, const QString&) const {
         return befund;
     switch (format) {
     case Bildformat::Png:
-        ganz = pngGanz(bytes) && (gross(befund.groesse) || !leser.read().isNull());
+        ganz = pngGanz(bytes);
         break;
     case Bildformat::Jpeg:
         ganz = jpegGanz(bytes);
