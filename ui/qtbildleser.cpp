@@ -150,6 +150,26 @@ bool gross(QSize s) {
     return qint64(s.width()) * s.height() > MaxProbepunkte;
 }
 
+// As long as its header says its pixels need: Qt's reader takes a BMP cut off without a word.
+bool bmpGanz(const QByteArray& b) {
+    if (b.size() < 26)
+        return false;
+    const qint64 anfang = le32(b, 10);
+    const quint32 kopf = le32(b, 14);
+    qint64 breite = 0, hoehe = 0, bits = 0, art = 0, groesse = 0;
+    if (kopf == 12) {
+        breite = le16(b, 18), hoehe = le16(b, 20), bits = le16(b, 24);
+    } else if (kopf >= 40 && b.size() >= 38) {
+        breite = qint32(le32(b, 18)), hoehe = qAbs(qint64(qint32(le32(b, 22))));
+        bits = le16(b, 28), art = le32(b, 30), groesse = le32(b, 34);
+    } else {
+        return false;
+    }
+    const bool gepackt = art == 1 || art == 2; // run-length coded: as long as it says
+    const qint64 daten = gepackt ? qMax<qint64>(groesse, 1) : (breite * bits + 31) / 32 * 4 * hoehe;
+    return breite > 0 && daten > 0 && anfang + daten <= b.size();
+}
+
 bool webpGanz(const QByteArray& b) {
     return b.size() >= 12 && qint64(le32(b, 4)) + 8 <= b.size();
 }
@@ -261,7 +281,7 @@ Bildbefund QtBildleser::pruefen(QIODevice& datei, const QString&) const {
         ganz = webpGanz(bytes) && !leser.read().isNull();
         break;
     case Bildformat::Bmp:
-        ganz = !leser.read().isNull();
+        ganz = bmpGanz(bytes) && !leser.read().isNull();
         break;
     default:
         break;

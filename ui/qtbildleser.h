@@ -15,7 +15,7 @@ Bildformat bildformatAusInhalt(const QByteArray& anfang);
 // and a picture larger than the limits is refused before anything is decoded. Bitmaps must be
 // whole: a PNG up to its IEND chunk with data enough for its size, a JPEG up to its end marker, a
 // GIF's first frame (only that is shown, so thousands of frames cost no time), a WebP as long as
-// its header says; a BMP or WebP is decoded. An SVG is refused where it declares entities that
+// its header says, a BMP as long as its pixels need; a BMP or WebP is decoded. An SVG is refused where it declares entities that
 // could multiply (the "billion laughs"), refers to anything but its own parts (#…) or data:
 // addresses, or where its references run in a circle or multiply beyond reason; it is then drawn
 // once, small.

@@ -113,6 +113,9 @@ private slots:
         QTest::newRow("JPEG abgeschnitten")
             << "a.jpg" << jpeg.first(jpeg.size() - 40) << kein << QSize();
         QTest::newRow("JPEG nur Kopf") << "a.jpg" << jpeg.first(200) << kein << QSize();
+        const QByteArray bmp = bild("bmp");
+        QTest::newRow("BMP abgeschnitten")
+            << "a.bmp" << bmp.first(bmp.size() / 2) << kein << QSize();
         QTest::newRow("GIF abgeschnitten") << "a.gif" << gif(1).first(30) << kein << QSize();
         QTest::newRow("leer") << "a.png" << QByteArray() << kein << QSize();
         QTest::newRow("Text als .png") << "a.png" << QByteArray("Hund\r\n") << kein << QSize();
