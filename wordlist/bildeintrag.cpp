@@ -53,6 +53,12 @@ QString aufgeloestOderWieGeschrieben(QStringView eintrag, const QDir& ordner) {
 }
 
 #ifdef Q_OS_UNIX
+// The name leads to no file: none is there, a folder on the way is none, a name is longer than
+// any file's, or links lead round in a circle.
+bool nirgends(int fehler) {
+    return fehler == ENOENT || fehler == ENOTDIR || fehler == ENAMETOOLONG || fehler == ELOOP;
+}
+
 // The real path of a name, every link followed; empty where it leads nowhere.
 QByteArray echterPfad(const QByteArray& name, int& fehler) {
     char* echt = ::realpath(name.constData(), nullptr);
@@ -70,13 +76,13 @@ std::optional<Bildfehler> dateiPruefen(const QString& pfad, const QByteArray& in
     const QByteArray name = QFile::encodeName(pfad);
     struct stat info {};
     if (::lstat(name.constData(), &info) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? Bildfehler::Fehlt : Bildfehler::KeinBild;
+        return nirgends(errno) ? Bildfehler::Fehlt : Bildfehler::KeinBild;
     // Where it really lies is known before anything is opened: a link to /dev/zero is refused
     // as lying outside, and never read.
     int fehler = 0;
     const QByteArray echt = echterPfad(name, fehler);
     if (echt.isEmpty())
-        return fehler == ENOENT || fehler == ENOTDIR ? Bildfehler::Fehlt : Bildfehler::KeinBild;
+        return nirgends(fehler) ? Bildfehler::Fehlt : Bildfehler::KeinBild;
     if (!echt.startsWith(innen))
         return Bildfehler::Ausserhalb;
     if (::stat(echt.constData(), &info) != 0)

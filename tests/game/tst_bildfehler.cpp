@@ -33,6 +33,9 @@ private slots:
                                << "" << Bildfehler::Fehlt << "ist nicht da" << false;
         QTest::newRow("Ordner darüber fehlt") << "fehlt/hund.jpg"
                                               << "" << Bildfehler::Fehlt << "ist nicht da" << false;
+        QTest::newRow("Name länger als jeder Dateiname")
+            << QString(300, u'ä') + ".png"
+            << "" << Bildfehler::Fehlt << "ist nicht da" << false;
         QTest::newRow("Ordner") << "hund.jpg"
                                 << "ordner" << Bildfehler::Ordner << "ist ein Ordner, kein Bild"
                                 << false;
