@@ -56,11 +56,14 @@ QByteArray pngDerBehauptet(int breite, int hoehe) {
 
 // A GIF of that many 1x1 frames: only the first is shown.
 QByteArray gif(int bilder) {
-    QByteArray g("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00", 19);
+    static const char kopf[] = "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00";
+    // A frame: its control extension, its descriptor and its data.
+    static const char einzelbild[] = "!\xf9\x04\x00\x01\x00\x00\x00"
+                                     ",\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                                     "\x02\x02\x44\x01\x00";
+    QByteArray g(kopf, sizeof kopf - 1);
     for (int i = 0; i < bilder; ++i)
-        g += QByteArray("!\xf9\x04\x00\x01\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00"
-                        "\x02\x02\x44\x01\x00",
-                        25);
+        g += QByteArray(einzelbild, sizeof einzelbild - 1);
     return g + ';';
 }
 
