@@ -6,6 +6,7 @@
 #include "tests/support/dateien.h"
 #include "tests/support/skript.h"
 #include "ui/drucken.h"
+#include "ui/qtbildleser.h"
 #include "ui/qtdrucker.h"
 
 #include <QBuffer>
@@ -30,7 +31,7 @@ void BM_KartenPdf(benchmark::State& state) {
     ui::QtDrucker drucker;
     test::SkriptDialoge dialoge;
     for (auto _ : state)
-        if (druckbefehl(befehl, drucker, dialoge) != 0)
+        if (druckbefehl(befehl, drucker, dialoge, ui::QtBildleser()) != 0)
             state.SkipWithError("nicht geschrieben");
 }
 BENCHMARK(BM_KartenPdf)->Arg(300)->Unit(benchmark::kMillisecond)->Apply(bench::mitSpanne);

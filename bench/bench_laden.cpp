@@ -2,6 +2,7 @@
 #include "bench/benchhilfe.h"
 #include "game/listeladen.h"
 #include "tests/support/dateien.h"
+#include "wordlist/wortdatei.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,7 +38,7 @@ void dateiLaden(benchmark::State& state, Art art) {
     bench::StilleDialoge dialoge;
     Wortliste liste2;
     for (auto _ : state) {
-        DateiEinlesen(name, liste2, dialoge, QDir(ordner().path()));
+        DateiEinlesen(name, liste2, dialoge, keinBildleser(), QDir(ordner().path()));
         benchmark::DoNotOptimize(liste2.eintraege().size());
     }
     if (liste2.eintraege().size() != n || (liste2.art() == Listenart::Paare) != paare)

@@ -4,6 +4,7 @@
 #include "game/memo.h"
 #include "tests/support/dateien.h"
 #include "wordlist/kartenmischen.h"
+#include "wordlist/wortdatei.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,7 +56,7 @@ struct Brett {
     bench::StilleDialoge dialoge;
     Zufallsgenerator zufall{7};
     int meldungen = 0;
-    Memo memo{dialoge, zufall, QDir(ordner.path())};
+    Memo memo{dialoge, zufall, keinBildleser(), QDir(ordner.path())};
     Brett() {
         memo.Form_Load(); // no file: the built-in list
         QObject::connect(&memo, &Memo::karteGeaendert, [this](int) { ++meldungen; });

@@ -19,9 +19,10 @@ const QString VunMemory = QStringLiteral("VUN-Memory");
 void Memo::Form_Load() {
     // A chosen file is announced by the player's own act of opening it, so a good one is dealt
     // without the load message; a faulty one is told as any chosen file is.
-    gespielteDatei_ = startdatei_.isEmpty()
-                          ? ListeLaden(liste2_, dialoge_, arbeitsordner_)
-                          : DateiEinlesen(startdatei_, liste2_, dialoge_, arbeitsordner_);
+    gespielteDatei_ =
+        startdatei_.isEmpty()
+            ? ListeLaden(liste2_, dialoge_, bildleser_, arbeitsordner_)
+            : DateiEinlesen(startdatei_, liste2_, dialoge_, bildleser_, arbeitsordner_);
     zufall_.Randomize();
     KartenMischen();
 }
@@ -72,7 +73,7 @@ void Memo::Datei1_Click(const QString& name) {
 }
 
 void Memo::DateiLaden(const QString& name) {
-    gespielteDatei_ = DateiEinlesen(name, liste2_, dialoge_, arbeitsordner_);
+    gespielteDatei_ = DateiEinlesen(name, liste2_, dialoge_, bildleser_, arbeitsordner_);
     dateilisteSichtbar_ = false;
     emit dateilisteGeaendert();
     KartenMischen();

@@ -44,8 +44,8 @@ QString schreibfehlergrund(const QSaveFile& datei) {
 }
 
 int kartenSchreiben(const QString& liste, const QString& ausgabe, Drucker& drucker,
-                    Dialoge& dialoge) {
-    const Wortdatei datei = wortdateiLesen(liste);
+                    Dialoge& dialoge, const Bildleser& bildleser) {
+    const Wortdatei datei = wortdateiLesen(liste, bildleser);
     if (datei.fehler != Wortdateifehler::Keiner)
         return melden(dialoge,
                       QStringLiteral("Die Wortliste „%1“ lässt sich nicht drucken.").arg(liste),
@@ -78,14 +78,15 @@ bool istDruckbefehl(int argc, char** argv) {
     return false;
 }
 
-int druckbefehl(const QStringList& argumente, Drucker& drucker, Dialoge& dialoge) {
+int druckbefehl(const QStringList& argumente, Drucker& drucker, Dialoge& dialoge,
+                const Bildleser& bildleser) {
     if (argumente.size() != 4 || argumente.at(1) != QLatin1String("--drucken")) {
         // A usage line names the program itself; it carries no title before it.
         dialoge.MsgBox(QStringLiteral("Aufruf: vun-memory --drucken LISTE.TXT AUSGABE.pdf"), NurOk,
                        QString());
         return 2;
     }
-    return kartenSchreiben(argumente.at(2), argumente.at(3), drucker, dialoge);
+    return kartenSchreiben(argumente.at(2), argumente.at(3), drucker, dialoge, bildleser);
 }
 
 } // namespace vun

@@ -5,6 +5,7 @@
 
 namespace vun {
 
+class Bildleser;
 class Dialoge;
 class Drucker;
 
@@ -14,7 +15,9 @@ bool istDruckbefehl(int argc, char** argv);
 // Runs the command on the arguments Qt left, the program's name first: writes the cards of the
 // list as a PDF through the printer. What went wrong is told through the dialogs, each message
 // titled with the program's name. Nothing is written where the list is faulty, the output is
-// the list itself or cannot be written (exit code 1); wrong arguments give 2, success 0.
-int druckbefehl(const QStringList& argumente, Drucker& drucker, Dialoge& dialoge);
+// the list itself or cannot be written (exit code 1); wrong arguments give 2, success 0. The
+// list's pictures are checked through bildleser, as for a game.
+int druckbefehl(const QStringList& argumente, Drucker& drucker, Dialoge& dialoge,
+                const Bildleser& bildleser);
 
 } // namespace vun

@@ -43,6 +43,47 @@ QString keinePaarzeilen(const Wortdatei& datei) {
     return text;
 }
 
+QString bildfehler(const FehlerhaftesBild& bild) {
+    const QString name = QStringLiteral("„%1“ ").arg(bild.name);
+    switch (bild.grund) {
+    case Bildfehler::Fehlt:
+        return name + QStringLiteral("ist nicht da");
+    case Bildfehler::Ordner:
+        return name + QStringLiteral("ist ein Ordner, kein Bild");
+    case Bildfehler::KeinBild:
+        return name + QStringLiteral("ist kein Bild, das das Spiel lesen kann (leer, "
+                                     "unvollständig oder in einem anderen Format)");
+    case Bildfehler::ZuGross:
+        return name + QStringLiteral("ist zu groß");
+    case Bildfehler::Ausserhalb:
+        return name + QStringLiteral("liegt nicht im Ordner der Liste");
+    case Bildfehler::Gleichheitszeichen:
+        return name + QStringLiteral("liegt in einem Ordner mit „=“ im Namen");
+    }
+    return {};
+}
+
+QString fehlerhafteBilder(const Wortdatei& datei) {
+    const int n = datei.fehlerhafteBilderGesamt;
+    QString text = n == 1 ? QStringLiteral("Ein Bild der Liste lässt sich nicht zeigen:")
+                          : QStringLiteral("%1 Bilder der Liste lassen sich nicht zeigen:").arg(n);
+    bool zuGross = false;
+    for (const FehlerhaftesBild& bild : datei.fehlerhafteBilder) {
+        text += QStringLiteral("\nZeile %1: %2").arg(bild.nummer).arg(bildfehler(bild));
+        zuGross |= bild.grund == Bildfehler::ZuGross;
+    }
+    const int rest = n - static_cast<int>(datei.fehlerhafteBilder.size());
+    if (rest > 0)
+        text += rest == 1 ? QStringLiteral("\n… und ein weiteres Bild.")
+                          : QStringLiteral("\n… und %1 weitere Bilder.").arg(rest);
+    text += QStringLiteral("\nBilder liegen im Ordner der Liste oder in einem Ordner darunter, "
+                           "als PNG, JPEG, GIF, BMP, WebP oder SVG.");
+    if (zuGross)
+        text += QStringLiteral(" Ein Bild hat höchstens 32 MiB und 12 000 Bildpunkte an "
+                               "jeder Seite, 50 Millionen Bildpunkte in allem.");
+    return text;
+}
+
 QString zuWenigEintraege(int anzahl) {
     const QString hat = anzahl == 0 ? QStringLiteral("Die Liste ist leer.")
                         : anzahl == 1
@@ -96,6 +137,8 @@ QString fehlergrund(const Wortdatei& datei) {
                FreiePaare;
     case Wortdateifehler::KeinePaarzeilen:
         return keinePaarzeilen(datei);
+    case Wortdateifehler::FehlerhafteBilder:
+        return fehlerhafteBilder(datei);
     }
     return {};
 }

@@ -20,9 +20,10 @@ void verwerfen(const QString& name, const Wortdatei& datei, Wortliste& liste2, D
     liste2.ersetzen(Standardliste());
 }
 
-QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const QString& meldung) {
+QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
+              const QString& meldung) {
     liste2.leeren();
-    Wortdatei datei = wortdateiLesen(pfad);
+    Wortdatei datei = wortdateiLesen(pfad, bildleser);
     if (datei.fehler == Wortdateifehler::Keiner) {
         liste2.ersetzen(std::move(datei.eintraege), datei.art);
         return QFileInfo(pfad).fileName();
@@ -37,14 +38,16 @@ QString startlisteFehlerhaft(const QString& name) {
 
 } // namespace
 
-QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner) {
+QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
+                   const QDir& ordner) {
     const QString pfad = startdateiPfad(ordner);
-    return laden(pfad, liste2, dialoge, startlisteFehlerhaft(QFileInfo(pfad).fileName()));
+    return laden(pfad, liste2, dialoge, bildleser,
+                 startlisteFehlerhaft(QFileInfo(pfad).fileName()));
 }
 
 QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge,
-                      const QDir& ordner) {
-    return laden(ordner.filePath(name), liste2, dialoge,
+                      const Bildleser& bildleser, const QDir& ordner) {
+    return laden(ordner.filePath(name), liste2, dialoge, bildleser,
                  QStringLiteral("Gewählte Datei ist fehlerhaft!"));
 }
 

@@ -7,16 +7,20 @@
 
 namespace vun {
 
+class Bildleser;
 class Dialoge;
 
 // Start-up: fills liste2 from the start-up list, or tells the player and takes the built-in list.
-// Returns the name of the file now played, or the empty text for the built-in list.
-QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const QDir& ordner);
+// Returns the name of the file now played, or the empty text for the built-in list. The list's
+// pictures are checked through bildleser.
+QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
+                   const QDir& ordner);
 
 // A file chosen by the player (a name in the folder, or a path): fills liste2 from it, or tells
 // the player and takes the built-in list. The previous list is never kept. Returns the name as
 // ListeLaden does.
-QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge, const QDir& ordner);
+QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge,
+                      const Bildleser& bildleser, const QDir& ordner);
 
 // A list that was read but cannot be dealt: tells the player as a faulty start-up list is told,
 // with the reason in the details, and takes the built-in list. name: the list's file.

@@ -8,8 +8,9 @@ namespace vun {
 
 // The folder is not listed here: the file list is listed afresh whenever it is shown, and
 // start-up does not need it.
-Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir ordner, QString startdatei)
-    : dialoge_(dialoge), zufall_(zufall), arbeitsordner_(std::move(ordner)),
+Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, const Bildleser& bildleser, QDir ordner,
+           QString startdatei)
+    : dialoge_(dialoge), zufall_(zufall), bildleser_(bildleser), arbeitsordner_(std::move(ordner)),
       startdatei_(std::move(startdatei)) {
 }
 

@@ -13,6 +13,7 @@
 
 namespace vun {
 
+class Bildleser;
 class Dialoge;
 class Drucker;
 class Zufallsquelle;
@@ -25,8 +26,10 @@ class Memo : public QObject {
 public:
     // ordner: the folder of word lists, its start-up list and its file list. startdatei: a list
     // chosen when the program was started (opened from the file manager), read in place of the
-    // folder's start-up list and judged as a list the player chose.
-    Memo(Dialoge& dialoge, Zufallsquelle& zufall, QDir ordner, QString startdatei = {});
+    // folder's start-up list and judged as a list the player chose. bildleser: checks the
+    // pictures of every list read.
+    Memo(Dialoge& dialoge, Zufallsquelle& zufall, const Bildleser& bildleser, QDir ordner,
+         QString startdatei = {});
 
     // --- What a view shows ---
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
@@ -90,6 +93,7 @@ private:
 
     Dialoge& dialoge_;
     Zufallsquelle& zufall_;
+    const Bildleser& bildleser_;
     QDir arbeitsordner_;
     QString startdatei_;
 

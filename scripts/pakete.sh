@@ -12,9 +12,19 @@ pakete_sicherstellen() {
     fi
 }
 
-# What building and running the program needs.
-BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland
-    qt6-translations-l10n fonts-liberation libxcb1-dev)
+# Qt's SVG image plugin, which draws a list's SVG pictures: part of libqt6svg6 (Qt 6.4) on
+# Debian 12, the package qt6-svg-plugins (Qt 6.8) on Debian 13 and later, as debian/control's
+# Depends say.
+case "$(cat /etc/debian_version 2>/dev/null)" in
+    1[0-2].* | [0-9].*) SVG_BILDPAKET=libqt6svg6 ;;
+    *) SVG_BILDPAKET=qt6-svg-plugins ;;
+esac
+
+# What building and running the program needs, with Qt's plugins for the picture formats a list
+# may name (WebP and others; PNG, JPEG, GIF and BMP come with Qt itself).
+BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 "$SVG_BILDPAKET"
+    qt6-image-formats-plugins qt6-qpa-plugins qt6-wayland qt6-translations-l10n fonts-liberation
+    libxcb1-dev)
 
 # What the test suite needs on top: Qt's private headers (accessibility switched on as by a
 # screen reader), the validators of the desktop entry and the AppStream metainfo, an X server

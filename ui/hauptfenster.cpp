@@ -75,7 +75,7 @@ Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), ein
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
     groesse_ = new Vergroesserung(
-        this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigSetzen(); });
+        this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigNeuSetzen(); });
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
         if (info_)
             info_->massstabSetzen(faktor);
@@ -251,9 +251,20 @@ void Hauptfenster::starten(bool vollbild) {
         return;
     }
     show();
+    rahmenAbwarten();
+}
+
+void Hauptfenster::rahmenAbwarten() {
     // Where the window manager tells the frame only once the window is shown, the window moves
-    // as soon as the frame is known.
-    beiRahmen(this, 1000, [this] { rahmenPruefen(); });
+    // as soon as the frame is known. A busy machine may take its time; the listener costs
+    // nothing while it waits.
+    beiRahmen(this, 5000, [this] { rahmenPruefen(); });
+}
+
+void Hauptfenster::mittigNeuSetzen() {
+    mittigSetzen();
+    // Back from full screen the window manager gives the frame back only after this.
+    rahmenAbwarten();
 }
 
 void Hauptfenster::mittigSetzen() {
@@ -265,13 +276,16 @@ void Hauptfenster::mittigSetzen() {
     // Placed by its inner rectangle, which the window manager leaves where it is asked to put it.
     setGeometry(QRect(ecke + QPoint(rahmen.left(), rahmen.top()), size()));
     gesetzterRahmen_ = rahmen;
+    gesetzteEcke_ = geometry().topLeft();
 }
 
 void Hauptfenster::rahmenPruefen() {
     if (groesse_->vollbild())
         return;
     const QMargins rahmen = fensterrahmen(this);
-    if (!rahmen.isNull() && rahmen != gesetzterRahmen_)
+    // A window the player has moved since, or that came back from full screen to its place,
+    // stays where it is.
+    if (!rahmen.isNull() && rahmen != gesetzterRahmen_ && geometry().topLeft() == gesetzteEcke_)
         mittigSetzen();
 }
 

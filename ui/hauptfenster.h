@@ -72,6 +72,9 @@ private:
     void infoZeigen();
     void beenden();
     void rahmenPruefen();
+    void rahmenAbwarten();
+    // Centred now, and again once the window manager tells a frame other than the one used.
+    void mittigNeuSetzen();
 
     Memo& memo_;
     Eingabewache& eingabe_;
@@ -85,6 +88,7 @@ private:
     Dateiliste* datei1_ = nullptr;
     std::unique_ptr<Infofenster> info_;
     QMargins gesetzterRahmen_; // the frame the window was centred with
+    QPoint gesetzteEcke_;      // where its inside was put then
     Vergroesserung* groesse_ = nullptr;
 };
 

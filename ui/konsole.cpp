@@ -2,6 +2,7 @@
 
 #include "game/druckbefehl.h"
 #include "ui/aussehen.h"
+#include "ui/qtbildleser.h"
 #include "ui/qtdrucker.h"
 
 #include <QGuiApplication>
@@ -32,7 +33,8 @@ int druckbefehlAusfuehren(int argc, char** argv) {
     QTextStream fehler(stderr);
     KonsolenDialoge dialoge(fehler);
     QtDrucker drucker;
-    return druckbefehl(QCoreApplication::arguments(), drucker, dialoge);
+    const QtBildleser bildleser;
+    return druckbefehl(QCoreApplication::arguments(), drucker, dialoge, bildleser);
 }
 
 } // namespace vun::ui

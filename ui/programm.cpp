@@ -47,8 +47,8 @@ Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
 }
 
 Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
-    : memo(dialoge ? *dialoge : qtDialoge_, zufall ? *zufall : zeitzufall_, ort.ordner,
-           ort.startdatei),
+    : memo(dialoge ? *dialoge : qtDialoge_, zufall ? *zufall : zeitzufall_, qtBildleser_,
+           ort.ordner, ort.startdatei),
       fenster(memo, eingabe_) {
     // Before the window is shown the start-up boxes stand on their own.
     qtDialoge_.setzeEltern(&fenster, &fenster.groesse());

@@ -4,6 +4,7 @@
 #include "seams/zufall.h"
 #include "ui/eingabewache.h"
 #include "ui/hauptfenster.h"
+#include "ui/qtbildleser.h"
 #include "ui/qtdialoge.h"
 #include "ui/qtdrucker.h"
 
@@ -55,6 +56,7 @@ private:
     Eingabewache eingabe_;
     QtDialoge qtDialoge_;
     QtDrucker qtDrucker_;
+    QtBildleser qtBildleser_;
     Zufallsgenerator zeitzufall_;
 
 public:

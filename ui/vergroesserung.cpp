@@ -91,8 +91,9 @@ void Vergroesserung::stufeWechseln(int richtung) {
 
 void Vergroesserung::vollbildVorbereiten() {
     vollbild_ = true;
-    // Before the first showing too: placed by the window, it is where full screen returns to.
-    normalRahmen_ = fenster_->geometry();
+    // Before the first showing the window's place is only a guess made without its frame, so
+    // full screen then returns to the centre as the frame is known by that time.
+    normalRahmen_ = fenster_->isVisible() ? fenster_->geometry() : QRect();
     fenster_->setMinimumSize(0, 0);
     fenster_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // Given the screen's size here, not only when the window system grants full screen: weston
@@ -112,7 +113,10 @@ void Vergroesserung::vollbildSetzen(bool an) {
     vollbild_ = false;
     fenster_->showNormal();
     groesseFestlegen();
-    fenster_->setGeometry(normalRahmen_);
+    if (normalRahmen_.isEmpty())
+        mittig_();
+    else
+        fenster_->setGeometry(normalRahmen_);
 }
 
 bool Vergroesserung::eventFilter(QObject* objekt, QEvent* ereignis) {

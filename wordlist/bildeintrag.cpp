@@ -1,8 +1,22 @@
 #include "wordlist/bildeintrag.h"
 
+#include "seams/bildleser.h"
 #include "wordlist/paarliste.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <array>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace vun {
 
@@ -11,8 +25,122 @@ namespace {
 constexpr std::array<QStringView, 7> Bildendungen{u".png", u".jpg",  u".jpeg", u".gif",
                                                   u".bmp", u".webp", u".svg"};
 
+// The name as a path inside the folder: "\" as "/", since a file name with a backslash is no
+// name a teacher gives, but a list written on Windows separates its folders so.
+QString alsPfad(QStringView eintrag) {
+    QString pfad = eintrag.toString();
+    pfad.replace(u'\\', u'/');
+    return pfad;
+}
+
+// "/bild.png", "//server/bild.png", "C:/bild.png" and "C:bild.png" lie outside the folder.
+bool absolut(const QString& pfad) {
+    if (pfad.startsWith(u'/'))
+        return true;
+    return pfad.size() >= 2 && pfad.at(1) == u':' && pfad.at(0).isLetter() &&
+           pfad.at(0).unicode() < 128;
+}
+
 QString aufgeloest(QStringView eintrag, const QDir& ordner) {
-    return QDir::cleanPath(ordner.absoluteFilePath(eintrag.toString()));
+    return QDir::cleanPath(ordner.absolutePath() + u'/' + alsPfad(eintrag));
+}
+
+// The resolved name, or the name as written where an "=" in the folder's path would make the
+// entry another line (bilderPruefen refuses it).
+QString aufgeloestOderWieGeschrieben(QStringView eintrag, const QDir& ordner) {
+    QString pfad = aufgeloest(eintrag, ordner);
+    return pfad.contains(u'=') ? eintrag.toString() : pfad;
+}
+
+#ifdef Q_OS_UNIX
+// The name leads to no file: none is there, a folder on the way is none, a name is longer than
+// any file's, or links lead round in a circle.
+bool nirgends(int fehler) {
+    return fehler == ENOENT || fehler == ENOTDIR || fehler == ENAMETOOLONG || fehler == ELOOP;
+}
+
+// The real path of a name, every link followed; empty where it leads nowhere.
+QByteArray echterPfad(const QByteArray& name, int& fehler) {
+    char* echt = ::realpath(name.constData(), nullptr);
+    fehler = echt ? 0 : errno;
+    QByteArray pfad(echt ? echt : "");
+    std::free(echt);
+    return pfad;
+}
+#endif
+
+// One picture file, by its resolved path; innen is the folder's real path ending in "/".
+std::optional<Bildfehler> dateiPruefen(const QString& pfad, const QByteArray& innen,
+                                       const Bildleser& leser) {
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return nirgends(errno) ? Bildfehler::Fehlt : Bildfehler::KeinBild;
+    // Where it really lies is known before anything is opened: a link to /dev/zero is refused
+    // as lying outside, and never read.
+    int fehler = 0;
+    const QByteArray echt = echterPfad(name, fehler);
+    if (echt.isEmpty())
+        return nirgends(fehler) ? Bildfehler::Fehlt : Bildfehler::KeinBild;
+    if (!echt.startsWith(innen))
+        return Bildfehler::Ausserhalb;
+    if (::stat(echt.constData(), &info) != 0)
+        return Bildfehler::Fehlt;
+    if (S_ISDIR(info.st_mode))
+        return Bildfehler::Ordner;
+    if (!S_ISREG(info.st_mode))
+        return Bildfehler::KeinBild;
+    if (info.st_size > MaxBilddatei)
+        return Bildfehler::ZuGross;
+    if (info.st_size == 0)
+        return Bildfehler::KeinBild;
+    // Opened without waiting and checked on the handle, so a pipe put there meanwhile neither
+    // blocks nor is read.
+    const int fd = ::open(echt.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return Bildfehler::KeinBild;
+    struct stat offen {};
+    QFile datei;
+    if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode) || offen.st_dev != info.st_dev ||
+        offen.st_ino != info.st_ino ||
+        !datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Bildfehler::KeinBild;
+    }
+#else
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return Bildfehler::Fehlt;
+    const QString echt = info.canonicalFilePath();
+    if (!QFile::encodeName(echt).startsWith(innen))
+        return Bildfehler::Ausserhalb;
+    if (info.isDir())
+        return Bildfehler::Ordner;
+    if (!info.isFile() || info.size() == 0)
+        return Bildfehler::KeinBild;
+    if (info.size() > MaxBilddatei)
+        return Bildfehler::ZuGross;
+    QFile datei(echt);
+    if (!datei.open(QIODevice::ReadOnly))
+        return Bildfehler::KeinBild;
+#endif
+    const Bildbefund befund = leser.pruefen(datei, pfad);
+    if (!befund.vektor && bildZuGross(befund.groesse))
+        return Bildfehler::ZuGross;
+    if (!befund.lesbar || befund.groesse.isEmpty())
+        return Bildfehler::KeinBild;
+    return std::nullopt;
+}
+
+// The folder's real path, ending in "/".
+QByteArray echterOrdner(const QDir& ordner) {
+    QByteArray pfad = QFile::encodeName(QFileInfo(ordner.absolutePath()).canonicalFilePath());
+    if (pfad.isEmpty())
+        return QByteArrayLiteral("\0"); // a folder that is gone holds nothing
+    if (!pfad.endsWith('/'))
+        pfad += '/';
+    return pfad;
 }
 
 } // namespace
@@ -24,21 +152,72 @@ bool istBildeintrag(QStringView eintrag) {
     return false;
 }
 
+QList<QStringView> bildstellen(QStringView eintrag) {
+    const Paarzeile zeile = paarzeileLesen(eintrag);
+    if (zeile.fehler)
+        return istBildeintrag(eintrag) ? QList<QStringView>{eintrag} : QList<QStringView>{};
+    QList<QStringView> stellen;
+    for (const QStringView haelfte : {zeile.links, zeile.rechts})
+        if (istBildeintrag(haelfte))
+            stellen.append(haelfte);
+    return stellen;
+}
+
 void bilderAufloesen(QStringList& eintraege, const QDir& ordner) {
     for (QString& eintrag : eintraege) {
         const Paarzeile zeile = paarzeileLesen(eintrag);
         if (zeile.fehler) {
             if (istBildeintrag(eintrag))
-                eintrag = aufgeloest(eintrag, ordner);
+                eintrag = aufgeloestOderWieGeschrieben(eintrag, ordner);
             continue;
         }
         if (!istBildeintrag(zeile.links) && !istBildeintrag(zeile.rechts))
             continue;
         const auto haelfte = [&](QStringView h) {
-            return istBildeintrag(h) ? aufgeloest(h, ordner) : h.toString();
+            return istBildeintrag(h) ? aufgeloestOderWieGeschrieben(h, ordner) : h.toString();
         };
         eintrag = haelfte(zeile.links) + Paartrenner.toString() + haelfte(zeile.rechts);
     }
+}
+
+Bildpruefung bilderPruefen(const QStringList& eintraege, const QList<int>& zeilennummern,
+                           const QDir& ordner, const Bildleser& leser, int hoechstens) {
+    Bildpruefung pruefung;
+    QByteArray innen;
+    QHash<QString, std::optional<Bildfehler>> geprueft;
+    for (qsizetype i = 0; i < eintraege.size(); ++i) {
+        for (const QStringView name : bildstellen(eintraege.at(i))) {
+            const QString pfad = alsPfad(name);
+            const QString sauber = QDir::cleanPath(pfad);
+            std::optional<Bildfehler> fehler;
+            // The name as written decides before any file is looked at.
+            if (absolut(pfad) || sauber == u".." || sauber.startsWith(u"../")) {
+                fehler = Bildfehler::Ausserhalb;
+            } else {
+                const QString ganz = aufgeloest(name, ordner);
+                if (ganz.contains(QChar(0))) {
+                    fehler = Bildfehler::Fehlt; // no file is named so; the system would cut it
+                } else if (ganz.contains(u'=')) {
+                    fehler = Bildfehler::Gleichheitszeichen;
+                } else if (const auto schon = geprueft.constFind(ganz); schon != geprueft.cend()) {
+                    fehler = *schon;
+                } else {
+                    if (innen.isEmpty())
+                        innen = echterOrdner(ordner);
+                    fehler = dateiPruefen(ganz, innen, leser);
+                    geprueft.insert(ganz, fehler);
+                }
+            }
+            if (!fehler)
+                continue;
+            ++pruefung.gesamt;
+            if (pruefung.erste.size() < hoechstens)
+                pruefung.erste.append(
+                    {static_cast<int>(zeilennummern.value(i, static_cast<int>(i) + 1)), *fehler,
+                     name.toString()});
+        }
+    }
+    return pruefung;
 }
 
 } // namespace vun

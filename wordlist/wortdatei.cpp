@@ -1,5 +1,6 @@
 #include "wordlist/wortdatei.h"
 
+#include "seams/bildleser.h"
 #include "wordlist/bildeintrag.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/paarauswahl.h"
@@ -112,16 +113,41 @@ Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennum
     return datei;
 }
 
-Wortdatei wortdateiLesen(const QString& pfad) {
+const Bildleser& keinBildleser() {
+    struct KeinBildleser : Bildleser {
+        Bildbefund pruefen(QIODevice&, const QString&) const override { return {}; }
+    };
+    static const KeinBildleser leser;
+    return leser;
+}
+
+Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser) {
     Wortdatei datei;
     const std::optional<QByteArray> bytes =
         dateiBytesLesen(pfad, Wortliste::MaxEintraege, datei.fehler);
     if (!bytes)
         return datei;
     QList<int> zeilennummern;
-    QStringList eintraege = zeilenAusBytes(*bytes, &zeilennummern);
-    bilderAufloesen(eintraege, QFileInfo(pfad).absoluteDir());
-    return eintraegeBeurteilen(std::move(eintraege), zeilennummern);
+    const QStringList geschrieben = zeilenAusBytes(*bytes, &zeilennummern);
+    const QDir ordner = QFileInfo(pfad).absoluteDir();
+    QStringList eintraege = geschrieben;
+    bilderAufloesen(eintraege, ordner);
+    datei = eintraegeBeurteilen(std::move(eintraege), zeilennummern);
+    // Lines that are no list are told first: their pictures are not even looked for.
+    if (datei.fehler == Wortdateifehler::ZuVieleEintraege ||
+        datei.fehler == Wortdateifehler::KeinePaarzeilen)
+        return datei;
+    Bildpruefung bilder =
+        bilderPruefen(geschrieben, zeilennummern, ordner, bildleser, Wortdatei::GemeldeteZeilen);
+    if (bilder.gesamt == 0)
+        return datei;
+    Wortdatei fehlerhaft;
+    fehlerhaft.fehler = Wortdateifehler::FehlerhafteBilder;
+    fehlerhaft.art = datei.art;
+    fehlerhaft.anzahl = datei.anzahl;
+    fehlerhaft.fehlerhafteBilder = std::move(bilder.erste);
+    fehlerhaft.fehlerhafteBilderGesamt = bilder.gesamt;
+    return fehlerhaft;
 }
 
 QString startdateiPfad(const QDir& ordner) {

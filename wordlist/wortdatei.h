@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wordlist/bildeintrag.h"
 #include "wordlist/dateilesen.h"
 #include "wordlist/paarliste.h"
 #include "wordlist/wortliste.h"
@@ -30,7 +31,8 @@ struct FehlerhafteZeile {
 // A word-list file read and judged: its entries and their kind when fehler is Keiner (a pair
 // list's pairs as paareVereinheitlichen writes them), otherwise no entries but what tells why.
 struct Wortdatei {
-    // A faulty pair list names at most this many of its lines that are no pairs.
+    // A faulty pair list names at most this many of its lines that are no pairs, a list with
+    // faulty pictures as many of those.
     static constexpr int GemeldeteZeilen = 5;
 
     QStringList eintraege;
@@ -43,6 +45,9 @@ struct Wortdatei {
     // A faulty pair list's lines that are no pairs: the first few, and how many in all.
     QList<FehlerhafteZeile> fehlerhafteZeilen;
     int fehlerhafteZeilenGesamt = 0;
+    // A list's pictures that cannot be shown: the first few, and how many in all.
+    QList<FehlerhaftesBild> fehlerhafteBilder;
+    int fehlerhafteBilderGesamt = 0;
 };
 
 // Judges the entries of a file: a pair list when every entry is a pair line; a faulty pair list
@@ -51,7 +56,14 @@ struct Wortdatei {
 // zeilennummern gives each entry's line for the message; without them entry i is line i + 1.
 Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern = {});
 
-Wortdatei wortdateiLesen(const QString& pfad);
+// A reader that finds no file a picture: where it is given, every picture of a list is refused
+// once its name has passed the rules of the folder.
+const Bildleser& keinBildleser();
+
+// Reads and judges the file. Where its lines make a list (or fail only in their number), its
+// pictures are checked too (bilderPruefen): where one cannot be shown the list is faulty
+// (FehlerhafteBilder), else its pictures stand as their files' paths (bilderAufloesen).
+Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser = keinBildleser());
 
 // The start-up list's file in the folder: VUNMEMO.TXT, or where no regular file has exactly that
 // name, one whose name differs only in letter case (vunmemo.txt, as a list copied from Windows

@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the word-list reader and checks what every result must satisfy.
+#include "seams/bildleser.h"
 #include "seams/zufall.h"
+#include "wordlist/bildeintrag.h"
 #include "wordlist/dateilesen.h"
 #include "wordlist/kartenmischen.h"
 #include "wordlist/paarauswahl.h"
@@ -10,6 +12,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <cstdint>
 #include <cstdlib>
@@ -105,6 +108,55 @@ void pruefeFruehesEnde(const QByteArray& bytes, int eintraege) {
                fehler == vun::Wortdateifehler::ZuVieleEintraege);
 }
 
+// The list's folder holds nothing, so no name may ever reach the reader.
+struct NieGefragt : vun::Bildleser {
+    vun::Bildbefund pruefen(QIODevice&, const QString&) const override { std::abort(); }
+};
+
+// Picture entries: resolving changes no line's kind and writes each picture as a path; in an
+// empty folder every picture is refused, as outside the folder exactly where its name is
+// absolute or leads out with "..", and nothing is opened.
+void pruefeBilder(const QStringList& eintraege) {
+    static QTemporaryDir tmp;
+    const QDir ordner(tmp.path());
+    QStringList aufgeloest = eintraege;
+    vun::bilderAufloesen(aufgeloest, ordner);
+    pruefe(aufgeloest.size() == eintraege.size());
+    int stellen = 0;
+    QList<QString> namen;
+    for (qsizetype i = 0; i < eintraege.size(); ++i) {
+        const vun::Paarzeile vorher = vun::paarzeileLesen(eintraege.at(i));
+        const vun::Paarzeile nachher = vun::paarzeileLesen(aufgeloest.at(i));
+        pruefe(vorher.fehler == nachher.fehler);
+        const QList<QStringView> bilder = vun::bildstellen(eintraege.at(i));
+        pruefe(vun::bildstellen(aufgeloest.at(i)).size() == bilder.size());
+        for (const QStringView b : bilder)
+            namen.append(b.toString());
+        stellen += static_cast<int>(bilder.size());
+        if (bilder.isEmpty())
+            pruefe(aufgeloest.at(i) == eintraege.at(i));
+    }
+    const vun::Bildpruefung p = vun::bilderPruefen(eintraege, {}, ordner, NieGefragt(), 1 << 30);
+    pruefe(p.gesamt == stellen && p.erste.size() == stellen);
+    const QString innen = QDir::cleanPath(ordner.absolutePath()) + u'/';
+    for (qsizetype i = 0; i < p.erste.size(); ++i) {
+        const vun::FehlerhaftesBild& f = p.erste.at(i);
+        pruefe(f.name == namen.at(i) && f.nummer >= 1 && f.nummer <= eintraege.size());
+        QString pfad = f.name;
+        pfad.replace(u'\\', u'/');
+        const QString sauber = QDir::cleanPath(pfad);
+        const bool laufwerk = pfad.size() > 1 && pfad.at(1) == u':' && pfad.at(0).isLetter() &&
+                              pfad.at(0).unicode() < 128;
+        const bool hinaus =
+            pfad.startsWith(u'/') || laufwerk || sauber == u".." || sauber.startsWith(u"../");
+        pruefe(f.grund == vun::Bildfehler::Fehlt || f.grund == vun::Bildfehler::Ausserhalb ||
+               f.grund == vun::Bildfehler::Gleichheitszeichen);
+        pruefe((f.grund == vun::Bildfehler::Ausserhalb) == hinaus);
+        if (f.grund == vun::Bildfehler::Fehlt)
+            pruefe(QDir::cleanPath(ordner.absolutePath() + u'/' + pfad).startsWith(innen));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
@@ -116,6 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     }
     pruefeFruehesEnde(bytes, static_cast<int>(eintraege.size()));
     vergleicheAscii(bytes, eintraege);
+    pruefeBilder(eintraege);
     const vun::Wortdatei d = vun::eintraegeBeurteilen(eintraege);
     if (d.fehler != vun::Wortdateifehler::Keiner)
         pruefeFehler(d, eintraege);

@@ -64,7 +64,7 @@ private slots:
         SkriptDialoge dialoge;
         Wortliste liste2;
         liste2.ersetzen(nummerierteWoerter(20)); // the previous list must not survive
-        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        ListeLaden(liste2, dialoge, SkriptBildleser(), QDir(leer.path()));
         QCOMPARE(dialoge.gezeigt.size(), 1);
         const Gezeigt& g = dialoge.gezeigt.first();
         // The box names the file it read, and says why in its details.
@@ -82,7 +82,7 @@ private slots:
                                alsWindows1252({"Zebra", "Äffchen", "Bär", "Maus", "Hund", "Katze",
                                                "Igel", "Spaß", "Esel"})));
         dialoge.gezeigt.clear();
-        ListeLaden(liste2, dialoge, QDir(leer.path()));
+        ListeLaden(liste2, dialoge, SkriptBildleser(), QDir(leer.path()));
         QVERIFY(dialoge.gezeigt.isEmpty());
         QCOMPARE(liste2.eintraege(), (QStringList{"Bär", "Esel", "Hund", "Igel", "Katze", "Maus",
                                                   "Spaß", "Zebra", "Äffchen"}));
@@ -110,10 +110,10 @@ private slots:
         SkriptDialoge dialoge;
         Wortliste liste2;
         QVERIFY(dateiSchreiben(o.filePath("tiere.txt"), alsWindows1252(nummerierteWoerter(12))));
-        DateiEinlesen("tiere.txt", liste2, dialoge, o);
+        DateiEinlesen("tiere.txt", liste2, dialoge, SkriptBildleser(), o);
         QVERIFY(dialoge.gezeigt.isEmpty());
         QCOMPARE(liste2.eintraege().size(), 12);
-        DateiEinlesen("fehlt.txt", liste2, dialoge, o);
+        DateiEinlesen("fehlt.txt", liste2, dialoge, SkriptBildleser(), o);
         QCOMPARE(dialoge.gezeigt.size(), 1);
         QCOMPARE(
             dialoge.gezeigt.first().prompt,

@@ -1,4 +1,5 @@
 // A long run of random player actions on the core; the board's rules must hold after each one.
+#include "tests/support/bildleser.h"
 #include "tests/support/dateien.h"
 #include "tests/support/invarianten.h"
 #include "tests/support/skript.h"
@@ -32,7 +33,8 @@ private slots:
 
         SkriptDialoge dialoge;
         SkriptZufall zufall({}, 20261207);
-        Memo memo(dialoge, zufall, ordner);
+        const SkriptBildleser bildleser;
+        Memo memo(dialoge, zufall, bildleser, ordner);
         memo.Form_Load();
         QRandomGenerator wuerfel(42);
         const int aktionen = 200000;

@@ -17,7 +17,8 @@ private slots:
         QTemporaryDir ordner;
         test::SkriptDialoge dialoge;
         test::SkriptZufall zufall;
-        Memo memo(dialoge, zufall, QDir(ordner.path()));
+        const test::SkriptBildleser bildleser;
+        Memo memo(dialoge, zufall, bildleser, QDir(ordner.path()));
         SkriptDrucker drucker;
         memo.kartenDrucken(drucker);
         QVERIFY(drucker.dokumentnamen.isEmpty());
@@ -105,7 +106,8 @@ private slots:
         // The teacher's script runs in the folder and names the files relative to it.
         const QString gestartetIn = QDir::currentPath();
         QVERIFY(QDir::setCurrent(ordner.path()));
-        const int ergebnis = druckbefehl(QStringList{"vun-memory"} + argumente, drucker, dialoge);
+        const int ergebnis = druckbefehl(QStringList{"vun-memory"} + argumente, drucker, dialoge,
+                                         test::SkriptBildleser());
         QDir::setCurrent(gestartetIn);
         QCOMPARE(ergebnis, code);
         QCOMPARE(dialoge.gezeigt.size(), 1);
@@ -122,7 +124,9 @@ private slots:
         test::SkriptDialoge dialoge;
         SkriptDrucker drucker;
         const QString pdf = ordner.filePath("tiere.pdf");
-        QCOMPARE(druckbefehl({"vun-memory", "--drucken", liste, pdf}, drucker, dialoge), 0);
+        QCOMPARE(druckbefehl({"vun-memory", "--drucken", liste, pdf}, drucker, dialoge,
+                             test::SkriptBildleser()),
+                 0);
         QCOMPARE(dialoge.anzahl, 0);
         QCOMPARE(drucker.gedruckt.first().titel, QStringLiteral("TIERE"));
         QFile datei(pdf);

@@ -3,8 +3,9 @@
 # scripts/paket, installed with apt-get, started the way its desktop entry starts it (Exec in
 # Path) on a virtual X server, then purged, after which no file it installed may be left.
 # Started from the menu the main window must come up with no message box (the shipped
-# VUNMEMO.TXT read); opened with a word list named with blanks and umlauts, and with Qt's own
-# options before it, likewise; opened with a faulty list, the message box first.
+# VUNMEMO.TXT read); opened with a word list named with blanks and umlauts, with Qt's own
+# options before it, and with the shipped picture list, likewise; opened with a faulty list, the
+# message box first. The picture list's pictures and Qt's plugins for them must be installed.
 # Needs root; purges an installed vun-memory. Exit status 1 when any check fails.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -43,6 +44,23 @@ ordner=$(eintrag "Desktop Entry" Path)
 tafel=$(eintrag "Desktop Action vollbild" Exec)
 pruefe "entry starts the installed program" test -x "${befehl%% *}"
 pruefe "entry starts in the installed word lists" test -f "$ordner/VUNMEMO.TXT"
+# The picture list with every picture it names, and Qt's plugins for the pictures' formats,
+# brought by the package's dependencies.
+bilder_da() {
+    local bild n=0
+    while IFS='=' read -r _ bild; do
+        bild=${bild//[$'\r\t ']/}
+        [ -s "$ordner/$bild" ] || { echo "missing: $ordner/$bild"; return 1; }
+        n=$((n + 1))
+    done <"$ordner/BILDER.TXT"
+    [ "$n" -ge 12 ]
+}
+pruefe "the picture list and its pictures installed" bilder_da
+dpkg -L libqt6gui6 >"$arbeit/qtgui"
+plugins=$(grep -m1 '/qt6/plugins/imageformats$' "$arbeit/qtgui")
+for plugin in libqsvg.so libqwebp.so; do
+    pruefe "Qt's picture plugin $plugin installed" test -f "$plugins/$plugin"
+done
 
 x_starten
 
@@ -79,6 +97,9 @@ ohne_meldung "from the menu"
 cp "$ordner/TIERE.TXT" "$arbeit/Meine Listen/Tiere für Jörg.TXT"
 ohne_meldung "own list with blanks and umlauts" "$arbeit/Meine Listen/Tiere für Jörg.TXT"
 ohne_meldung "Qt's options before the list" -style Fusion "$arbeit/Meine Listen/Tiere für Jörg.TXT"
+# Every picture of the shipped picture list read by the installed Qt: a faulty one would be
+# reported before the main window.
+ohne_meldung "the picture list" "$ordner/BILDER.TXT"
 
 # The action for the board, started as the menu starts it: the main window covers the screen.
 vollbild_fenster() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/memo.h"
+#include "tests/support/bildleser.h"
 #include "tests/support/dateien.h"
 #include "tests/support/karten.h"
 #include "tests/support/skript.h"
@@ -10,12 +11,13 @@
 
 namespace vun::test {
 
-// What every test game stands on: a folder of its own with its start-up list, scripted boxes
-// and a scripted random source.
+// What every test game stands on: a folder of its own with its start-up list, scripted boxes,
+// a scripted random source and scripted pictures.
 struct Spielgrundlage {
     QTemporaryDir ordner;
     SkriptDialoge dialoge;
     SkriptZufall zufall;
+    SkriptBildleser bildleser;
 
     explicit Spielgrundlage(const QStringList& woerter) {
         wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
@@ -88,7 +90,7 @@ struct Spiel : Spielgrundlage, Spielhilfen<Spiel> {
     Memo memo;
 
     explicit Spiel(const QStringList& woerter = standardWoerter())
-        : Spielgrundlage(woerter), memo(dialoge, zufall, QDir(ordner.path())) {
+        : Spielgrundlage(woerter), memo(dialoge, zufall, bildleser, QDir(ordner.path())) {
         memo.Form_Load();
     }
 };

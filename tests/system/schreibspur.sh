@@ -41,9 +41,9 @@ aufraeumen() {
 trap aufraeumen EXIT
 mkdir -p "$arbeit/wortlisten" "$arbeit/home" "$arbeit/laufzeit" "$arbeit/protokoll"
 chmod 700 "$arbeit/laufzeit"
-cp "$wortlisten"/*.TXT "$arbeit/wortlisten/"
-# Named to stand second in the file list, right after BERUFE.TXT.
-printf 'eins\r\nzwei\r\n' >"$arbeit/wortlisten/BRUCH.TXT"
+cp -R "$wortlisten"/. "$arbeit/wortlisten/"
+# Named to stand second in the file list, right after BERUFE.TXT and before BILDER.TXT.
+printf 'eins\r\nzwei\r\n' >"$arbeit/wortlisten/BESCHAEDIGT.TXT"
 chmod -R a-w "$arbeit/wortlisten"
 stand() { (cd "$arbeit" && find wortlisten home laufzeit -printf '%p %M %s %T@ %C@\n' | sort); }
 stand_vorher=$(stand)
@@ -83,7 +83,7 @@ bild 4 && schritt antworten "new game: No" VUN-Memory Escape
 bild 5 && klicken "$fenster" ${ort[datei1]} # the file list's first entry
 schritt antworten "the first list loaded" VUN-Memory Return
 # shellcheck disable=SC2086
-bild 5 && klicken "$fenster" ${ort[datei2]} # the second: BRUCH.TXT, too short
+bild 5 && klicken "$fenster" ${ort[datei2]} # the second: BESCHAEDIGT.TXT, too short
 schritt antworten "the faulty list reported, its details shown" VUN-Memory Tab space Escape
 for k in 3 4 5 12 13; do karte "$k"; done
 bild 6

@@ -55,7 +55,7 @@ pruefen() {
     local breite=$1 hoehe=$2 x y w h haupt info
     echo "screen ${breite}x${hoehe}"
     x_starten "${breite}x${hoehe}" || return 1
-    rm -rf "$arbeit/spiel" && mkdir "$arbeit/spiel" && cp "$wortlisten"/* "$arbeit/spiel/"
+    rm -rf "$arbeit/spiel" && mkdir "$arbeit/spiel" && cp -R "$wortlisten"/. "$arbeit/spiel/"
     # Under the sanitizers: the X keyboard library fails the strict string check on its own
     # strings, and Qt's X caches left at exit are none of this program's leaks.
     (cd "$arbeit/spiel" && exec env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 "$programm") >"$arbeit/log" 2>&1 &

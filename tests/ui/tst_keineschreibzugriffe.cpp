@@ -141,11 +141,17 @@ struct Sitzung {
     }
 };
 
-// The folder the session runs in: the lists that ship, faulty lists and a subfolder.
+// The folder the session runs in: the lists that ship with their pictures, faulty lists and a
+// subfolder.
 void ordnerFuellen(const QDir& ordner) {
     const QDir mitgeliefert(QStringLiteral(VUN_WORTLISTEN));
     for (const QString& name : mitgeliefert.entryList({QStringLiteral("*.TXT")}, QDir::Files))
         QVERIFY(QFile::copy(mitgeliefert.filePath(name), ordner.filePath(name)));
+    // The pictures of BILDER.TXT beside it, as the package installs them.
+    const QDir bilder(mitgeliefert.filePath(QStringLiteral("bilder")));
+    QVERIFY(ordner.mkpath(QStringLiteral("bilder")));
+    for (const QString& name : bilder.entryList(QDir::Files))
+        QVERIFY(QFile::copy(bilder.filePath(name), ordner.filePath("bilder/" + name)));
     QVERIFY(dateiSchreiben(ordner.filePath("KAPUTT.TXT"), "eins\r\nzwei\r\n"));
     QVERIFY(dateiSchreiben(ordner.filePath("GLEICH.TXT"), QByteArray("Wort\r\n").repeated(12)));
     QVERIFY(dateiSchreiben(ordner.filePath("LEER.TXT"), ""));

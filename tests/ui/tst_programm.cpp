@@ -3,6 +3,7 @@
 #include "ui/programm.h"
 
 #include "game/memo.h"
+#include "tests/support/bildleser.h"
 #include "tests/support/dateien.h"
 #include "tests/support/ordnerbild.h"
 #include "tests/support/skript.h"
@@ -118,7 +119,8 @@ private slots:
 
         vun::test::SkriptDialoge dialoge;
         vun::test::SkriptZufall zufall;
-        vun::Memo memo(dialoge, zufall, ort.ordner, ort.startdatei);
+        const vun::test::SkriptBildleser bildleser;
+        vun::Memo memo(dialoge, zufall, bildleser, ort.ordner, ort.startdatei);
         memo.Form_Load();
         const QStringList woerter = gut ? Tiere : vun::Standardliste();
         for (const QString& wort : memo.liste1())

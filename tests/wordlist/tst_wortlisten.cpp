@@ -1,5 +1,6 @@
 // The word lists that ship with the game: all of them load, and the start-up list is written
 // the way the old lists are.
+#include "tests/support/bildleser.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/wortdatei.h"
 
@@ -11,6 +12,8 @@ using namespace vun;
 
 namespace {
 const QDir Ordner(QStringLiteral(VUN_WORTLISTEN));
+// The shipped pictures are read with Qt's reader in tst_qtbildleser.
+const test::SkriptBildleser Bilder;
 
 QByteArray bytesVon(const QString& name) {
     QFile datei(Ordner.filePath(name));
@@ -27,7 +30,7 @@ private slots:
         QVERIFY2(namen.size() >= 6, "the start-up list and at least five themed lists");
         int inUtf8 = 0;
         for (const QString& name : namen) {
-            const Wortdatei d = wortdateiLesen(Ordner.filePath(name));
+            const Wortdatei d = wortdateiLesen(Ordner.filePath(name), Bilder);
             QVERIFY2(d.fehler == Wortdateifehler::Keiner, qPrintable(name));
             QVERIFY2(d.eintraege.size() >= 20, qPrintable(name));
             // A word twice on the board would be two pairs of the same word.
@@ -43,9 +46,9 @@ private slots:
     // The pair lists are read as pair lists (not as lists of whole lines), and every other list
     // as words.
     void paarlisten() {
-        const QStringList paarlisten{"EINMALEINS.TXT", "ENGLISCH.TXT", "MEHRZAHL.TXT"};
+        const QStringList paarlisten{"BILDER.TXT", "EINMALEINS.TXT", "ENGLISCH.TXT", "MEHRZAHL.TXT"};
         for (const QString& name : wortlistenDateien(Ordner)) {
-            const Wortdatei d = wortdateiLesen(Ordner.filePath(name));
+            const Wortdatei d = wortdateiLesen(Ordner.filePath(name), Bilder);
             QCOMPARE(d.fehler, Wortdateifehler::Keiner);
             QVERIFY2((d.art == Listenart::Paare) == paarlisten.contains(name), qPrintable(name));
         }
