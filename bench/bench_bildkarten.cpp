@@ -11,6 +11,7 @@
 #include "ui/bildvorrat.h"
 #include "ui/dateiliste.h"
 #include "ui/karte.h"
+#include "ui/qtbildleser.h"
 #include "ui/qtdrucker.h"
 #include "ui/vergroesserung.h"
 #include "wordlist/bildeintrag.h"
@@ -238,7 +239,7 @@ void BM_BilderPdf(benchmark::State& state) {
     ui::QtDrucker drucker;
     StilleDialoge dialoge;
     for (auto _ : state)
-        if (druckbefehl(befehl, drucker, dialoge) != 0)
+        if (druckbefehl(befehl, drucker, dialoge, ui::QtBildleser()) != 0)
             state.SkipWithError("nicht geschrieben");
     state.counters["pdf_mib"] = double(QFileInfo(pdf).size()) / (1024 * 1024);
 }
