@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,31 @@ inline int pdfSeiten(const QString& pfad) {
     static const QRegularExpression seiten(QStringLiteral(R"(Pages:\s+(\d+))"));
     const auto treffer = seiten.match(ausgabeVon(QStringLiteral("pdfinfo"), {pfad}));
     return treffer.hasMatch() ? treffer.captured(1).toInt() : -1;
+}
+
+// A picture of the PDF as "pdfimages -list" (poppler-utils) lists each use of it on a page: its
+// page (from 1), its size in pixels and the resolution it is printed at.
+struct PdfBild {
+    int seite = 0;
+    QSize pixel;
+    double ppiX = 0, ppiY = 0;
+};
+
+inline QList<PdfBild> pdfBilder(const QString& pdf) {
+    QList<PdfBild> bilder;
+    const QStringList zeilen =
+        ausgabeVon(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // Two lines of heading; then page num type width height color comp bpc enc interp object
+    // ID x-ppi y-ppi size ratio.
+    for (qsizetype i = 2; i < zeilen.size(); ++i) {
+        const QStringList f = zeilen.at(i).simplified().split(QLatin1Char(' '));
+        // A picture's transparency comes as a mask of its own ("smask"), not counted.
+        if (f.size() >= 14 && f.at(2) == QLatin1String("image"))
+            bilder.append({f.at(0).toInt(), QSize(f.at(3).toInt(), f.at(4).toInt()),
+                           f.at(12).toDouble(), f.at(13).toDouble()});
+    }
+    return bilder;
 }
 
 } // namespace vun::test
