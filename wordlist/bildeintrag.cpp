@@ -45,11 +45,12 @@ QString aufgeloest(QStringView eintrag, const QDir& ordner) {
     return QDir::cleanPath(ordner.absolutePath() + u'/' + alsPfad(eintrag));
 }
 
-// The resolved name, or the name as written where an "=" in the folder's path would make the
-// entry another line (bilderPruefen refuses it).
+// The resolved name, or the name as written where it holds an "=" or the folder's path does:
+// resolved, the entry could become another kind of line ("a = b\..\..\c.png" cleans to a
+// path without its "="); bilderPruefen refuses such a name.
 QString aufgeloestOderWieGeschrieben(QStringView eintrag, const QDir& ordner) {
     QString pfad = aufgeloest(eintrag, ordner);
-    return pfad.contains(u'=') ? eintrag.toString() : pfad;
+    return eintrag.contains(u'=') || pfad.contains(u'=') ? eintrag.toString() : pfad;
 }
 
 #ifdef Q_OS_UNIX
