@@ -11,11 +11,13 @@ class QIODevice;
 namespace vun {
 
 // What the teacher chose in the print dialog: the paper and the part of it the printer reaches,
-// in millimetres from the paper's top left, and whether each page is followed by its backs.
+// in millimetres from the paper's top left, whether each page is followed by its backs, and
+// whether the cards of a pair list carry the mark of their side.
 struct Druckwahl {
     QSizeF papierMm;
     QRectF druckbarMm;
     bool rueckseiten = false;
+    bool seitenzeichen = true;
 };
 
 // Everything the game needs of paper. The program prints with Qt; tests script it. The cards are

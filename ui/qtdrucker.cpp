@@ -47,7 +47,7 @@ std::optional<Druckwahl> QtDrucker::druckdialog(const QString& dokumentname) {
         return std::nullopt;
     const QPageLayout layout = drucker_->pageLayout();
     return Druckwahl{layout.fullRect(QPageLayout::Millimeter).size(),
-                     layout.paintRect(QPageLayout::Millimeter), rueckseiten->isChecked()};
+                     layout.paintRect(QPageLayout::Millimeter), rueckseiten->isChecked(), true};
 }
 
 bool QtDrucker::drucken(const QStringList& karten, bool rueckseiten) {

@@ -84,7 +84,8 @@ struct Gedruckt {
 // painting fail where gelingt is off. Every dialog and every print is recorded.
 class SkriptDrucker : public Drucker {
 public:
-    std::optional<Druckwahl> wahl = Druckwahl{QSizeF(210, 297), QRectF(0, 0, 210, 297), false};
+    std::optional<Druckwahl> wahl =
+        Druckwahl{QSizeF(210, 297), QRectF(0, 0, 210, 297), false, true};
     bool gelingt = true;
     QStringList dokumentnamen; // one for every print dialog shown
     QList<Gedruckt> gedruckt;
