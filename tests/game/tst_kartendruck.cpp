@@ -59,7 +59,7 @@ private slots:
         drucker.gelingt = false;
         spiel.memo.kartenDrucken(drucker);
         QCOMPARE(drucker.dokumentnamen, QStringList("VUNMEMO"));
-        QCOMPARE(drucker.gedruckt.first().karten, druckkarten(spiel.memo.liste2()));
+        QCOMPARE(drucker.gedruckt.first().karten, druckkarten(spiel.memo.liste2()).texte);
         QCOMPARE(spiel.dialoge.gezeigt.size(), 1);
         QCOMPARE(spiel.dialoge.gezeigt.first().prompt,
                  QStringLiteral("Die Karten konnten nicht gedruckt werden."));
