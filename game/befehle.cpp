@@ -83,6 +83,12 @@ void Memo::DateiLaden(const QString& name) {
         dialoge_.MsgBox(name.toUpper() + QStringLiteral(" wurde geladen!") + CR, NurOk, VunMemory);
 }
 
+QString Memo::listentitel(const QString& name) const {
+    if (!gespielteDatei_.isEmpty() && name == gespielteDatei_)
+        return liste2_.titel();
+    return wortdateiTitel(arbeitsordner_.filePath(name));
+}
+
 void Memo::kartenDrucken(Drucker& drucker) {
     const Kartensatz karten = druckkarten(liste2_);
     if (karten.texte.isEmpty()) // before the first deal there is nothing to cut out
