@@ -91,8 +91,12 @@ private slots:
         for (const QStringView zeile :
              {u"Baden-Württemberg", u"Hund -dog", u"Hund– dog", u"a - b – c", u"a\tb\tc"})
             QCOMPARE(paarzeileLesen(zeile).fehler, Zeilenfehler::KeinGleichheitszeichen);
-        const Wortdatei d = eintraegeBeurteilen(nummeriert(8, "L%1\tR%1") +
-                                                QStringList{"Hund - dog", "Katze – cat"});
+        // Read from a file: the tab inside a line survives, only those at its ends go.
+        QTemporaryDir ordner;
+        QVERIFY(wortlisteSchreiben(ordner.filePath("TAB.TXT"),
+                                   nummeriert(8, "\tL%1\tR%1 ") +
+                                       QStringList{"Hund - dog", "Katze – cat"}));
+        const Wortdatei d = wortdateiLesen(ordner.filePath("TAB.TXT"));
         QCOMPARE(d.art, Listenart::Paare);
         const QStringList tiere{"Hund = dog", "Katze = cat"};
         QCOMPARE(d.eintraege, nummeriertePaare(8) + tiere);
