@@ -40,7 +40,7 @@ BENCHMARK(BM_KartenPdf)->Arg(300)->Unit(benchmark::kMillisecond)->Apply(bench::m
 void BM_LaengsteSeite(benchmark::State& state) {
     Wortliste paare;
     paare.ersetzen(test::paareMitUmlauten(300), Listenart::Paare);
-    const QStringList karten = druckkarten(paare);
+    const Kartensatz karten = druckkarten(paare);
     double laengste = 0;
     for (auto _ : state) {
         QBuffer puffer;
@@ -48,7 +48,7 @@ void BM_LaengsteSeite(benchmark::State& state) {
         QPdfWriter pdf(&puffer);
         pdf.setResolution(600);
         auto zuletzt = Uhr::now();
-        ui::kartenMalen(pdf, karten, true, [&] {
+        ui::kartenMalen(pdf, karten, true, true, [&] {
             const auto jetzt = Uhr::now();
             laengste = std::max(laengste, std::chrono::duration<double>(jetzt - zuletzt).count());
             zuletzt = jetzt;

@@ -83,20 +83,27 @@ void Memo::DateiLaden(const QString& name) {
         dialoge_.MsgBox(name.toUpper() + QStringLiteral(" wurde geladen!") + CR, NurOk, VunMemory);
 }
 
+QString Memo::listentitel(const QString& name) const {
+    if (!gespielteDatei_.isEmpty() && name == gespielteDatei_)
+        return liste2_.titel();
+    return wortdateiTitel(arbeitsordner_.filePath(name));
+}
+
 void Memo::kartenDrucken(Drucker& drucker) {
-    const QStringList karten = druckkarten(liste2_);
-    if (karten.isEmpty()) // before the first deal there is nothing to cut out
+    const Kartensatz karten = druckkarten(liste2_);
+    if (karten.texte.isEmpty()) // before the first deal there is nothing to cut out
         return;
     const QString name =
         gespielteDatei_.isEmpty() ? VunMemory : QFileInfo(gespielteDatei_).completeBaseName();
     const std::optional<Druckwahl> wahl = drucker.druckdialog(name);
     if (!wahl)
         return;
-    const int seiten = bogenraster(wahl->papierMm, wahl->druckbarMm).seiten(int(karten.size())) *
-                       (wahl->rueckseiten ? 2 : 1);
+    const Bogenraster raster =
+        bogenraster(wahl->papierMm, wahl->druckbarMm, !karten.titel.isEmpty());
+    const int seiten = raster.seiten(int(karten.texte.size())) * (wahl->rueckseiten ? 2 : 1);
     if (!druckenErlaubt(seiten))
         return;
-    if (!drucker.drucken(karten, wahl->rueckseiten))
+    if (!drucker.drucken(karten, *wahl))
         dialoge_.MsgBox(QStringLiteral("Die Karten konnten nicht gedruckt werden."), NurOk,
                         VunMemory);
 }

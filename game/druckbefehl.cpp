@@ -57,7 +57,7 @@ int kartenSchreiben(const QString& liste, const QString& ausgabe, Drucker& druck
                                               "eine eigene Datei.")
                                    .arg(ausgabe));
     Wortliste woerter;
-    woerter.ersetzen(datei.eintraege, datei.art);
+    woerter.ersetzen(datei.eintraege, datei.art, datei.titel);
     // Written beside the target and renamed at the end: a failure leaves nothing behind.
     QSaveFile pdf(ausgabe);
     if (!pdf.open(QIODevice::WriteOnly) ||

@@ -1,6 +1,7 @@
 #include "game/druckbogen.h"
 
 #include "seams/dialoge.h"
+#include "wordlist/alphabet.h"
 #include "wordlist/paarliste.h"
 
 #include <QSet>
@@ -9,24 +10,32 @@
 
 namespace vun {
 
-QStringList druckkarten(const Wortliste& liste) {
-    QStringList karten;
+Kartensatz druckkarten(const Wortliste& liste) {
+    Kartensatz satz;
+    satz.titel = liste.titel();
     if (liste.art() == Listenart::Paare) {
         for (const QString& paar : liste.eintraege()) {
             const auto [links, rechts] = haelften(paar);
-            karten << links << rechts;
+            satz.texte << links << rechts;
+            satz.seiten << Kartenseite::Links << Kartenseite::Rechts;
         }
-        return karten;
+        return satz;
     }
     // A word written twice in the file still makes one pair of cards, as on the board.
+    QStringList woerter;
     QSet<QString> gesehen;
     for (const QString& wort : liste.eintraege()) {
         if (gesehen.contains(wort))
             continue;
         gesehen.insert(wort);
-        karten << wort << wort;
+        woerter << wort;
     }
-    return karten;
+    alphabetischOrdnen(woerter);
+    for (const QString& wort : woerter) {
+        satz.texte << wort << wort;
+        satz.seiten << Kartenseite::Keine << Kartenseite::Keine;
+    }
+    return satz;
 }
 
 QSizeF Bogenraster::kartengroesse() const {
@@ -49,13 +58,18 @@ int Bogenraster::seiten(int karten) const {
     return karten <= 0 ? 0 : (karten + proSeite() - 1) / proSeite();
 }
 
-Bogenraster bogenraster(QSizeF papierMm, QRectF druckbarMm) {
+Bogenraster bogenraster(QSizeF papierMm, QRectF druckbarMm, bool mitKopfzeile) {
     const QRectF innen = QRectF(QPointF(0, 0), papierMm)
                              .adjusted(BogenrandMm, BogenrandMm, -BogenrandMm, -BogenrandMm);
     QRectF flaeche = druckbarMm.intersected(innen);
     if (flaeche.isEmpty())
         flaeche = druckbarMm.isEmpty() ? QRectF(QPointF(0, 0), papierMm) : druckbarMm;
     Bogenraster raster;
+    // On a paper too small for a card below it the heading is left out.
+    if (mitKopfzeile && flaeche.height() >= KopfzeileMm + MindestkanteMm) {
+        raster.kopfzeile = QRectF(flaeche.topLeft(), QSizeF(flaeche.width(), KopfzeileMm));
+        flaeche.setTop(flaeche.top() + KopfzeileMm);
+    }
     raster.papier = papierMm;
     raster.flaeche = flaeche;
     raster.spalten = std::max(1, int(std::floor(flaeche.width() / MindestkanteMm)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "seams/drucker.h"
 #include "wordlist/wortliste.h"
 
 #include <QRectF>
@@ -16,10 +17,14 @@ inline constexpr double BogenrandMm = 8.0;
 // From this many pages on the teacher is asked first: a long list makes a thick pile of paper.
 inline constexpr int NachfrageAbSeiten = 31;
 
-// The texts of the cards to print, in the list's order: two equal cards for every different
-// word of an ordinary list (as the game holds it: alphabetical), the two halves of every pair
-// of a pair list (in the file's order), each pair's cards side by side.
-QStringList druckkarten(const Wortliste& liste);
+// The cards to print with the list's title: two equal cards for every different word of an
+// ordinary list, in German alphabetical order (wordlist/alphabet.h), whatever order the game
+// deals from; the two halves of every pair of a pair list, in the file's order, each pair's
+// cards side by side, the left half marked as such, the right one too.
+Kartensatz druckkarten(const Wortliste& liste);
+
+// The room above the grid that a sheet's heading takes.
+inline constexpr double KopfzeileMm = 8.0;
 
 // The grid of cards on one page of paper, all sizes in millimetres from the paper's top left.
 struct Bogenraster {
@@ -27,6 +32,7 @@ struct Bogenraster {
     QRectF flaeche; // what the grid fills
     int spalten = 1;
     int zeilen = 1;
+    QRectF kopfzeile; // where the heading stands; empty without one
 
     int proSeite() const { return spalten * zeilen; }
     QSizeF kartengroesse() const;
@@ -38,8 +44,9 @@ struct Bogenraster {
 };
 
 // The grid that fills the printable part of the paper with as many cards as fit at their least
-// size; a paper too small for one such card holds one card as large as it can be.
-Bogenraster bogenraster(QSizeF papierMm, QRectF druckbarMm);
+// size; a paper too small for one such card holds one card as large as it can be. With a
+// heading the grid starts below its line.
+Bogenraster bogenraster(QSizeF papierMm, QRectF druckbarMm, bool mitKopfzeile = false);
 
 // Whether printing that many pages needs the teacher's yes first, and the question then.
 bool nachfragen(int seiten);

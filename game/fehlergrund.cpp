@@ -38,8 +38,10 @@ QString keinePaarzeilen(const Wortdatei& datei) {
     if (rest > 0)
         text += rest == 1 ? QStringLiteral("\n… und eine weitere Zeile.")
                           : QStringLiteral("\n… und %1 weitere Zeilen.").arg(rest);
-    text += QStringLiteral("\nJede Zeile braucht genau ein Gleichheitszeichen mit Text auf beiden "
-                           "Seiten.");
+    // Only the first line may be a heading; the others need what parts their two halves.
+    text += QStringLiteral("\nJede Zeile außer einer Überschrift in der ersten braucht genau ein "
+                           "Gleichheitszeichen, einen Tabulator oder einen Strich „ - “ mit Text "
+                           "auf beiden Seiten.");
     return text;
 }
 

@@ -25,7 +25,7 @@ QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const Bi
     liste2.leeren();
     Wortdatei datei = wortdateiLesen(pfad, bildleser);
     if (datei.fehler == Wortdateifehler::Keiner) {
-        liste2.ersetzen(std::move(datei.eintraege), datei.art);
+        liste2.ersetzen(std::move(datei.eintraege), datei.art, datei.titel);
         return QFileInfo(pfad).fileName();
     }
     verwerfen(QFileInfo(pfad).fileName(), datei, liste2, dialoge, meldung);

@@ -41,6 +41,9 @@ public:
     const QStringList& dateiliste() const { return dateiliste_; }
     // The name of the word-list file being played; empty while the built-in words are.
     const QString& gespielteDatei() const { return gespielteDatei_; }
+    // The title of a word-list file of the folder (empty where it has none): the one being played
+    // as it was read, any other read for its title alone, so asking costs one file at most.
+    QString listentitel(const QString& name) const;
 
     // --- Start-up: the start-up word list, the seed and the first deal; no clearing ---
     void Form_Load();

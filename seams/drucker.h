@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -20,18 +21,33 @@ struct Druckwahl {
     bool seitenzeichen = true;
 };
 
-// Everything the game needs of paper. The program prints with Qt; tests script it. The cards are
-// given as their texts in order; the printer lays them out in the grid of game/druckbogen.h.
+// Which half of a pair a card shows. On the table, where nothing keeps two look-alike cards of
+// different pairs apart ("12" for 2 · 6 and for 3 · 4), the mark of its side tells a child
+// which kind of card to look for. An ordinary list's cards have no side.
+enum class Kartenseite { Keine, Links, Rechts };
+
+// The cards to print: their texts in order, each one's side, and the heading of every sheet
+// (empty where the list has none).
+struct Kartensatz {
+    QStringList texte;
+    QList<Kartenseite> seiten; // one for every text
+    QString titel;
+};
+
+// Everything the game needs of paper. The program prints with Qt; tests script it. The printer
+// lays the cards out in the grid of game/druckbogen.h, in the order given.
 class Drucker {
 public:
     virtual ~Drucker() = default;
     // The print dialog for a document of that name; nothing where the teacher cancelled.
     virtual std::optional<Druckwahl> druckdialog(const QString& dokumentname) = 0;
-    // Prints the cards on the printer chosen in the last dialog; false where that failed.
-    virtual bool drucken(const QStringList& karten, bool rueckseiten) = 0;
-    // Writes the cards as a PDF of A4 pages, fronts only, into the open device; false where they
-    // could not be painted.
-    virtual bool pdfMalen(QIODevice& ziel, const QStringList& karten, const QString& titel) = 0;
+    // Prints the cards on the printer chosen in the last dialog, as chosen there; false where
+    // that failed.
+    virtual bool drucken(const Kartensatz& karten, const Druckwahl& wahl) = 0;
+    // Writes the cards as a PDF of A4 pages, fronts only, with the marks of their sides, into
+    // the open device, the document named so; false where they could not be painted.
+    virtual bool pdfMalen(QIODevice& ziel, const Kartensatz& karten,
+                          const QString& dokumentname) = 0;
 };
 
 } // namespace vun

@@ -35,6 +35,25 @@ QString Dateiliste::gespieltHinweis() {
     return QStringLiteral("wird gerade gespielt");
 }
 
+void Dateiliste::setzeTitelquelle(std::function<QString(const QString&)> quelle) {
+    titelquelle_ = std::move(quelle);
+    titel_.clear();
+}
+
+QString Dateiliste::mitTitel(const QString& name, const QString& titel) {
+    return titel.isEmpty() ? name : name + QStringLiteral(" – ") + titel;
+}
+
+// Read on first need and kept: a folder of many long lists costs nothing until one is pointed at.
+QString Dateiliste::titel(QListWidgetItem* eintrag) {
+    const QString name = eintrag->text();
+    auto it = titel_.constFind(name);
+    if (it == titel_.cend())
+        it = titel_.insert(name, titelquelle_ ? titelquelle_(name) : QString());
+    eintrag->setData(Qt::AccessibleTextRole, mitTitel(name, *it));
+    return *it;
+}
+
 QStringList Dateiliste::namen() const {
     QStringList liste;
     for (int i = 0; i < count(); ++i)
@@ -65,6 +84,9 @@ void Dateiliste::markieren(const QString& gespielt) {
         eintragsschriftSetzen(eintrag, markiert);
         eintrag->setData(Qt::AccessibleDescriptionRole,
                          markiert ? QVariant(gespieltHinweis()) : QVariant());
+        // The list being played was read already: its title is known without reading.
+        if (markiert)
+            titel(eintrag);
     }
 }
 
@@ -96,6 +118,8 @@ void Dateiliste::zeigen(bool sichtbar, const QStringList& neu, const QString& ge
         return;
     }
     fuellen(neu);
+    if (!isVisible())
+        titel_.clear();
     markieren(gespielt);
     setAccessibleDescription(neu.isEmpty() ? leerHinweis() : QString());
     if (!isVisible()) {
@@ -140,15 +164,16 @@ bool Dateiliste::passtGanz(const QListWidgetItem* eintrag) const {
            viewport()->width();
 }
 
-// Only a name cut off at the list's edge is shown whole: a tip over every entry would hide the
-// entries below it.
+// Only a name cut off at the list's edge, or one with a title, gets a tip: a tip over every
+// entry would hide the entries below it.
 bool Dateiliste::viewportEvent(QEvent* ereignis) {
     if (ereignis->type() != QEvent::ToolTip)
         return QListWidget::viewportEvent(ereignis);
     const auto* hilfe = static_cast<QHelpEvent*>(ereignis);
-    const QListWidgetItem* eintrag = itemAt(hilfe->pos());
-    if (eintrag && !passtGanz(eintrag))
-        QToolTip::showText(hilfe->globalPos(), eintrag->text(), viewport(),
+    QListWidgetItem* eintrag = itemAt(hilfe->pos());
+    const QString titelDazu = eintrag ? titel(eintrag) : QString();
+    if (eintrag && (!titelDazu.isEmpty() || !passtGanz(eintrag)))
+        QToolTip::showText(hilfe->globalPos(), mitTitel(eintrag->text(), titelDazu), viewport(),
                            visualItemRect(eintrag));
     else
         QToolTip::hideText();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QListWidget>
+#include <functional>
 
 namespace vun::ui {
 
@@ -22,6 +24,12 @@ public:
     // What screen readers hear beside the name of the list being played.
     static QString gespieltHinweis();
 
+    // Where the title of a listed file comes from (empty where it has none). A title joins its
+    // name in the tip over the entry and for screen readers.
+    void setzeTitelquelle(std::function<QString(const QString& name)> quelle);
+    // The entry's name with its title, as the tip shows it and screen readers say it.
+    static QString mitTitel(const QString& name, const QString& titel);
+
 signals:
     void gewaehlt(const QString& name);
 
@@ -39,6 +47,11 @@ private:
     void eintragsschriftSetzen(QListWidgetItem* eintrag, bool markiert);
     bool passtGanz(const QListWidgetItem* eintrag) const;
     QStringList namen() const;
+    QString titel(QListWidgetItem* eintrag);
+
+    std::function<QString(const QString&)> titelquelle_;
+    // Titles read so far; read afresh each time the list is shown, as files may have changed.
+    QHash<QString, QString> titel_;
 };
 
 } // namespace vun::ui

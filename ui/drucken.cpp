@@ -65,18 +65,58 @@ bool bildMalen(QPainter& maler, const QRect& feld, const QString& pfad,
     return true;
 }
 
-void vorderseiteMalen(QPainter& maler, const Bogenraster& raster, const QStringList& karten,
-                      int erste) {
+// Quiet beside the word, yet dark enough to show on any printer in black and white: a disc in
+// the top left corner for a left half, a triangle in the top right corner for a right half, so
+// that the two differ in shape and in place.
+void seitenzeichenMalen(QPainter& maler, const QRectF& feld, double rand, Kartenseite seite) {
+    if (seite == Kartenseite::Keine)
+        return;
+    const double groesse = rand * 0.6;
+    const double abstand = rand * 0.25;
+    maler.save();
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(QColor(70, 70, 70));
+    maler.setRenderHint(QPainter::Antialiasing);
+    if (seite == Kartenseite::Links) {
+        maler.drawEllipse(QRectF(feld.left() + abstand, feld.top() + abstand, groesse, groesse));
+    } else {
+        const double rechts = feld.right() - abstand;
+        const double oben = feld.top() + abstand;
+        const QPointF ecken[] = {{rechts - groesse / 2, oben},
+                                 {rechts, oben + groesse},
+                                 {rechts - groesse, oben + groesse}};
+        maler.drawPolygon(ecken, 3);
+    }
+    maler.restore();
+}
+
+void kopfzeileMalen(QPainter& maler, const Bogenraster& raster, const QString& titel) {
+    if (titel.isEmpty() || raster.kopfzeile.isEmpty())
+        return;
+    const QRectF zeile = inEinheiten(raster.kopfzeile);
+    QFont f = schrift(12, false);
+    f.setPixelSize(qRound(zeile.height() * 0.55));
+    maler.setFont(f);
+    maler.setPen(Qt::black);
+    const QString text = QFontMetricsF(f).elidedText(titel, Qt::ElideRight, zeile.width());
+    maler.drawText(zeile, Qt::AlignHCenter | Qt::AlignTop, text);
+}
+
+void vorderseiteMalen(QPainter& maler, const Bogenraster& raster, const Kartensatz& karten,
+                      bool seitenzeichen, int erste) {
+    kopfzeileMalen(maler, raster, karten.titel);
     QHash<QString, QImage> bilder;
-    const int letzte = std::min<int>(karten.size(), erste + raster.proSeite());
+    const int letzte = std::min<int>(karten.texte.size(), erste + raster.proSeite());
     for (int i = erste; i < letzte; ++i) {
         const QRectF feld = inEinheiten(raster.karte(i - erste));
         maler.setPen(schnittlinie());
         maler.drawRect(feld);
         // A tenth of the shorter side as margin keeps the word clear of the scissors.
         const double rand = std::min(feld.width(), feld.height()) / 10;
+        if (seitenzeichen)
+            seitenzeichenMalen(maler, feld, rand, karten.seiten.value(i, Kartenseite::Keine));
         const QRect innen = feld.adjusted(rand, rand, -rand, -rand).toRect();
-        const QString& text = karten.at(i);
+        const QString& text = karten.texte.at(i);
         if (istBildeintrag(text) && bildMalen(maler, innen, text, bilder))
             continue;
         const QString wort = istBildeintrag(text) ? bildname(text) : text;
@@ -104,17 +144,17 @@ void rueckseiteMalen(QPainter& maler, const Bogenraster& raster, int anzahl) {
     }
 }
 
-Bogenraster rasterFuer(const QPagedPaintDevice& geraet) {
+Bogenraster rasterFuer(const QPagedPaintDevice& geraet, bool mitKopfzeile) {
     const QPageLayout layout = geraet.pageLayout();
     return bogenraster(layout.fullRect(QPageLayout::Millimeter).size(),
-                       layout.paintRect(QPageLayout::Millimeter));
+                       layout.paintRect(QPageLayout::Millimeter), mitKopfzeile);
 }
 
 } // namespace
 
-bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool rueckseiten,
-                 const std::function<void()>& nachSeite) {
-    const Bogenraster raster = rasterFuer(geraet);
+bool kartenMalen(QPagedPaintDevice& geraet, const Kartensatz& karten, bool rueckseiten,
+                 bool seitenzeichen, const std::function<void()>& nachSeite) {
+    const Bogenraster raster = rasterFuer(geraet, !karten.titel.isEmpty());
     const QRectF druckbar = geraet.pageLayout().paintRect(QPageLayout::Millimeter);
     QPainter maler;
     if (!maler.begin(&geraet))
@@ -123,16 +163,17 @@ bool kartenMalen(QPagedPaintDevice& geraet, const QStringList& karten, bool ruec
     maler.scale(geraet.logicalDpiX() / 25.4 / EinheitenProMm,
                 geraet.logicalDpiY() / 25.4 / EinheitenProMm);
     maler.translate(-druckbar.left() * EinheitenProMm, -druckbar.top() * EinheitenProMm);
-    const int seiten = raster.seiten(int(karten.size()));
+    const int anzahl = int(karten.texte.size());
+    const int seiten = raster.seiten(anzahl);
     for (int seite = 0; seite < seiten; ++seite) {
         const int erste = seite * raster.proSeite();
         if (seite > 0 && !geraet.newPage())
             return false;
-        vorderseiteMalen(maler, raster, karten, erste);
+        vorderseiteMalen(maler, raster, karten, seitenzeichen, erste);
         if (rueckseiten) {
             if (!geraet.newPage())
                 return false;
-            rueckseiteMalen(maler, raster, std::min<int>(raster.proSeite(), karten.size() - erste));
+            rueckseiteMalen(maler, raster, std::min<int>(raster.proSeite(), anzahl - erste));
         }
         if (nachSeite)
             nachSeite();

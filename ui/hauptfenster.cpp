@@ -158,6 +158,7 @@ Dateiliste* Hauptfenster::dateiliste() {
     if (!datei1_) {
         datei1_ = new Dateiliste(this);
         connect(datei1_, &Dateiliste::gewaehlt, &memo_, &Memo::Datei1_Click);
+        datei1_->setzeTitelquelle([this](const QString& name) { return memo_.listentitel(name); });
         // Between the tool column and the board, where it stands.
         setTabOrder(bilder_.back(), datei1_);
         setTabOrder(datei1_, karte(1));

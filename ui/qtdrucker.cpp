@@ -50,23 +50,23 @@ std::optional<Druckwahl> QtDrucker::druckdialog(const QString& dokumentname) {
                      layout.paintRect(QPageLayout::Millimeter), rueckseiten->isChecked(), true};
 }
 
-bool QtDrucker::drucken(const QStringList& karten, bool rueckseiten) {
+bool QtDrucker::drucken(const Kartensatz& karten, const Druckwahl& wahl) {
     if (!drucker_)
         return false;
     // Between pages the window draws itself; clicks wait until the cards are printed.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool gedruckt = kartenMalen(*drucker_, karten, rueckseiten, [] {
+    const bool gedruckt = kartenMalen(*drucker_, karten, wahl.rueckseiten, wahl.seitenzeichen, [] {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     QGuiApplication::restoreOverrideCursor();
     return gedruckt;
 }
 
-bool QtDrucker::pdfMalen(QIODevice& ziel, const QStringList& karten, const QString& titel) {
+bool QtDrucker::pdfMalen(QIODevice& ziel, const Kartensatz& karten, const QString& dokumentname) {
     QPdfWriter pdf(&ziel);
     randlosAufA4(pdf);
     pdf.setResolution(600);
-    pdf.setTitle(titel);
+    pdf.setTitle(dokumentname);
     pdf.setCreator(QStringLiteral("VUN-Memory"));
     return kartenMalen(pdf, karten, false);
 }

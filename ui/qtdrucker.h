@@ -21,8 +21,8 @@ public:
     void setzeEltern(QWidget* eltern);
 
     std::optional<Druckwahl> druckdialog(const QString& dokumentname) override;
-    bool drucken(const QStringList& karten, bool rueckseiten) override;
-    bool pdfMalen(QIODevice& ziel, const QStringList& karten, const QString& titel) override;
+    bool drucken(const Kartensatz& karten, const Druckwahl& wahl) override;
+    bool pdfMalen(QIODevice& ziel, const Kartensatz& karten, const QString& dokumentname) override;
 
 private:
     QPointer<QWidget> eltern_;

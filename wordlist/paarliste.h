@@ -24,7 +24,10 @@ enum class Zeilenfehler {
 
 // A line read as a pair: exactly one "=" with text on both sides. Blanks and tabs around the
 // "=" and at both ends of a half are not part of the half, so "Haus=Häuser" and
-// "Haus <tab>= Häuser " are the same pair as "Haus = Häuser".
+// "Haus <tab>= Häuser " are the same pair as "Haus = Häuser". A line without "=" is a pair too
+// where it holds exactly one tab (two columns copied from a spreadsheet), or else exactly one
+// dash, "-" or "–", with a blank on each side ("Hund - dog"); a dash inside a word
+// ("Baden-Württemberg") separates nothing. Its fault is still the missing "=".
 struct Paarzeile {
     QStringView links;
     QStringView rechts;

@@ -80,29 +80,57 @@ QStringList zeilenAusBytes(const QByteArray& bytes, QList<int>* zeilennummern) {
     return eintraege;
 }
 
-Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern) {
+bool titelzeile(const QStringList& eintraege) {
+    if (eintraege.size() < 2 || !paarzeileLesen(eintraege.constFirst()).fehler)
+        return false;
+    qsizetype paarzeilen = 0;
+    for (qsizetype i = 1; i < eintraege.size(); ++i)
+        paarzeilen += !paarzeileLesen(eintraege.at(i)).fehler;
+    // A list that is no faulty pair list stays what it was: its first line is a word.
+    return paarzeilen == eintraege.size() - 1 || 2 * paarzeilen > eintraege.size();
+}
+
+QString wortdateiTitel(const QString& pfad) {
+    Wortdateifehler fehler{};
+    const std::optional<QByteArray> bytes = dateiBytesLesen(pfad, Wortliste::MaxEintraege, fehler);
+    if (!bytes)
+        return {};
+    const QStringList eintraege = zeilenAusBytes(*bytes);
+    return titelzeile(eintraege) ? eintraege.constFirst() : QString();
+}
+
+Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern,
+                              const QStringList& geschrieben) {
     Wortdatei datei;
     if (eintraege.size() > Wortliste::MaxEintraege) {
         datei.fehler = Wortdateifehler::ZuVieleEintraege;
         datei.anzahl = static_cast<int>(eintraege.size());
         return datei;
     }
-    int paarzeilen = 0;
-    for (qsizetype i = 0; i < eintraege.size(); ++i) {
-        const Paarzeile zeile = paarzeileLesen(eintraege.at(i));
-        if (!zeile.fehler) {
-            ++paarzeilen;
-        } else if (datei.fehlerhafteZeilen.size() < Wortdatei::GemeldeteZeilen) {
-            const int nummer = static_cast<int>(zeilennummern.value(i, static_cast<int>(i) + 1));
-            datei.fehlerhafteZeilen.append({nummer, *zeile.fehler, zeile.gleichheitszeichen});
-        }
+    QStringList wie = geschrieben.size() == eintraege.size() ? geschrieben : eintraege;
+    QList<int> nummern = zeilennummern;
+    for (qsizetype i = nummern.size(); i < eintraege.size(); ++i)
+        nummern.append(static_cast<int>(i) + 1);
+    if (titelzeile(wie)) {
+        datei.titel = wie.takeFirst();
+        eintraege.removeFirst();
+        nummern.removeFirst();
     }
-    datei.fehlerhafteZeilenGesamt = static_cast<int>(eintraege.size()) - paarzeilen;
-    if (paarzeilen > 0 && paarzeilen == eintraege.size()) {
+    int paarzeilen = 0;
+    for (qsizetype i = 0; i < wie.size(); ++i) {
+        const Paarzeile zeile = paarzeileLesen(wie.at(i));
+        if (!zeile.fehler)
+            ++paarzeilen;
+        else if (datei.fehlerhafteZeilen.size() < Wortdatei::GemeldeteZeilen)
+            datei.fehlerhafteZeilen.append(
+                {nummern.at(i), *zeile.fehler, zeile.gleichheitszeichen});
+    }
+    datei.fehlerhafteZeilenGesamt = static_cast<int>(wie.size()) - paarzeilen;
+    if (paarzeilen > 0 && paarzeilen == wie.size()) {
         paareBeurteilen(datei, eintraege);
-    } else if (2 * paarzeilen > eintraege.size()) {
+    } else if (2 * paarzeilen > wie.size()) {
         datei.fehler = Wortdateifehler::KeinePaarzeilen;
-        datei.anzahl = static_cast<int>(eintraege.size());
+        datei.anzahl = static_cast<int>(wie.size());
     } else {
         woerterBeurteilen(datei, eintraege);
     }
@@ -132,19 +160,22 @@ Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser) {
     const QDir ordner = QFileInfo(pfad).absoluteDir();
     QStringList eintraege = geschrieben;
     bilderAufloesen(eintraege, ordner);
-    datei = eintraegeBeurteilen(std::move(eintraege), zeilennummern);
+    datei = eintraegeBeurteilen(std::move(eintraege), zeilennummern, geschrieben);
     // Lines that are no list are told first: their pictures are not even looked for.
     if (datei.fehler == Wortdateifehler::ZuVieleEintraege ||
         datei.fehler == Wortdateifehler::KeinePaarzeilen)
         return datei;
-    Bildpruefung bilder =
-        bilderPruefen(geschrieben, zeilennummern, ordner, bildleser, Wortdatei::GemeldeteZeilen);
+    // A heading is no card, whatever it is called.
+    const qsizetype ab = datei.titel.isEmpty() ? 0 : 1;
+    Bildpruefung bilder = bilderPruefen(geschrieben.mid(ab), zeilennummern.mid(ab), ordner,
+                                        bildleser, Wortdatei::GemeldeteZeilen);
     if (bilder.gesamt == 0)
         return datei;
     Wortdatei fehlerhaft;
     fehlerhaft.fehler = Wortdateifehler::FehlerhafteBilder;
     fehlerhaft.art = datei.art;
     fehlerhaft.anzahl = datei.anzahl;
+    fehlerhaft.titel = datei.titel;
     fehlerhaft.fehlerhafteBilder = std::move(bilder.erste);
     fehlerhaft.fehlerhafteBilderGesamt = bilder.gesamt;
     return fehlerhaft;

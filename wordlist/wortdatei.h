@@ -48,13 +48,28 @@ struct Wortdatei {
     // A list's pictures that cannot be shown: the first few, and how many in all.
     QList<FehlerhaftesBild> fehlerhafteBilder;
     int fehlerhafteBilderGesamt = 0;
+    // The heading above a pair list's pairs (see titelzeile); no card. Empty where there is none.
+    QString titel;
 };
+
+// Whether the first entry is the list's heading: it is no pair line, and every entry after it
+// is one, or so many are that the list is a faulty pair list anyway (its heading is then none
+// of the lines it names).
+bool titelzeile(const QStringList& eintraege);
+
+// The heading of a word-list file, read without judging the rest; empty where there is none or
+// the file cannot be read.
+QString wortdateiTitel(const QString& pfad);
 
 // Judges the entries of a file: a pair list when every entry is a pair line; a faulty pair list
 // when more than half are; otherwise a list of words. Usable are at least nine and at most
 // Wortliste::MaxEintraege entries, with nine different words, or nine pairs that share no text.
-// zeilennummern gives each entry's line for the message; without them entry i is line i + 1.
-Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern = {});
+// A heading (titelzeile) is kept apart as the list's title. zeilennummern gives each entry's
+// line for the message; without them entry i is line i + 1. geschrieben, where given, holds the
+// entries as the file writes them, where eintraege hold pictures as their paths: each line's
+// kind is judged as it is written, so a folder named "Klasse - 3b" makes no picture a pair.
+Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern = {},
+                              const QStringList& geschrieben = {});
 
 // A reader that finds no file a picture: where it is given, every picture of a list is refused
 // once its name has passed the rules of the folder.

@@ -32,8 +32,9 @@ std::u32string faltschluessel(const QString& text) {
 
 } // namespace
 
-void Wortliste::ersetzen(QStringList eintraege, Listenart art) {
+void Wortliste::ersetzen(QStringList eintraege, Listenart art, QString titel) {
     art_ = art;
+    titel_ = std::move(titel);
     // Nothing depends on the order of a pair list, and its two halves per entry make sorting it
     // the larger part of loading a long one: it keeps the file's order.
     if (art == Listenart::Paare) {

@@ -22,12 +22,15 @@ public:
     void leeren() {
         eintraege_.clear();
         art_ = Listenart::Woerter;
+        titel_.clear();
     }
-    // Replaces the whole list at once: one stable sort instead of an insertion per entry.
-    // Pairs must be written as paareVereinheitlichen writes them, and are not sorted.
-    void ersetzen(QStringList eintraege, Listenart art = Listenart::Woerter);
+    // Replaces the whole list at once, its title too: one stable sort instead of an insertion
+    // per entry. Pairs must be written as paareVereinheitlichen writes them, and are not sorted.
+    void ersetzen(QStringList eintraege, Listenart art = Listenart::Woerter, QString titel = {});
 
     Listenart art() const { return art_; }
+    // The heading the list's file gave it; empty where it has none.
+    const QString& titel() const { return titel_; }
 
     const QStringList& eintraege() const { return eintraege_; }
 
@@ -38,6 +41,7 @@ public:
 private:
     QStringList eintraege_;
     Listenart art_ = Listenart::Woerter;
+    QString titel_;
 };
 
 // The different texts (exact comparison), counted up to bis: a long list of good words costs

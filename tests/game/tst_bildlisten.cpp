@@ -116,6 +116,22 @@ private slots:
         QCOMPARE(d.verschiedene, 9);
     }
 
+    // A folder whose name holds a dash between blanks or a tab turns no picture into a pair.
+    void ordnerMitStrich() {
+        Bildordner o;
+        QStringList namen;
+        for (int i = 0; i < 9; ++i) {
+            namen << QStringLiteral("b%1.png").arg(i);
+            o.bild(QStringLiteral("Klasse - 3b\tneu/") + namen.last());
+        }
+        const QString liste = o.ordner.filePath(QStringLiteral("Klasse - 3b\tneu/LISTE.TXT"));
+        QVERIFY(wortlisteSchreiben(liste, namen));
+        const Wortdatei d = wortdateiLesen(liste, o.leser);
+        QCOMPARE(d.fehler, Wortdateifehler::Keiner);
+        QCOMPARE(d.art, Listenart::Woerter);
+        QVERIFY(d.eintraege.contains(o.pfad(QStringLiteral("Klasse - 3b\tneu/b0.png"))));
+    }
+
     // Deal after deal of a word-picture list with a picture-picture pair among them, and of an
     // ordinary list of pictures: every card's partner lies on the board, a picture card's the
     // other half of its pair (or the same picture), and every picture names an existing file.

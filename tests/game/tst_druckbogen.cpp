@@ -13,11 +13,22 @@ private slots:
     void kartenDerListe() {
         Wortliste woerter;
         woerter.ersetzen({"Esel", "Hund", "esel", "Hund", "Igel"});
-        QCOMPARE(druckkarten(woerter),
+        QCOMPARE(druckkarten(woerter).texte,
                  QStringList({"Esel", "Esel", "esel", "esel", "Hund", "Hund", "Igel", "Igel"}));
         Wortliste paare;
         paare.ersetzen(paareVereinheitlichen({"Haus = Häuser", "Maus = Mäuse"}), Listenart::Paare);
-        QCOMPARE(druckkarten(paare), QStringList({"Haus", "Häuser", "Maus", "Mäuse"}));
+        QCOMPARE(druckkarten(paare).texte, QStringList({"Haus", "Häuser", "Maus", "Mäuse"}));
+    }
+
+    // Printed as a dictionary sorts, "ss" before "ß", while the game deals from its own order.
+    void deutscheOrdnung() {
+        Wortliste woerter;
+        woerter.ersetzen({"Straße", "Ofen", "Strasse", "Öl", "Bär"});
+        const QStringList gegeben = woerter.eintraege();
+        QCOMPARE(druckkarten(woerter).texte,
+                 QStringList({"Bär", "Bär", "Ofen", "Ofen", "Öl", "Öl", "Strasse", "Strasse",
+                              "Straße", "Straße"}));
+        QCOMPARE(woerter.eintraege(), gegeben);
     }
 
     // Cards of at least 5 cm on every paper, filling it; the back mirrored over the long edge.

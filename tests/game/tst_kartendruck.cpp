@@ -59,7 +59,7 @@ private slots:
         drucker.gelingt = false;
         spiel.memo.kartenDrucken(drucker);
         QCOMPARE(drucker.dokumentnamen, QStringList("VUNMEMO"));
-        QCOMPARE(drucker.gedruckt.first().karten, druckkarten(spiel.memo.liste2()));
+        QCOMPARE(drucker.gedruckt.first().karten, druckkarten(spiel.memo.liste2()).texte);
         QCOMPARE(spiel.dialoge.gezeigt.size(), 1);
         QCOMPARE(spiel.dialoge.gezeigt.first().prompt,
                  QStringLiteral("Die Karten konnten nicht gedruckt werden."));
@@ -114,6 +114,17 @@ private slots:
         QCOMPARE(dialoge.gezeigt.first().prompt, meldung);
         QCOMPARE(dialoge.gezeigt.first().titel, code == 2 ? QString() : "vun-memory");
         QCOMPARE(dort.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).size(), 3);
+    }
+
+    // The heading above a list's pairs and the choice of the marks go to the printer.
+    void ueberschriftUndSeiten() {
+        test::Spiel spiel(QStringList{"Einmaleins mit 6"} + test::nummeriertePaare(9));
+        SkriptDrucker drucker;
+        drucker.wahl->seitenzeichen = false;
+        spiel.memo.kartenDrucken(drucker);
+        QCOMPARE(drucker.gedruckt.first().ueberschrift, QStringLiteral("Einmaleins mit 6"));
+        QCOMPARE(drucker.gedruckt.first().seiten.first(), Kartenseite::Links);
+        QVERIFY(!drucker.gedruckt.first().seitenzeichen);
     }
 
     // Written, the file holds what the printer painted: the list's cards, titled after it.

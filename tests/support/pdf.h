@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QProcess>
 #include <QRectF>
@@ -7,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace vun::test {
 
@@ -77,6 +79,33 @@ inline QList<PdfBild> pdfBilder(const QString& pdf) {
                            f.at(12).toDouble(), f.at(13).toDouble()});
     }
     return bilder;
+}
+
+// Page seite (from 1) of the PDF as poppler draws it, in grey at so many dots per inch; null
+// where it could not be drawn.
+inline QImage pdfSeitenbild(const QString& pdf, int seite, int dpi = 100) {
+    QTemporaryDir ordner;
+    const QString basis = ordner.filePath(QStringLiteral("seite"));
+    const QString s = QString::number(seite);
+    ausgabeVon(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-gray"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), s,
+                QStringLiteral("-l"), s, pdf, basis});
+    return QImage(basis + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// How many pixels of the picture, inside the rectangle in millimetres, are darker than grau.
+inline int dunklePunkte(const QImage& bild, const QRectF& mm, int dpi = 100, int grau = 120) {
+    const double punkteProMm = dpi / 25.4;
+    const QRect feld =
+        QRect(QPoint(qRound(mm.left() * punkteProMm), qRound(mm.top() * punkteProMm)),
+              QPoint(qRound(mm.right() * punkteProMm), qRound(mm.bottom() * punkteProMm)))
+            .intersected(bild.rect());
+    int dunkel = 0;
+    for (int y = feld.top(); y <= feld.bottom(); ++y)
+        for (int x = feld.left(); x <= feld.right(); ++x)
+            dunkel += qGray(bild.pixel(x, y)) < grau;
+    return dunkel;
 }
 
 } // namespace vun::test

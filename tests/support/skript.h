@@ -73,11 +73,15 @@ private:
     QRandomGenerator rest;
 };
 
-// What the code under test gave a printer: on paper (no title), or as a PDF (no backs).
+// What the code under test gave a printer: on paper (no document name), or as a PDF (no backs,
+// marks of the sides always).
 struct Gedruckt {
     QStringList karten;
     bool rueckseiten = false;
-    QString titel;
+    QString titel; // the PDF's document name
+    QList<Kartenseite> seiten;
+    QString ueberschrift; // the heading of every sheet
+    bool seitenzeichen = true;
 };
 
 // A printer from a script: the print dialog answers wahl (cancelled where empty), printing and
@@ -94,13 +98,14 @@ public:
         dokumentnamen.append(dokumentname);
         return wahl;
     }
-    bool drucken(const QStringList& karten, bool rueckseiten) override {
-        gedruckt.append({karten, rueckseiten, {}});
+    bool drucken(const Kartensatz& karten, const Druckwahl& wahl) override {
+        gedruckt.append(
+            {karten.texte, wahl.rueckseiten, {}, karten.seiten, karten.titel, wahl.seitenzeichen});
         return gelingt;
     }
     // Writes the bytes of a stand-in PDF, whose content no rule reads.
-    bool pdfMalen(QIODevice& ziel, const QStringList& karten, const QString& titel) override {
-        gedruckt.append({karten, false, titel});
+    bool pdfMalen(QIODevice& ziel, const Kartensatz& karten, const QString& dokumentname) override {
+        gedruckt.append({karten.texte, false, dokumentname, karten.seiten, karten.titel, true});
         return ziel.write(PdfInhalt) == qint64(sizeof(PdfInhalt) - 1) && gelingt;
     }
     static constexpr char PdfInhalt[] = "%PDF-1.4 aus dem Skript\n";

@@ -86,6 +86,23 @@ private slots:
         QCOMPARE(s.memo.liste2().eintraege(), woerter);
     }
 
+    // A list's title joins its name in the tip, read for the tip alone, and for screen readers
+    // once the list is played.
+    void titelImTipp() {
+        ListenSpiel s;
+        s.datei(QStringLiteral("EINMAL6.TXT"),
+                QStringList{"Einmaleins mit 6"} + nummeriertePaare(9));
+        s.klickBild(5);
+        QCOMPARE(s.tipp(QStringLiteral("TIERE.TXT")), QString());
+        QCOMPARE(s.tipp(QStringLiteral("EINMAL6.TXT")),
+                 QStringLiteral("EINMAL6.TXT – Einmaleins mit 6"));
+        s.klickEintrag(QStringLiteral("EINMAL6.TXT"));
+        s.klickBild(5);
+        QVERIFY(s.ansagen().contains(
+            QStringLiteral("EINMAL6.TXT – Einmaleins mit 6, %1 (unterstrichen)")
+                .arg(ui::Dateiliste::gespieltHinweis())));
+    }
+
     // A click on an entry loads it once; a click on the same entry later loads it again.
     void mausklick() {
         ListenSpiel s;

@@ -101,6 +101,61 @@ private slots:
         ganzAufKarten(woerter);
     }
 
+    // A times table with its heading: the title above the grid of every sheet, each left half
+    // marked by a disc at its top left, each right half by a triangle at its top right.
+    void ueberschriftUndSeitenzeichen() {
+        QTemporaryDir ordner;
+        const QString liste = ordner.filePath(QStringLiteral("EINMAL6.TXT"));
+        const QString pdf = ordner.filePath(QStringLiteral("Karten.pdf"));
+        QStringList zeilen{QStringLiteral("Einmaleins mit 6")};
+        for (int i = 1; i <= 10; ++i)
+            zeilen << QStringLiteral("%1 · 6 - %2").arg(i).arg(6 * i);
+        QVERIFY(test::wortlisteSchreiben(liste, zeilen));
+        QVERIFY(programm({liste, pdf}).code == 0);
+        const Bogenraster raster = bogenraster({210, 297}, {0, 0, 210, 297}, true);
+        QStringList kopf[2];
+        for (const test::PdfWort& w : test::pdfWoerter(pdf))
+            if (raster.kopfzeile.contains(w.rahmen.center()))
+                kopf[w.seite] << w.text;
+        for (const QStringList& k : kopf)
+            QCOMPARE(k.join(' '), QStringLiteral("Einmaleins mit 6"));
+        const QImage seite = test::pdfSeitenbild(pdf, 1);
+        QVERIFY(!seite.isNull());
+        for (int platz = 0; platz < raster.proSeite(); ++platz) {
+            const QRectF karte = raster.karte(platz);
+            const QSizeF ecke(5, 5);
+            const QRectF links(karte.topLeft() + QPointF(0.8, 0.8), ecke);
+            const QRectF rechts(karte.topRight() + QPointF(-0.8 - ecke.width(), 0.8), ecke);
+            const bool linkeHaelfte = platz % 2 == 0;
+            QVERIFY2((test::dunklePunkte(seite, links) > 20) == linkeHaelfte,
+                     qPrintable(QString::number(platz)));
+            QVERIFY2((test::dunklePunkte(seite, rechts) > 10) == !linkeHaelfte,
+                     qPrintable(QString::number(platz)));
+        }
+    }
+
+    // Words in German alphabetical order, row by row.
+    void deutscheOrdnung() {
+        QTemporaryDir ordner;
+        const QString liste = ordner.filePath(QStringLiteral("WOERTER.TXT"));
+        const QString pdf = ordner.filePath(QStringLiteral("Karten.pdf"));
+        const QStringList geordnet{"Bär",   "Brötchen", "Ofen", "Öl",  "Tür",
+                                   "Ubung", "Übung",    "Zug",  "zwei"};
+        QStringList zeilen = geordnet;
+        std::reverse(zeilen.begin(), zeilen.end());
+        QVERIFY(test::wortlisteSchreiben(liste, zeilen));
+        QVERIFY(programm({liste, pdf}).code == 0);
+        QList<test::PdfWort> woerter = test::pdfWoerter(pdf);
+        std::stable_sort(woerter.begin(), woerter.end(), [](const auto& a, const auto& b) {
+            return std::make_tuple(a.seite, qRound(a.rahmen.top()), a.rahmen.left()) <
+                   std::make_tuple(b.seite, qRound(b.rahmen.top()), b.rahmen.left());
+        });
+        QStringList gelesen;
+        for (int i = 0; i < woerter.size(); i += 2)
+            gelesen << woerter.at(i).text;
+        QCOMPARE(gelesen, geordnet);
+    }
+
     void seitenzahl_data() {
         QTest::addColumn<int>("paare");
         QTest::addColumn<int>("seiten");

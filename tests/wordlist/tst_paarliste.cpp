@@ -76,6 +76,61 @@ private slots:
         QCOMPARE(haelften(u"3 · 4 = 12"), std::make_pair(QString("3 · 4"), QString("12")));
     }
 
+    // Two columns copied from a spreadsheet, or a dash between blanks, part a pair as "=" does;
+    // "=" goes first, and a dash inside a word parts nothing.
+    void tabUndStrich() {
+        const auto paar = [](const char* a, const char* b) {
+            return std::make_pair(QString::fromUtf8(a), QString::fromUtf8(b));
+        };
+        QCOMPARE(haelften(u"Hund\tdog"), paar("Hund", "dog"));
+        QCOMPARE(haelften(u"Hund - dog"), paar("Hund", "dog"));
+        QCOMPARE(haelften(u"Hund  –  dog"), paar("Hund", "dog"));
+        QCOMPARE(haelften(u"5 - 3 = 2"), paar("5 - 3", "2"));
+        QCOMPARE(haelften(u"Brot - Käse\tbread and cheese"),
+                 paar("Brot - Käse", "bread and cheese"));
+        for (const QStringView zeile :
+             {u"Baden-Württemberg", u"Hund -dog", u"Hund– dog", u"a - b – c", u"a\tb\tc"})
+            QCOMPARE(paarzeileLesen(zeile).fehler, Zeilenfehler::KeinGleichheitszeichen);
+        // Read from a file: the tab inside a line survives, only those at its ends go.
+        QTemporaryDir ordner;
+        QVERIFY(wortlisteSchreiben(ordner.filePath("TAB.TXT"),
+                                   nummeriert(8, "\tL%1\tR%1 ") +
+                                       QStringList{"Hund - dog", "Katze – cat"}));
+        const Wortdatei d = wortdateiLesen(ordner.filePath("TAB.TXT"));
+        QCOMPARE(d.art, Listenart::Paare);
+        const QStringList tiere{"Hund = dog", "Katze = cat"};
+        QCOMPARE(d.eintraege, nummeriertePaare(8) + tiere);
+        const QStringList woerter = nummerierteWoerter(8) + QStringList{"Baden-Württemberg"};
+        QCOMPARE(eintraegeBeurteilen(woerter).eintraege, woerter);
+    }
+
+    // A first line above pairs heads the list and is no card; a second line that is no pair
+    // is still a fault, named by its line in the file. Above words it stays a word.
+    void ueberschrift() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("EINMAL6.TXT");
+        const QStringList paare = nummeriertePaare(9);
+        QVERIFY(wortlisteSchreiben(pfad, QStringList{"Einmaleins mit 6", ""} + paare));
+        Wortdatei d = wortdateiLesen(pfad);
+        QCOMPARE(d.fehler, Wortdateifehler::Keiner);
+        QCOMPARE(d.titel, QStringLiteral("Einmaleins mit 6"));
+        QCOMPARE(d.eintraege, paare);
+        QCOMPARE(wortdateiTitel(pfad), d.titel);
+        QVERIFY(wortlisteSchreiben(pfad, QStringList{"Einmaleins mit 6"} + paare.first(4) +
+                                             QStringList{"", "Maus"} + paare.sliced(4)));
+        d = wortdateiLesen(pfad);
+        QCOMPARE(d.fehler, Wortdateifehler::KeinePaarzeilen);
+        const FehlerhafteZeile maus{7, Zeilenfehler::KeinGleichheitszeichen, 0};
+        QCOMPARE(d.fehlerhafteZeilen, QList<FehlerhafteZeile>{maus});
+        QCOMPARE(d.fehlerhafteZeilenGesamt, 1);
+        const QStringList woerter = QStringList{"Tiere"} + nummerierteWoerter(9);
+        QVERIFY(wortlisteSchreiben(pfad, woerter));
+        d = wortdateiLesen(pfad);
+        QCOMPARE(d.titel, QString());
+        QCOMPARE(d.anzahl, 10);
+        QCOMPARE(wortdateiTitel(pfad), QString());
+    }
+
     // What a list is, and why it cannot be played, down to its lines.
     void beurteilen_data() {
         QTest::addColumn<QStringList>("eintraege");

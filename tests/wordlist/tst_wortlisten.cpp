@@ -46,7 +46,8 @@ private slots:
     // The pair lists are read as pair lists (not as lists of whole lines), and every other list
     // as words.
     void paarlisten() {
-        const QStringList paarlisten{"BILDER.TXT", "EINMALEINS.TXT", "ENGLISCH.TXT", "MEHRZAHL.TXT"};
+        const QStringList paarlisten{"BILDER.TXT", "EINMAL6.TXT", "EINMALEINS.TXT", "ENGLISCH.TXT",
+                                     "MEHRZAHL.TXT"};
         for (const QString& name : wortlistenDateien(Ordner)) {
             const Wortdatei d = wortdateiLesen(Ordner.filePath(name), Bilder);
             QCOMPARE(d.fehler, Wortdateifehler::Keiner);
@@ -55,6 +56,7 @@ private slots:
         // The times table as a teacher writes it: results such as 12 belong to several tasks.
         const QStringList einmaleins = wortdateiLesen(Ordner.filePath("EINMALEINS.TXT")).eintraege;
         QVERIFY(einmaleins.contains("2 · 6 = 12") && einmaleins.contains("3 · 4 = 12"));
+        QCOMPARE(wortdateiLesen(Ordner.filePath("EINMAL6.TXT")).titel, "Einmaleins mit 6");
     }
 
     void startlisteWieEineAlteListe() {
