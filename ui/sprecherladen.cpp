@@ -28,8 +28,11 @@ private:
 } // namespace
 
 QStringList sprechermodulOrte() {
-    return {QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(Modulname)),
-            QDir(QStringLiteral(VUN_MODULORDNER)).filePath(QLatin1String(Modulname))};
+    // VUN_MODULORDNER is relative to the program's folder where the build made it so.
+    const QDir programm(QCoreApplication::applicationDirPath());
+    return {programm.filePath(QLatin1String(Modulname)),
+            QDir(programm.filePath(QStringLiteral(VUN_MODULORDNER)))
+                .filePath(QLatin1String(Modulname))};
 }
 
 std::unique_ptr<Sprecher> sprecherLaden() {
