@@ -23,32 +23,63 @@ QString vorlesenHindernistext(const QString& grund, const QString& paket) {
 }
 
 void Vorlesen::einschalten() {
-    if (an_)
+    if (gewollt_)
         return;
-    if (!sprecher_ && quelle_)
-        sprecher_ = quelle_();
-    // A service that was there at the last switch-on may have gone since: asked every time.
-    std::optional<Sprachhindernis> hindernis =
-        sprecher_ ? sprecher_->hindernis()
-                  : Sprachhindernis{QStringLiteral("die Sprachausgabe fehlt"),
-                                    QStringLiteral("vun-memory")};
-    if (hindernis) {
-        // Made afresh at the next try, after the teacher has installed what was missing.
-        sprecher_.reset();
-        dialoge_.MsgBox(vorlesenHindernistext(hindernis->grund, hindernis->paket), NurOk,
-                        QStringLiteral("VUN-Memory"));
+    gewollt_ = true;
+    if (bereit_) {
+        an_ = true;
+        emit geschaltet(true);
         return;
     }
-    an_ = true;
-    emit geschaltet(true);
+    if (wartet_)
+        return;
+    // A voice that could not speak is made afresh, after the teacher has installed what was
+    // missing; it is never dropped while it answers.
+    if (!sprecher_ || verworfen_)
+        sprecher_ = quelle_ ? quelle_() : nullptr;
+    verworfen_ = false;
+    if (!sprecher_) {
+        vorbereitet(Sprachhindernis{QStringLiteral("die Sprachausgabe fehlt"),
+                                    QStringLiteral("vun-memory")});
+        return;
+    }
+    wartet_ = true;
+    sprecher_->vorbereiten([this](std::optional<Sprachhindernis> hindernis) {
+        wartet_ = false;
+        vorbereitet(std::move(hindernis));
+    });
+}
+
+void Vorlesen::vorbereitet(std::optional<Sprachhindernis> hindernis) {
+    if (hindernis) {
+        verworfen_ = true;
+        // Switched off again while the voice was being got ready: no box about it.
+        if (!gewollt_)
+            return;
+        gewollt_ = false;
+        dialoge_.MsgBox(vorlesenHindernistext(hindernis->grund, hindernis->paket), NurOk,
+                        QStringLiteral("VUN-Memory"));
+        emit geschaltet(false);
+        return;
+    }
+    bereit_ = true;
+    if (gewollt_) {
+        an_ = true;
+        emit geschaltet(true);
+        sagen(ausstehend_);
+    }
+    ausstehend_.clear();
 }
 
 void Vorlesen::ausschalten() {
-    if (!an_)
+    if (!gewollt_)
         return;
-    an_ = false;
-    if (sprecher_)
+    gewollt_ = false;
+    ausstehend_.clear();
+    if (an_) {
+        an_ = false;
         sprecher_->verstummen();
+    }
     emit geschaltet(false);
 }
 
@@ -60,7 +91,11 @@ void Vorlesen::karteAufgedeckt(int karte) {
 }
 
 void Vorlesen::sagen(const QString& text) {
-    if (!an_ || !sprecher_ || text.isEmpty())
+    // The card turned last while the voice is got ready speaks once it is: a child who switches
+    // on and turns a card at once hears it.
+    if (wartet_ && gewollt_)
+        ausstehend_ = text;
+    if (!an_ || text.isEmpty())
         return;
     // A screen reader announces what changed already; a second voice over it helps no one.
     if (bildschirmleser_ && bildschirmleser_())

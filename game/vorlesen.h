@@ -1,15 +1,17 @@
 #pragma once
 
+#include "seams/sprecher.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vun {
 
 class Dialoge;
 class Memo;
-class Sprecher;
 
 // Reading aloud for children who cannot read yet: while it is on, a word card speaks its text
 // when the player turns it and the win message speaks as its box appears; picture cards and
@@ -27,19 +29,23 @@ public:
              Bildschirmleser bildschirmleser = {});
     ~Vorlesen() override;
 
+    // On once the voice is ready: the first switch-on gets it ready in the background, and the
+    // card turned last meanwhile speaks when it is.
     bool an() const { return an_; }
-    // On where a German voice is ready; where none is, one box tells why and what to install,
-    // and it stays off. Off stops the word being spoken.
+    // Where no German voice can speak, one box tells why and what to install, and it stays
+    // off. Off stops the word being spoken, and a voice still being got ready stays unused.
     void einschalten();
     void ausschalten();
-    void umschalten() { an_ ? ausschalten() : einschalten(); }
+    void umschalten() { gewollt_ ? ausschalten() : einschalten(); }
 
     void setzeSprecherquelle(Sprecherquelle quelle) { quelle_ = std::move(quelle); }
 
 signals:
+    // On once the voice speaks, off when switched off or no voice could be had.
     void geschaltet(bool an);
 
 private:
+    void vorbereitet(std::optional<Sprachhindernis> hindernis);
     void karteAufgedeckt(int karte);
     void sagen(const QString& text);
 
@@ -48,7 +54,12 @@ private:
     Sprecherquelle quelle_;
     Bildschirmleser bildschirmleser_;
     std::unique_ptr<Sprecher> sprecher_;
-    bool an_ = false;
+    bool gewollt_ = false;   // switched on by the player
+    bool an_ = false;        // and speaking
+    bool wartet_ = false;    // the voice is being got ready
+    bool bereit_ = false;    // the voice is ready
+    bool verworfen_ = false; // the voice could not speak
+    QString ausstehend_;     // to say once the voice is ready
 };
 
 // The box shown where no German voice can speak.

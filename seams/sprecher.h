@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace vun {
@@ -16,8 +17,11 @@ struct Sprachhindernis {
 class Sprecher {
 public:
     virtual ~Sprecher() = default;
-    // Nothing where a German voice is ready, else what stands in the way.
-    virtual std::optional<Sprachhindernis> hindernis() = 0;
+    using Bereit = std::function<void(std::optional<Sprachhindernis>)>;
+    // Gets a German voice ready without holding up the caller, which hears back once, on its own
+    // thread: nothing where the voice is ready, else what stands in the way. The answer never
+    // comes once the speaker is gone.
+    virtual void vorbereiten(Bereit bereit) = 0;
     // Stops whatever is being said, then says the text: no queue of old words.
     virtual void sprechen(const QString& text) = 0;
     virtual void verstummen() = 0;

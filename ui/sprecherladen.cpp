@@ -17,7 +17,7 @@ constexpr char Modulname[] = "vun-memory-sprecher.so";
 class Fehlsprecher : public Sprecher {
 public:
     explicit Fehlsprecher(Sprachhindernis hindernis) : hindernis_(std::move(hindernis)) {}
-    std::optional<Sprachhindernis> hindernis() override { return hindernis_; }
+    void vorbereiten(Bereit bereit) override { bereit(hindernis_); }
     void sprechen(const QString&) override {}
     void verstummen() override {}
 

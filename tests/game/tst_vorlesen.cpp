@@ -77,6 +77,36 @@ private slots:
         QCOMPARE(woerter.filter(QRegularExpression("^W\\d+$")), woerter);
     }
 
+    // While the voice is got ready the card turned last waits for it, and the switch works: off
+    // meanwhile, the ready voice stays silent until the next switch-on, which needs no new one.
+    void stimmeWirdVorbereitet() {
+        Vorlesespiel s;
+        s.werk.vorlage.aufhalten = true;
+        const int b = s.andereKarte(1);
+        s.vorlesen.umschalten();
+        s.klick(1);
+        s.klick(b);
+        QVERIFY(!s.vorlesen.an());
+        s.werk.zuletzt->wartend(std::nullopt);
+        QVERIFY(s.vorlesen.an());
+        QCOMPARE(s.gesagt(), QStringList{s.memo.liste1().at(b - 1)});
+
+        Vorlesespiel t;
+        t.werk.vorlage.aufhalten = true;
+        QSignalSpy geschaltet(&t.vorlesen, &Vorlesen::geschaltet);
+        t.vorlesen.umschalten();
+        t.klick(1);
+        t.vorlesen.umschalten(); // off before the voice answered
+        t.werk.zuletzt->wartend(std::nullopt);
+        QVERIFY(!t.vorlesen.an());
+        QVERIFY(t.gesagt().isEmpty());
+        QCOMPARE(geschaltet.size(), 1);
+        t.vorlesen.umschalten();
+        QVERIFY(t.vorlesen.an());
+        QCOMPARE(t.werk.gemacht, 1);
+        QVERIFY(t.dialoge.gezeigt.isEmpty());
+    }
+
     // Under a screen reader nothing is said twice.
     void bildschirmleserSprichtSchon() {
         Vorlesespiel s;

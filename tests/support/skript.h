@@ -109,14 +109,22 @@ public:
 };
 
 // A voice from a script: every text it was asked to say, in order, and how often it was told to
-// stop; where fehlt is set it cannot speak, for that reason.
+// stop; where fehlt is set it cannot speak, for that reason. It is ready at once, or, where
+// aufhalten is on, when the test calls the answer it keeps in wartend.
 class SkriptSprecher : public Sprecher {
 public:
     QStringList gesagt;
     int verstummt = 0;
     std::optional<Sprachhindernis> fehlt;
+    bool aufhalten = false;
+    Bereit wartend;
 
-    std::optional<Sprachhindernis> hindernis() override { return fehlt; }
+    void vorbereiten(Bereit bereit) override {
+        if (aufhalten)
+            wartend = std::move(bereit);
+        else
+            bereit(fehlt);
+    }
     void sprechen(const QString& text) override { gesagt.append(text); }
     void verstummen() override { ++verstummt; }
 };

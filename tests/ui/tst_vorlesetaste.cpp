@@ -89,7 +89,8 @@ private slots:
         for (const auto& [orte, paket] :
              {std::pair{QStringList{ordner.filePath("fehlt.so")}, QStringLiteral("vun-memory")},
               std::pair{QStringList{keinModul}, QStringLiteral("libqt6texttospeech6")}}) {
-            const std::optional<Sprachhindernis> h = ui::sprecherLaden(orte)->hindernis();
+            std::optional<Sprachhindernis> h;
+            ui::sprecherLaden(orte)->vorbereiten([&](std::optional<Sprachhindernis> g) { h = g; });
             QVERIFY(h);
             QCOMPARE(h->paket, paket);
         }

@@ -3,8 +3,10 @@
 // nothing of speech, so a missing or slow speech service cannot hold up its start.
 #include "seams/sprecher.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QVoice>
 #include <memory>
 
@@ -19,22 +21,37 @@ bool deutsch(const QLocale& sprache) {
 
 class QtSprecher : public vun::Sprecher {
 public:
-    std::optional<vun::Sprachhindernis> hindernis() override {
-        if (!QTextToSpeech::availableEngines().contains(QStringLiteral("speechd")))
-            return vun::Sprachhindernis{QStringLiteral("Qt findet keinen Sprachdienst"),
-                                        QStringLiteral("qt6-speech-speechd-plugin")};
-        if (!stimme_)
-            stimme_ = std::make_unique<QTextToSpeech>(QStringLiteral("speechd"));
-        if (stimme_->state() == QTextToSpeech::Error) {
-            stimme_.reset();
-            return vun::Sprachhindernis{QStringLiteral("der Sprachdienst antwortet nicht"),
-                                        QStringLiteral("speech-dispatcher")};
+    ~QtSprecher() override {
+        // Quitting while the service is being reached waits for it; nothing else does.
+        if (faden_)
+            faden_->wait();
+        delete gemacht_; // made, but its answer not yet taken
+    }
+
+    // Reaching speech-dispatcher and listing its voices takes Qt seconds: it happens on a
+    // thread of its own, and the voice moves to the program's thread when it is made.
+    void vorbereiten(Bereit bereit) override {
+        if (stimme_) {
+            bereit(pruefen());
+            return;
         }
-        if (!deutschWaehlen())
-            return vun::Sprachhindernis{QStringLiteral("es gibt keine deutsche Stimme"),
-                                        QStringLiteral("speech-dispatcher-espeak-ng")};
-        stimme_->setRate(Tempo);
-        return std::nullopt;
+        if (!QTextToSpeech::availableEngines().contains(QStringLiteral("speechd"))) {
+            bereit(vun::Sprachhindernis{QStringLiteral("Qt findet keinen Sprachdienst"),
+                                        QStringLiteral("qt6-speech-speechd-plugin")});
+            return;
+        }
+        QThread* hier = QThread::currentThread();
+        faden_.reset(QThread::create([this, hier] {
+            gemacht_ = new QTextToSpeech(QStringLiteral("speechd"));
+            gemacht_->moveToThread(hier);
+        }));
+        QObject::connect(faden_.get(), &QThread::finished, &anker_,
+                         [this, bereit = std::move(bereit)] {
+                             stimme_.reset(gemacht_);
+                             gemacht_ = nullptr;
+                             bereit(pruefen());
+                         });
+        faden_->start();
     }
 
     void sprechen(const QString& text) override {
@@ -50,6 +67,17 @@ public:
     }
 
 private:
+    std::optional<vun::Sprachhindernis> pruefen() {
+        if (stimme_->state() == QTextToSpeech::Error)
+            return vun::Sprachhindernis{QStringLiteral("der Sprachdienst antwortet nicht"),
+                                        QStringLiteral("speech-dispatcher")};
+        if (!deutschWaehlen())
+            return vun::Sprachhindernis{QStringLiteral("es gibt keine deutsche Stimme"),
+                                        QStringLiteral("speech-dispatcher-espeak-ng")};
+        stimme_->setRate(Tempo);
+        return std::nullopt;
+    }
+
     // A voice the user chose in the service's settings stays where it speaks German; else the
     // service's voice for German.
     bool deutschWaehlen() {
@@ -60,9 +88,12 @@ private:
         if (sprache == sprachen.end())
             return false;
         stimme_->setLocale(*sprache);
-        return !stimme_->availableVoices().isEmpty();
+        return deutsch(stimme_->voice().locale());
     }
 
+    QObject anker_; // receives the thread's end on the program's thread
+    std::unique_ptr<QThread> faden_;
+    QTextToSpeech* gemacht_ = nullptr;
     std::unique_ptr<QTextToSpeech> stimme_;
 };
 
