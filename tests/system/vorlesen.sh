@@ -12,8 +12,9 @@ programm=$(realpath "$1")
 lageplan=$(realpath "$2")
 . "$(dirname "$0")/../support/xsitzung.sh"
 . "$(dirname "$0")/../support/tonsitzung.sh"
-werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop pulseaudio pactl parec speech-dispatcher \
-    espeak-ng
+werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop pulseaudio pactl parec speech-dispatcher
+# speech-dispatcher's espeak-ng module, which its German voice comes from.
+PATH=$PATH:/usr/lib/speech-dispatcher-modules werkzeuge_noetig sd_espeak-ng
 export ASAN_OPTIONS=detect_leaks=0
 arbeit=$(mktemp -d)
 spiel=""
@@ -36,7 +37,7 @@ read -r _ k2x k2y < <(grep '^karte2 ' "$arbeit/orte")
 # WORD: nine texts that differ only in their punctuation, so any card says that word.
 einwort() {
     local zeichen
-    for zeichen in "" . ! ? , ";" : … "!!"; do printf '%s%s\n' "$1" "$zeichen"; done
+    for zeichen in "" "." "!" "?" "," ";" ":" "…" "!!"; do printf '%s%s\n' "$1" "$zeichen"; done
 }
 mkdir "$arbeit/lang" "$arbeit/kurz"
 einwort Schmetterlinge >"$arbeit/lang/VUNMEMO.TXT"
