@@ -32,6 +32,8 @@ public:
     // On once the voice is ready: the first switch-on gets it ready in the background, and the
     // card turned last meanwhile speaks when it is.
     bool an() const { return an_; }
+    // Switched on by the player, whether the voice is ready yet or not.
+    bool eingeschaltet() const { return gewollt_; }
     // Where no German voice can speak, one box tells why and what to install, and it stays
     // off. Off stops the word being spoken, and a voice still being got ready stays unused.
     void einschalten();

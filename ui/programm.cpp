@@ -72,10 +72,10 @@ Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
     vorlesenSchalter_->setCheckable(true);
     vorlesenSchalter_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     fenster.addAction(vorlesenSchalter_);
-    // The check follows what reading aloud is, also where switching on found no voice.
+    // The check follows the switch, and goes where switching on found no voice.
     QObject::connect(vorlesenSchalter_, &QAction::triggered, &vorlesen, [this] {
         vorlesen.umschalten();
-        vorlesenSchalter_->setChecked(vorlesen.an());
+        vorlesenSchalter_->setChecked(vorlesen.eingeschaltet());
     });
     QObject::connect(&vorlesen, &Vorlesen::geschaltet, vorlesenSchalter_, &QAction::setChecked);
 }
