@@ -18,8 +18,8 @@ Vorlesen::~Vorlesen() = default;
 
 QString vorlesenHindernistext(const QString& grund, const QString& paket) {
     return QStringLiteral("Vorlesen geht hier nicht: ") + grund + QChar(u'.') + CR +
-           QStringLiteral("Bitte das Paket „") + paket +
-           QStringLiteral("“ installieren; bis dahin bleibt das Spiel still.");
+           QStringLiteral("Bitte das Paket „") + paket + QStringLiteral("“ installieren.") + CR +
+           QStringLiteral("Bis dahin bleibt das Spiel still.");
 }
 
 void Vorlesen::einschalten() {

@@ -3,7 +3,8 @@
 # and espeak-ng into a null sink of a PulseAudio server of the test's own, recorded from the
 # sink's monitor. Off, a turned card is silent; Ctrl+L switches reading aloud on and the next
 # card sounds; started with --vorlesen, a card sounds at once, and "Schmetterlinge" lasts clearly
-# longer than "Ei", so it is the card's word that is spoken. Exit status 77 (skipped) where a
+# longer than "Ei", so it is the card's word that is spoken. Where the speech service cannot be
+# reached, switching on brings one box and the game goes on. Exit status 77 (skipped) where a
 # tool is missing; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
 #
 #   vorlesen.sh PROGRAMM LAGEPLAN
@@ -93,3 +94,15 @@ echo "ok: started with --vorlesen a card sounds, $kurz ms"
 [ "$lang" -ge $((2 * kurz)) ] ||
     scheitern "a long word ($lang ms) sounds not clearly longer than a short one ($kurz ms)"
 echo "ok: the long word sounds $lang ms, the short one $kurz ms"
+
+# No speech service at the address the program is given: one box, and the game plays on.
+kill "$spiel"
+wait "$spiel" 2>/dev/null || true
+(cd "$arbeit/kurz" && exec env -u QT_QPA_PLATFORM SPEECHD_ADDRESS="unix_socket:$arbeit/kein-dienst" \
+    "$programm" --vorlesen) >>"$arbeit/log" 2>&1 &
+spiel=$!
+fenster=$(fenster "the main window without a speech service" '^VUN-Memospiel') || exit 1
+antworten "no speech service" VUN-Memory Return || exit 1
+bis "the keyboard focus back in the main window" 15 hat_fokus "$fenster" || exit 1
+kill -0 "$spiel" || scheitern "the game ended after the box about the speech service"
+echo "ok: without a speech service one box, and the game goes on"
