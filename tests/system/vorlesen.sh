@@ -34,6 +34,8 @@ scheitern() {
 "$lageplan" >"$arbeit/orte" || scheitern "the layout helper"
 read -r _ k1x k1y < <(grep '^karte1 ' "$arbeit/orte")
 read -r _ k2x k2y < <(grep '^karte2 ' "$arbeit/orte")
+read -r _ k3x k3y < <(grep '^karte3 ' "$arbeit/orte")
+read -r _ k4x k4y < <(grep '^karte4 ' "$arbeit/orte")
 
 # WORD: nine texts that differ only in their punctuation, so any card says that word.
 einwort() {
@@ -87,6 +89,24 @@ echo "ok: off, a turned card is silent"
 xdotool key --window "$fenster" ctrl+l
 lang=$(hoeren "a long word after Ctrl+L" "$k2x" "$k2y")
 echo "ok: after Ctrl+L the next card sounds, $lang ms"
+
+# The next card stops the word before: the sound ends within one word of the second click. A word
+# kept on to its end would sound on for most of a word more.
+abbruch=$arbeit/abbruch.raw
+aufnahme_starten "$abbruch"
+bis "a word cut short: the recording" 10 aufgenommen "$abbruch" 100 || exit 1
+xdotool mousemove --window "$fenster" "$k3x" "$k3y" click 1
+begonnen() { read -r n _ < <(ton "$1") && [ "$n" -gt 0 ]; }
+bis "a word cut short: its start" 15 begonnen "$abbruch" || exit 1
+zweiter=$(($(stat -c %s "$abbruch") / 32))
+xdotool mousemove --window "$fenster" "$k4x" "$k4y" click 1
+bis "a word cut short: the next word spoken" 15 ausgesprochen "$abbruch" || exit 1
+aufnahme_ende
+read -r _ f l _ < <(ton "$abbruch")
+echo "a word cut short: sound from $f to $l ms, the next card clicked at $zweiter ms"
+[ $((l - zweiter)) -lt $((lang + 300)) ] ||
+    scheitern "the word before sounded on after the next card: $((l - zweiter)) ms after it"
+echo "ok: the next card stops the word before"
 
 starten "$arbeit/kurz" --vorlesen
 kurz=$(hoeren "a short word with --vorlesen" "$k1x" "$k1y")
