@@ -31,8 +31,9 @@ void Memo::FelderLeeren() {
 }
 
 void Memo::SpielGewonnen() {
-    dialoge_.MsgBox(QStringLiteral("Prima, du hast es geschafft!") + CR, NurOk,
-                    QStringLiteral("Memory"));
+    const QString meldung = QStringLiteral("Prima, du hast es geschafft!");
+    emit gewinnmeldung(meldung);
+    dialoge_.MsgBox(meldung + CR, NurOk, QStringLiteral("Memory"));
     FelderLeeren();
     KartenMischen();
 }

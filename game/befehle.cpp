@@ -49,6 +49,7 @@ void Memo::Bild3_Click() {
         hilfe += QString(CR) + CR +
                  QStringLiteral("In dieser Liste gehören zwei verschiedene Texte zusammen, zum") +
                  CR + QStringLiteral("Beispiel Einzahl und Mehrzahl oder Aufgabe und Ergebnis.");
+    hilfe += QString(CR) + CR + QStringLiteral("Strg+L liest die Karten vor (noch einmal: aus).");
     dialoge_.MsgBox(hilfe, NurOk, VunMemory);
 }
 

@@ -74,6 +74,10 @@ signals:
     void dateilisteGeaendert();
     // A new deal lies covered on the board: a view may prepare what its cards will show.
     void gemischt();
+    // The player's click turned the card face up; a card clicked while open stays silent.
+    void aufgedeckt(int karte);
+    // The win message, as its box is about to appear.
+    void gewinnmeldung(const QString& text);
 
 private:
     // The game's procedures: only the events above call them.

@@ -25,7 +25,10 @@ void Memo::FeldGeklickt() {
 
     const int c = s.KlickFeld;
     const int e = s.ErstesFeld;
+    const Kartenbild vorher = karte(c);
     setzeBeschriftung(c, wort(c));
+    if (karte(c) != vorher)
+        emit aufgedeckt(c);
     if (e == 0) {
         s.ErstesFeld = c;
         return;

@@ -1,5 +1,10 @@
 #include "ui/programm.h"
 
+#include "seams/sprecher.h"
+#include "ui/sprecherladen.h"
+
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +40,10 @@ bool vollbildVerlangt(QStringList& argumente) {
     return argumente.removeAll(QStringLiteral("--vollbild")) > 0;
 }
 
+bool vorlesenVerlangt(QStringList& argumente) {
+    return argumente.removeAll(QStringLiteral("--vorlesen")) > 0;
+}
+
 Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
     // An empty argument names no file; a desktop passes none when nothing was chosen.
     if (argumente.size() < 2 || argumente.at(1).isEmpty())
@@ -49,12 +58,26 @@ Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
 Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
     : memo(dialoge ? *dialoge : qtDialoge_, zufall ? *zufall : zeitzufall_, qtBildleser_,
            ort.ordner, ort.startdatei),
-      fenster(memo, eingabe_) {
+      fenster(memo, eingabe_),
+      vorlesen(
+          memo, dialoge ? *dialoge : qtDialoge_, [] { return sprecherLaden(); },
+          [] { return QAccessible::isActive(); }) {
     // Before the window is shown the start-up boxes stand on their own.
     qtDialoge_.setzeEltern(&fenster, &fenster.groesse());
     qtDrucker_.setzeEltern(&fenster);
     QObject::connect(&fenster, &Hauptfenster::druckenVerlangt, &memo,
                      [this] { memo.kartenDrucken(qtDrucker_); });
+    vorlesenSchalter_ = new QAction(QStringLiteral("Vorlesen"), &fenster);
+    vorlesenSchalter_->setObjectName(QStringLiteral("vorlesen"));
+    vorlesenSchalter_->setCheckable(true);
+    vorlesenSchalter_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    fenster.addAction(vorlesenSchalter_);
+    // The check follows the switch, and goes where switching on found no voice.
+    QObject::connect(vorlesenSchalter_, &QAction::triggered, &vorlesen, [this] {
+        vorlesen.umschalten();
+        vorlesenSchalter_->setChecked(vorlesen.eingeschaltet());
+    });
+    QObject::connect(&vorlesen, &Vorlesen::geschaltet, vorlesenSchalter_, &QAction::setChecked);
 }
 
 bool qtTexteLaden(QTranslator& uebersetzer) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/memo.h"
+#include "game/vorlesen.h"
 #include "seams/zufall.h"
 #include "ui/eingabewache.h"
 #include "ui/hauptfenster.h"
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QTranslator;
 
 namespace vun::ui {
@@ -38,6 +40,8 @@ Startort startortAus(const QStringList& argumente, const QDir& gestartetIn = QDi
 
 // Takes "--vollbild" (start full screen) out of the arguments; true where it stood there.
 bool vollbildVerlangt(QStringList& argumente);
+// Takes "--vorlesen" (start reading the cards aloud) out of the arguments; true where it stood.
+bool vorlesenVerlangt(QStringList& argumente);
 
 // The program as main() runs it: the input guard, Qt's dialogs, the random source, the game on
 // them and its main window, wired together. Tests that need the whole program build it here too,
@@ -50,6 +54,9 @@ public:
     // Qt's boxes, following the main window; the game's own unless others were given.
     QtDialoge& qtDialoge() { return qtDialoge_; }
     const Eingabewache& eingabe() const { return eingabe_; }
+    // Reading aloud on and off, checked while on, Ctrl+L in the main window: the entry "Vorlesen"
+    // for the window's menu of extras.
+    QAction* vorlesenSchalter() const { return vorlesenSchalter_; }
 
 private:
     // First made and last gone: every widget's input passes it.
@@ -58,10 +65,13 @@ private:
     QtDrucker qtDrucker_;
     QtBildleser qtBildleser_;
     Zufallsgenerator zeitzufall_;
+    QAction* vorlesenSchalter_ = nullptr;
 
 public:
     Memo memo;
     Hauptfenster fenster;
+    // Speaks through the desktop's speech service; tests give it a voice of their own.
+    Vorlesen vorlesen;
 };
 
 // The Qt platform to start on, from QT_QPA_PLATFORM and the displays the desktop offers; the

@@ -47,6 +47,10 @@ pruefe "entry names the installed program, a file to open and the icon" \
     bash -c "grep -qx 'Exec=$ziel/bin/vun-memory %f' '$desktop' && grep -qx 'Icon=$id' '$desktop'"
 pruefe "entry's full-screen action names the installed program" \
     grep -qx "Exec=$ziel/bin/vun-memory --vollbild %f" "$desktop"
+pruefe "entry's reading-aloud action names the installed program" \
+    grep -qx "Exec=$ziel/bin/vun-memory --vorlesen %f" "$desktop"
+pruefe "the voice's module where the installed program looks for it" \
+    test -s "$(find "$ziel" -path '*/vun-memory/vun-memory-sprecher.so' | head -n1)"
 pruefe "entry opens plain-text word lists" grep -qx "MimeType=text/plain;" "$desktop"
 pruefe "manual page" test -s "$share/man/man6/vun-memory.6"
 pruefe "metainfo names the licence" grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo"

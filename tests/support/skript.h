@@ -2,6 +2,7 @@
 
 #include "seams/dialoge.h"
 #include "seams/drucker.h"
+#include "seams/sprecher.h"
 #include "seams/zufall.h"
 
 #include <QIODevice>
@@ -9,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace vun::test {
 
@@ -109,6 +111,43 @@ public:
         return ziel.write(PdfInhalt) == qint64(sizeof(PdfInhalt) - 1) && gelingt;
     }
     static constexpr char PdfInhalt[] = "%PDF-1.4 aus dem Skript\n";
+};
+
+// A voice from a script: every text it was asked to say, in order, and how often it was told to
+// stop; where fehlt is set it cannot speak, for that reason. It is ready at once, or, where
+// aufhalten is on, when the test calls the answer it keeps in wartend.
+class SkriptSprecher : public Sprecher {
+public:
+    QStringList gesagt;
+    int verstummt = 0;
+    std::optional<Sprachhindernis> fehlt;
+    bool aufhalten = false;
+    Bereit wartend;
+
+    void vorbereiten(Bereit bereit) override {
+        if (aufhalten)
+            wartend = std::move(bereit);
+        else
+            bereit(fehlt);
+    }
+    void sprechen(const QString& text) override { gesagt.append(text); }
+    void verstummen() override { ++verstummt; }
+};
+
+// Hands the game scripted voices and counts how many it asked for; each new one copies vorlage.
+struct Sprecherwerk {
+    SkriptSprecher vorlage;
+    SkriptSprecher* zuletzt = nullptr;
+    int gemacht = 0;
+
+    std::function<std::unique_ptr<Sprecher>()> quelle() {
+        return [this] {
+            ++gemacht;
+            auto sprecher = std::make_unique<SkriptSprecher>(vorlage);
+            zuletzt = sprecher.get();
+            return sprecher;
+        };
+    }
 };
 
 // u for a draw that must give index r of n (the integer part of n * u).

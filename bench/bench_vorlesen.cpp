@@ -1,0 +1,140 @@
+// Reading aloud: from the click on a card to the first sample of its word that reaches the
+// sound server, through the real voice (the speech module, speech-dispatcher, espeak-ng) and a
+// recording of the sink's monitor by parec. Needs a sound server with the default sink "stumm"
+// (scripts/vorlesezeit sets one up); the program's window on Qt's offscreen platform.
+#include "bench/fenstersitzung.h"
+#include "seams/sprecher.h"
+#include "ui/karte.h"
+#include "ui/sprecherladen.h"
+
+#include <QProcess>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+
+using namespace vun;
+using namespace vun::bench;
+
+namespace {
+
+constexpr int Abtastrate = 16000;
+constexpr int Schwelle = 200; // above the noise of a silent sink, far below a spoken word
+
+// The sink's monitor as it comes, 16 kHz mono 16 bit.
+class Mithoerer {
+public:
+    Mithoerer() {
+        parec_.start(QStringLiteral("parec"),
+                     {"-d", "stumm.monitor", "--raw", "--format=s16le", "--channels=1",
+                      QStringLiteral("--rate=%1").arg(Abtastrate), "--latency-msec=5"});
+        bereit = parec_.waitForStarted(5000);
+    }
+    ~Mithoerer() {
+        parec_.kill();
+        parec_.waitForFinished(2000);
+    }
+    bool bereit = false;
+
+    // When the first loud sample arrived, from what comes within frist seconds; the moment is
+    // the arrival of its chunk less the samples that follow it there.
+    std::optional<Uhr::time_point> ersterLauterTon(double frist) {
+        const Uhr::time_point ende = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
+                                                      std::chrono::duration<double>(frist));
+        while (Uhr::now() < ende) {
+            parec_.waitForReadyRead(5);
+            const QByteArray stueck = parec_.readAll();
+            const Uhr::time_point angekommen = Uhr::now();
+            const auto* proben = reinterpret_cast<const qint16*>(stueck.constData());
+            const qsizetype n = stueck.size() / 2;
+            for (qsizetype i = 0; i < n; ++i)
+                if (std::abs(int(proben[i])) > Schwelle)
+                    return angekommen - std::chrono::microseconds((n - i) * 1000000 / Abtastrate);
+        }
+        return std::nullopt;
+    }
+    // Waits for stille seconds without a loud sample, at most frist seconds.
+    bool stilleAbwarten(double stille, double frist) {
+        const Uhr::time_point ende = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
+                                                      std::chrono::duration<double>(frist));
+        while (Uhr::now() < ende)
+            if (!ersterLauterTon(stille))
+                return true;
+        return false;
+    }
+
+private:
+    QProcess parec_;
+};
+
+// A covered card whose turning finds no pair, so the game runs on for every turn.
+int naechsteKarte(const Memo& memo) {
+    const Spielstand& s = memo.spielstand();
+    const int offen = s.ErstesFeld > 0 && s.ZweitesFeld == 0 ? s.ErstesFeld : 0;
+    for (int k = 1; k <= Kartenzahl; ++k)
+        if (k != offen && memo.zustand(k) == Kartenzustand::Verdeckt &&
+            (offen == 0 || memo.paarkennungen().at(k - 1) != memo.paarkennungen().at(offen - 1)))
+            return k;
+    return 0;
+}
+
+void BM_VorlesenHoerbar(benchmark::State& state) {
+    Sitzung p;
+    p.programm.vorlesen.setzeSprecherquelle(
+        [] { return ui::sprecherLaden({QStringLiteral(VUN_SPRECHERMODUL)}); });
+    // The first switch-on loads the module and gets the voice ready in the background: how long
+    // the window is held up by it, and how long until the voice speaks.
+    const Uhr::time_point an = Uhr::now();
+    p.programm.vorlesen.einschalten();
+    const double einschalten = sekunden(an);
+    const bool bereitGeworden = QTest::qWaitFor([&] { return p.programm.vorlesen.an(); }, 20000);
+    const double bereit = sekunden(an);
+    Mithoerer ohr;
+    if (!bereitGeworden || !ohr.bereit) {
+        state.SkipWithError("no voice or no recording: is the sound server up?");
+        return;
+    }
+    std::vector<double> zeiten;
+    for (auto _ : state) {
+        if (!ohr.stilleAbwarten(0.3, 10)) {
+            state.SkipWithError("the last word does not end");
+            return;
+        }
+        int karte = naechsteKarte(p.memo);
+        if (karte == 0) {
+            p.dialoge.antworten = {AntwortJa};
+            p.memo.Bild4_Click();
+            karte = naechsteKarte(p.memo);
+        }
+        const Uhr::time_point start = Uhr::now();
+        p.klick(p.fenster.karte(karte));
+        const std::optional<Uhr::time_point> ton = ohr.ersterLauterTon(5);
+        if (!ton) {
+            state.SkipWithError("the card's word was not heard");
+            return;
+        }
+        zeiten.push_back(std::chrono::duration<double>(*ton - start).count());
+        state.SetIterationTime(zeiten.back());
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    const size_t n = zeiten.size();
+    state.counters["median_ms"] = 1000 * (zeiten.at((n - 1) / 2) + zeiten.at(n / 2)) / 2;
+    state.counters["max_ms"] = 1000 * zeiten.back();
+    state.counters["einschalten_ms"] = 1000 * einschalten;
+    state.counters["bereit_ms"] = 1000 * bereit;
+}
+BENCHMARK(BM_VorlesenHoerbar)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir ordner;
+    if (!offscreenMitBildschirm(ordner))
+        return 1;
+    hinweiseDerPlattformUnterdruecken();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "seams/sprecher.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace vun {
+
+class Dialoge;
+class Memo;
+
+// Reading aloud for children who cannot read yet: while it is on, a word card speaks its text
+// when the player turns it and the win message speaks as its box appears; picture cards and
+// everything else stay silent. It starts off, and nothing of speech is made until it is first
+// switched on, so a missing or slow speech service never holds up the game.
+class Vorlesen : public QObject {
+    Q_OBJECT
+public:
+    // Makes the voice on the first switch-on; null where none can be made at all.
+    using Sprecherquelle = std::function<std::unique_ptr<Sprecher>()>;
+    // True while a screen reader announces the cards already.
+    using Bildschirmleser = std::function<bool()>;
+
+    Vorlesen(Memo& memo, Dialoge& dialoge, Sprecherquelle quelle,
+             Bildschirmleser bildschirmleser = {});
+    ~Vorlesen() override;
+
+    // On once the voice is ready: the first switch-on gets it ready in the background, and the
+    // card turned last meanwhile speaks when it is.
+    bool an() const { return an_; }
+    // Switched on by the player, whether the voice is ready yet or not.
+    bool eingeschaltet() const { return gewollt_; }
+    // Where no German voice can speak, one box tells why and what to install, and it stays
+    // off. Off stops the word being spoken, and a voice still being got ready stays unused.
+    void einschalten();
+    void ausschalten();
+    void umschalten() { gewollt_ ? ausschalten() : einschalten(); }
+
+    void setzeSprecherquelle(Sprecherquelle quelle) { quelle_ = std::move(quelle); }
+
+signals:
+    // On once the voice speaks, off when switched off or no voice could be had.
+    void geschaltet(bool an);
+
+private:
+    void vorbereitet(std::optional<Sprachhindernis> hindernis);
+    void karteAufgedeckt(int karte);
+    void sagen(const QString& text);
+
+    Memo& memo_;
+    Dialoge& dialoge_;
+    Sprecherquelle quelle_;
+    Bildschirmleser bildschirmleser_;
+    std::unique_ptr<Sprecher> sprecher_;
+    bool gewollt_ = false;   // switched on by the player
+    bool an_ = false;        // and speaking
+    bool wartet_ = false;    // the voice is being got ready
+    bool bereit_ = false;    // the voice is ready
+    bool verworfen_ = false; // the voice could not speak
+    QString ausstehend_;     // to say once the voice is ready
+};
+
+// The box shown where no German voice can speak.
+QString vorlesenHindernistext(const QString& grund, const QString& paket);
+
+} // namespace vun
