@@ -6,14 +6,18 @@
 #include "ui/programm.h"
 #include "ui/vergroesserung.h"
 
+#include <QEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QtMath>
+#include <algorithm>
 
 namespace vun::ui {
 
@@ -56,6 +60,78 @@ void frageZoomen(QMessageBox& box, double faktor) {
     box.setIconPixmap(bild);
 }
 
+// Qt gives the details a field of a fixed height in pixels, which at a larger font shows a line or
+// two, cut. It gets the height of its whole text; where the box would then pass the screen, the
+// box's place takes it back to what fits, and its scroll bar shows the rest.
+void detailsGanz(QMessageBox& box) {
+    auto* feld = box.findChild<QTextEdit*>();
+    if (!feld)
+        return;
+    const int rand = 2 * feld->frameWidth();
+    QTextDocument probe;
+    probe.setDefaultFont(feld->font());
+    probe.setDocumentMargin(feld->document()->documentMargin());
+    probe.setPlainText(feld->toPlainText());
+    probe.setTextWidth(feld->minimumWidth() - rand);
+    feld->setFixedHeight(qCeil(probe.size().height()) + rand);
+}
+
+// A box stands centred over the window it belongs to, and stays so as it grows with its details;
+// without a window, over the screen. It never reaches past the screen: shown details too tall
+// for it give up the height it lacks.
+class Boxplatz : public QObject {
+public:
+    explicit Boxplatz(QDialog& box) : QObject(&box), box_(box) { box.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (objekt == &box_ && (ereignis->type() == QEvent::Show ||
+                                (ereignis->type() == QEvent::Resize && box_.isVisible()))) {
+            einpassen();
+            mittigSetzen();
+        }
+        return false;
+    }
+
+private:
+    QRect frei() const { return box_.screen()->availableGeometry(); }
+
+    void einpassen() {
+        auto* feld = box_.findChild<QTextEdit*>();
+        if (!feld || !feld->isVisible())
+            return;
+        // Before the window manager has framed the box its title bar is a guess.
+        int rahmen = box_.frameGeometry().height() - box_.height();
+        if (rahmen == 0)
+            rahmen = box_.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box_);
+        const int zuviel = box_.height() + rahmen - frei().height();
+        const int weniger =
+            std::min(zuviel, feld->height() - 4 * feld->fontMetrics().lineSpacing());
+        if (weniger <= 0)
+            return;
+        feld->setFixedHeight(feld->height() - weniger);
+        box_.setFixedHeight(box_.height() - weniger);
+    }
+
+    void mittigSetzen() {
+        const QRect schirm = frei();
+        const QWidget* eltern = box_.parentWidget();
+        const QRect ueber = eltern ? eltern->window()->frameGeometry() : schirm;
+        const QSize aussen = box_.frameGeometry().size();
+        const auto innen = [](int soll, int anfang, int platz, int laenge) {
+            return std::clamp(soll, anfang, std::max(anfang, anfang + platz - laenge));
+        };
+        const QPoint ecke(innen(ueber.left() + (ueber.width() - aussen.width()) / 2, schirm.left(),
+                                schirm.width(), aussen.width()),
+                          innen(ueber.top() + (ueber.height() - aussen.height()) / 2, schirm.top(),
+                                schirm.height(), aussen.height()));
+        if (box_.frameGeometry().topLeft() != ecke)
+            box_.move(ecke);
+    }
+
+    QDialog& box_;
+};
+
 } // namespace
 
 double QtDialoge::faktor() const {
@@ -69,6 +145,7 @@ void QtDialoge::einrichten(QDialog& box, const QString& titel) {
         box.setFont(skaliert(box.font(), faktor()));
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);
+    new Boxplatz(box);
 }
 
 void QtDialoge::qtTexteBereitstellen() {
@@ -107,6 +184,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
         // Escape and the close box answer No, as with any Yes/No question.
         box.setEscapeButton(nein);
         abstaendeZoomen(box, faktor());
+        detailsGanz(box);
         box.exec();
         return box.clickedButton() == ja ? AntwortJa : AntwortNein;
     }
@@ -114,6 +192,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     abstaendeZoomen(box, faktor());
+    detailsGanz(box);
     box.exec();
     return AntwortOk;
 }
