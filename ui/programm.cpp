@@ -52,7 +52,7 @@ Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
       fenster(memo, eingabe_) {
     // Before the window is shown the start-up boxes stand on their own.
     qtDialoge_.setzeEltern(&fenster, &fenster.groesse());
-    qtDrucker_.setzeEltern(&fenster);
+    qtDrucker_.setzeEltern(&fenster, &fenster.groesse());
     QObject::connect(&fenster, &Hauptfenster::druckenVerlangt, &memo,
                      [this] { memo.kartenDrucken(qtDrucker_); });
 }
