@@ -11,10 +11,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QtMath>
+#include <algorithm>
 
 namespace vun::ui {
 
@@ -39,6 +41,19 @@ void frageZoomen(QMessageBox& box, double faktor) {
             .scaled(QSize(seite, seite) * dichte, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     bild.setDevicePixelRatio(dichte);
     box.setIconPixmap(bild);
+}
+
+// Qt wraps a box's text at a width in pixels that does not grow with the font: a zoomed box would
+// break the game's lines after a word or two. Each line keeps its length as far as the screen
+// allows.
+void zeilenHalten(QMessageBox& box) {
+    auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!text)
+        return;
+    int breite = 0;
+    for (const QString& zeile : text->text().split(QLatin1Char('\n')))
+        breite = std::max(breite, text->fontMetrics().horizontalAdvance(zeile) + 1);
+    text->setMinimumWidth(std::min(breite, box.screen()->availableGeometry().width() * 3 / 4));
 }
 
 // Qt gives the details a field of a fixed height in pixels, which at a larger font shows a line or
@@ -91,6 +106,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     einrichten(box, titel);
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
+    zeilenHalten(box);
     // The game asks its questions with the question mark and tells everything else plainly.
     box.setIcon(stil & Fragezeichen ? QMessageBox::Question : QMessageBox::NoIcon);
     frageZoomen(box, faktor());

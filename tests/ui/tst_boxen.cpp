@@ -39,7 +39,8 @@ private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1920, 1080)); }
 
     // A faulty list's box, the help and the name input: centred over the window, the box still
-    // after its details are shown, and those shown whole, with no line to scroll to.
+    // after its details are shown, each line of its text unbroken, and the details shown whole,
+    // with no line to scroll to.
     void ganzUndMittig_data() {
         QTest::addColumn<int>("werkzeug");
         QTest::addColumn<bool>("vollbild");
@@ -56,6 +57,11 @@ private slots:
         bool geprueft = false;
         beimDialog([&](QWidget* box) {
             mittigPruefen(box, &s.fenster);
+            if (auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                for (const QString& zeile : text->text().split('\n'))
+                    QVERIFY2(text->fontMetrics().horizontalAdvance(zeile) <=
+                                 text->contentsRect().width(),
+                             qPrintable(zeile));
             if (auto* details = box->findChild<QTextEdit*>()) {
                 QTest::mouseClick(knopf(box, "Details einblenden..."), Qt::LeftButton);
                 QVERIFY(details->isVisible());
