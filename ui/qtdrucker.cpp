@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStyle>
 
 namespace vun::ui {
 
@@ -35,7 +36,7 @@ QCheckBox* kartenwahl(QGroupBox* gruppe, const char* name, const QString& text, 
 
 // Qt keeps options of a program's own behind a button that a teacher does not think to press;
 // the cards' choices go on the first page, below the printer.
-void kartenseiteEinfuegen(QPrintDialog& dialog, bool rueckseiten, bool seitenzeichen) {
+QGroupBox* kartenseiteEinfuegen(QPrintDialog& dialog, bool rueckseiten, bool seitenzeichen) {
     auto* gruppe = new QGroupBox(QStringLiteral("Karten"), &dialog);
     gruppe->setObjectName(QStringLiteral("Karten"));
     new QVBoxLayout(gruppe);
@@ -48,6 +49,7 @@ void kartenseiteEinfuegen(QPrintDialog& dialog, bool rueckseiten, bool seitenzei
         spalte->insertWidget(1, gruppe);
     else
         dialog.setOptionTabs({gruppe});
+    return gruppe;
 }
 
 bool angekreuzt(const QPrintDialog& dialog, const char* name) {
@@ -67,6 +69,8 @@ void QtDrucker::setzeEltern(QWidget* eltern, const Vergroesserung* zoom) {
 
 std::unique_ptr<QPrintDialog> QtDrucker::dialogBauen(const QString& dokumentname,
                                                      const QString& datei) {
+    if (texte_)
+        texte_();
     drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     randlosAufA4(*drucker_);
     drucker_->setDocName(dokumentname);
@@ -84,11 +88,16 @@ std::unique_ptr<QPrintDialog> QtDrucker::dialogBauen(const QString& dokumentname
     if (vorher.datei.isEmpty())
         if (auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
             feld->setText(datei);
-    kartenseiteEinfuegen(*dialog, vorher.rueckseiten, vorher.seitenzeichen);
+    QGroupBox* karten = kartenseiteEinfuegen(*dialog, vorher.rueckseiten, vorher.seitenzeichen);
     const double faktor = eltern_ && zoom_ ? zoom_->faktor() : 1.0;
     if (faktor != 1.0) {
         dialog->setFont(skaliert(dialog->font(), faktor));
         abstaendeZoomen(*dialog, faktor);
+        // The boxes to tick would otherwise stay specks beside their grown text.
+        const int seite = qRound(
+            faktor * dialog->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, karten));
+        karten->setStyleSheet(
+            QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(seite));
     }
     mittigHalten(*dialog);
     return dialog;

@@ -3,6 +3,7 @@
 #include "seams/drucker.h"
 
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class QPrintDialog;
@@ -22,6 +23,8 @@ public:
 
     // The window the print dialog stands over, and whose zoom it follows.
     void setzeEltern(QWidget* eltern, const Vergroesserung* zoom = nullptr);
+    // What makes Qt's own texts of the dialog German, called before it is made.
+    void setzeTexte(std::function<void()> bereitstellen) { texte_ = std::move(bereitstellen); }
 
     std::optional<Druckwahl> druckdialog(const QString& dokumentname,
                                          const QString& datei) override;
@@ -47,6 +50,7 @@ private:
 
     QPointer<QWidget> eltern_;
     const Vergroesserung* zoom_ = nullptr;
+    std::function<void()> texte_;
     // Made afresh for every dialog: each print starts on A4 without margins.
     std::unique_ptr<QPrinter> drucker_;
     std::optional<Gemerkt> gemerkt_;
