@@ -1,6 +1,7 @@
 // The print dialog: the file it offers, the cards' choices on its first page and kept for the
 // run, at the main window's zoom, on a screen of 1920 x 1080.
 #include "tests/support/dialoghilfe.h"
+#include "ui/massstab.h"
 #include "ui/qtdrucker.h"
 #include "ui/vergroesserung.h"
 
@@ -27,16 +28,24 @@ QString angeboteneDatei(const QWidget* dialog) {
 class TstDruckdialog : public QObject {
     Q_OBJECT
 private slots:
-    // Beside the list, named after it; the cards' choices show without "Optionen".
+    // Over the full-screen game at its scale and centred; the file beside the list, named after
+    // it, while the printer stays the first; the cards' choices show without "Einstellungen".
     void ersteSeite() {
         FensterSpiel s;
+        s.fenster.groesse().vollbildSetzen(true);
+        QTRY_COMPARE_WITH_TIMEOUT(s.fenster.geometry(), QRect(0, 0, 1920, 1080), 5000);
         ui::QtDrucker drucker;
         drucker.setzeEltern(&s.fenster, &s.fenster.groesse());
         const QString datei = s.ordner.filePath(QStringLiteral("LISTE.pdf"));
         const auto dialog = drucker.dialogBauen(QStringLiteral("LISTE"), datei);
         QCOMPARE(angeboteneDatei(dialog.get()), datei);
-        QVERIFY(dialog->printer()->outputFileName().isEmpty()); // the printer stays the first
+        QVERIFY(dialog->printer()->outputFileName().isEmpty());
+        QCOMPARE(dialog->font(),
+                 ui::skaliert(QApplication::font(dialog.get()), s.fenster.groesse().faktor()));
         dialog->show();
+        const QRect aussen = dialog->frameGeometry();
+        QCOMPARE(aussen.topLeft(),
+                 QPoint((1920 - aussen.width()) / 2, (1080 - aussen.height()) / 2));
         for (const char* name : {"Rueckseiten", "Seitenzeichen"})
             QVERIFY2(dialog->findChild<QCheckBox*>(QLatin1String(name))->isVisible(), name);
         QVERIFY(!an(dialog.get(), "Rueckseiten"));
@@ -80,27 +89,6 @@ private slots:
         });
         QVERIFY(!drucker.druckdialog(QStringLiteral("LISTE"), liste));
         QVERIFY(an(drucker.dialogBauen(QStringLiteral("LISTE"), liste).get(), "Rueckseiten"));
-    }
-
-    // Over the full-screen game at its scale, centred.
-    void folgtDemZoom() {
-        FensterSpiel s;
-        s.fenster.groesse().vollbildSetzen(true);
-        QTRY_COMPARE_WITH_TIMEOUT(s.fenster.geometry(), QRect(0, 0, 1920, 1080), 5000);
-        ui::QtDrucker drucker;
-        drucker.setzeEltern(&s.fenster, &s.fenster.groesse());
-        const auto dialog = drucker.dialogBauen(QStringLiteral("LISTE"), QString());
-        const QFont normal = QApplication::font(dialog.get());
-        const double f = s.fenster.groesse().faktor();
-        QVERIFY(f > 2);
-        if (normal.pixelSize() > 0)
-            QCOMPARE(dialog->font().pixelSize(), qRound(f * normal.pixelSize()));
-        else
-            QCOMPARE(dialog->font().pointSizeF(), f * normal.pointSizeF());
-        dialog->show();
-        const QRect aussen = dialog->frameGeometry();
-        QCOMPARE(aussen.topLeft(),
-                 QPoint((1920 - aussen.width()) / 2, (1080 - aussen.height()) / 2));
     }
 };
 
