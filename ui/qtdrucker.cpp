@@ -74,7 +74,7 @@ std::unique_ptr<QPrintDialog> QtDrucker::dialogBauen(const QString& dokumentname
     drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     randlosAufA4(*drucker_);
     drucker_->setDocName(dokumentname);
-    const Gemerkt vorher = gemerkt_.value_or(Gemerkt{});
+    const Gemerkt vorher = gemerkt_;
     if (!vorher.drucker.isEmpty())
         drucker_->setPrinterName(vorher.drucker);
     // A file chosen before is offered again for the same list; another list gets its own.
@@ -110,8 +110,8 @@ Druckwahl QtDrucker::wahlMerken(const QPrintDialog& dialog, const QString& datei
                 angekreuzt(dialog, "Rueckseiten"), angekreuzt(dialog, "Seitenzeichen")};
     const QPageLayout layout = drucker_->pageLayout();
     return Druckwahl{layout.fullRect(QPageLayout::Millimeter).size(),
-                     layout.paintRect(QPageLayout::Millimeter), gemerkt_->rueckseiten,
-                     gemerkt_->seitenzeichen};
+                     layout.paintRect(QPageLayout::Millimeter), gemerkt_.rueckseiten,
+                     gemerkt_.seitenzeichen};
 }
 
 std::optional<Druckwahl> QtDrucker::druckdialog(const QString& dokumentname, const QString& datei) {

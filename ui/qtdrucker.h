@@ -35,10 +35,11 @@ public:
     // run, or else on the first printer and the file offered. The cards' own choices stand on
     // its first page.
     std::unique_ptr<QPrintDialog> dialogBauen(const QString& dokumentname, const QString& datei);
+
+private:
     // What the teacher chose in the dialog, kept for the next one; what the game is told.
     Druckwahl wahlMerken(const QPrintDialog& dialog, const QString& datei);
 
-private:
     // The choices made, for the rest of the run only: the game writes no settings.
     struct Gemerkt {
         QString drucker;   // empty where the cards went into a file
@@ -53,7 +54,7 @@ private:
     std::function<void()> texte_;
     // Made afresh for every dialog: each print starts on A4 without margins.
     std::unique_ptr<QPrinter> drucker_;
-    std::optional<Gemerkt> gemerkt_;
+    Gemerkt gemerkt_;
 };
 
 } // namespace vun::ui
