@@ -96,7 +96,9 @@ void Memo::kartenDrucken(Drucker& drucker) {
         return;
     const QString name =
         gespielteDatei_.isEmpty() ? VunMemory : QFileInfo(gespielteDatei_).completeBaseName();
-    const std::optional<Druckwahl> wahl = drucker.druckdialog(name);
+    // A file of the cards lies beside their list, named after it.
+    const std::optional<Druckwahl> wahl =
+        drucker.druckdialog(name, arbeitsordner_.absoluteFilePath(name + QStringLiteral(".pdf")));
     if (!wahl)
         return;
     const Bogenraster raster =

@@ -39,8 +39,10 @@ struct Kartensatz {
 class Drucker {
 public:
     virtual ~Drucker() = default;
-    // The print dialog for a document of that name; nothing where the teacher cancelled.
-    virtual std::optional<Druckwahl> druckdialog(const QString& dokumentname) = 0;
+    // The print dialog for a document of that name; nothing where the teacher cancelled. Where
+    // the cards go into a file, it offers `datei`, unless the teacher chose one before.
+    virtual std::optional<Druckwahl> druckdialog(const QString& dokumentname,
+                                                 const QString& datei) = 0;
     // Prints the cards on the printer chosen in the last dialog, as chosen there; false where
     // that failed.
     virtual bool drucken(const Kartensatz& karten, const Druckwahl& wahl) = 0;

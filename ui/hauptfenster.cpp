@@ -5,7 +5,7 @@
 #include "ui/bildknopf.h"
 #include "ui/bildvorrat.h"
 #include "ui/dateiliste.h"
-#include "ui/fensterrahmen.h"
+#include "ui/extramenue.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
 #include "ui/massstab.h"
@@ -13,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QShortcut>
 
 namespace vun::ui {
@@ -65,6 +64,9 @@ constexpr QRect kartenrahmen(int nummer) {
 // A 2 pixel line drawn at x = 48 covers the pixel columns 47 and 48.
 constexpr QRect Linienrahmen(720 / TwipsProPixel - 1, 0, 2, 5760 / TwipsProPixel);
 constexpr QRect Listenrahmen = twips(600, 720, 1815, 3630);
+// In full screen the title bar's caption stands in a strip above the board.
+constexpr int Kopfhoehe = 300 / TwipsProPixel;
+constexpr QRect Kopfrahmen(0, 0, Entwurf.width(), Kopfhoehe);
 
 } // namespace
 
@@ -75,13 +77,17 @@ Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), ein
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
     groesse_ = new Vergroesserung(
-        this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigNeuSetzen(); });
+        this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigNeuSetzen(); },
+        Kopfhoehe);
+    new Extramenue(*this);
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
         if (info_)
             info_->massstabSetzen(faktor);
     });
-    connect(&memo_, &Memo::titelGeaendert, this,
-            [this](const QString& titel) { setWindowTitle(titelFuerFenster(titel)); });
+    connect(&memo_, &Memo::titelGeaendert, this, [this](const QString& titel) {
+        setWindowTitle(titelFuerFenster(titel));
+        kopf_->setText(titel);
+    });
     connect(&memo_, &Memo::dateilisteGeaendert, this, &Hauptfenster::dateilisteZeigen);
 }
 
@@ -98,12 +104,22 @@ void Hauptfenster::bauen() {
     linie1_->setObjectName(QStringLiteral("Linie1"));
     einfaerben(linie1_, QColor(0, 192, 192), QColor(0, 192, 192));
 
+    kopf_ = neuesLabel(this, QStringLiteral("Titelzeile"), memo_.fenstertitel(), Qt::AlignHCenter);
+    kopf_->setAlignment(Qt::AlignCenter);
+    einfaerben(kopf_, QColor(192, 255, 255), palette().color(QPalette::WindowText));
+    kopf_->hide();
+
     kartenBauen();
     werkzeugleisteBauen();
     tabfolgeSetzen();
 }
 
-void Hauptfenster::anordnen(const Anordnung& a) {
+void Hauptfenster::anordnen(const Anordnung& kopf) {
+    kopf.setzen(kopf_, Kopfrahmen, schrift(12, true));
+    kopf_->setVisible(kopf.vollbild);
+    Anordnung a = kopf;
+    if (kopf.vollbild)
+        a.versatz.ry() += qRound(Kopfhoehe * kopf.faktor);
     a.schriftSetzen(this, schrift(8.25, true));
     a.setzen(figur1_, twips(0, 0, 735, 5895));
     a.setzen(linie1_, Linienrahmen);
@@ -239,55 +255,6 @@ void Hauptfenster::beenden() {
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     ereignis->accept();
     beenden();
-}
-
-void Hauptfenster::starten(bool vollbild) {
-    rahmenErfragen(this);
-    mittigSetzen();
-    if (vollbild)
-        groesse_->vollbildVorbereiten();
-    memo_.Form_Load();
-    if (vollbild) {
-        showFullScreen();
-        return;
-    }
-    show();
-    rahmenAbwarten();
-}
-
-void Hauptfenster::rahmenAbwarten() {
-    // Where the window manager tells the frame only once the window is shown, the window moves
-    // as soon as the frame is known. A busy machine may take its time; the listener costs
-    // nothing while it waits.
-    beiRahmen(this, 5000, [this] { rahmenPruefen(); });
-}
-
-void Hauptfenster::mittigNeuSetzen() {
-    mittigSetzen();
-    // Back from full screen the window manager gives the frame back only after this.
-    rahmenAbwarten();
-}
-
-void Hauptfenster::mittigSetzen() {
-    const QMargins rahmen = fensterrahmen(this);
-    const QRect bildschirm = screen()->geometry();
-    const QSize aussen = size().grownBy(rahmen);
-    const QPoint ecke = bildschirm.topLeft() + QPoint((bildschirm.width() - aussen.width()) / 2,
-                                                      (bildschirm.height() - aussen.height()) / 2);
-    // Placed by its inner rectangle, which the window manager leaves where it is asked to put it.
-    setGeometry(QRect(ecke + QPoint(rahmen.left(), rahmen.top()), size()));
-    gesetzterRahmen_ = rahmen;
-    gesetzteEcke_ = geometry().topLeft();
-}
-
-void Hauptfenster::rahmenPruefen() {
-    if (groesse_->vollbild())
-        return;
-    const QMargins rahmen = fensterrahmen(this);
-    // A window the player has moved since, or that came back from full screen to its place,
-    // stays where it is.
-    if (!rahmen.isNull() && rahmen != gesetzterRahmen_ && geometry().topLeft() == gesetzteEcke_)
-        mittigSetzen();
 }
 
 QString Hauptfenster::titelFuerFenster(const QString& titel) {

@@ -7,6 +7,8 @@
 #include <array>
 #include <memory>
 
+class QLabel;
+
 namespace vun::ui {
 
 class Bildknopf;
@@ -64,7 +66,8 @@ private:
     void bauen();
     void werkzeugleisteBauen();
     void kartenBauen();
-    // Every child at its design rectangle and font, at the zoom's factor.
+    // Every child at its design rectangle and font, at the zoom's factor; in full screen below
+    // the caption.
     void anordnen(const Anordnung& anordnung);
     void tabfolgeSetzen();
     void werkzeugGeklickt(Werkzeug werkzeug);
@@ -80,6 +83,7 @@ private:
     Eingabewache& eingabe_;
     QWidget* figur1_ = nullptr;
     QWidget* linie1_ = nullptr;
+    QLabel* kopf_ = nullptr;             // the caption in full screen, where no title bar shows it
     Bildvorrat* kartenbilder_ = nullptr; // the pictures of the picture cards of the deal
     std::array<Karte*, Kartenzahl> karten_{};
     std::array<QWidget*, 6> beschriftungen_{};

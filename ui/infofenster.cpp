@@ -5,6 +5,7 @@
 #include "ui/impressum.h"
 #include "ui/massstab.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -147,6 +148,15 @@ QPoint Infofenster::sollPosition() const {
 void Infofenster::paintEvent(QPaintEvent* ereignis) {
     Form_Paint();
     QWidget::paintEvent(ereignis);
+}
+
+void Infofenster::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+        hide();
+        ereignis->accept();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
 }
 
 // Runs on every paint. Values already in place are left alone, so that the placement and the

@@ -34,6 +34,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    // Escape closes the window, as "O k a y" does.
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     void Form_Paint();

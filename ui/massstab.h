@@ -24,12 +24,13 @@ double einpassen(QSize entwurf, QSize flaeche);
 int naechsteStufe(int stufe, int richtung, QSize entwurf, QSize frei);
 
 // One layout of a window: its design at a factor, shifted by an offset where the window is larger
-// than the design (full screen). A window's layout function hands every child its design
-// rectangle and font through it; what already stands so is left alone, so that laying out again
-// at the same factor repaints nothing.
+// than the design (full screen, which the window may head with what its title bar showed). A
+// window's layout function hands every child its design rectangle and font through it; what already
+// stands so is left alone, so that laying out again at the same factor repaints nothing.
 struct Anordnung {
     double faktor = 1.0;
     QPoint versatz;
+    bool vollbild = false;
 
     void setzen(QWidget* kind, QRect entwurf) const;
     void setzen(QWidget* kind, QRect entwurf, const QFont& schrift) const;

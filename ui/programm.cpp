@@ -64,7 +64,8 @@ Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
           [] { return QAccessible::isActive(); }) {
     // Before the window is shown the start-up boxes stand on their own.
     qtDialoge_.setzeEltern(&fenster, &fenster.groesse());
-    qtDrucker_.setzeEltern(&fenster);
+    qtDrucker_.setzeEltern(&fenster, &fenster.groesse());
+    qtDrucker_.setzeTexte([this] { qtDialoge_.qtTexteBereitstellen(); });
     QObject::connect(&fenster, &Hauptfenster::druckenVerlangt, &memo,
                      [this] { memo.kartenDrucken(qtDrucker_); });
     vorlesenSchalter_ = new QAction(QStringLiteral("Vorlesen"), &fenster);

@@ -2,18 +2,21 @@
 
 #include "ui/aussehen.h"
 #include "ui/bilder.h"
+#include "ui/boxgroesse.h"
 #include "ui/massstab.h"
 #include "ui/programm.h"
 #include "ui/vergroesserung.h"
 
 #include <QInputDialog>
 #include <QLabel>
-#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QtMath>
+#include <algorithm>
 
 namespace vun::ui {
 
@@ -23,22 +26,6 @@ QPushButton* knopf(QMessageBox& box, QMessageBox::StandardButton art, const QStr
     QPushButton* k = box.addButton(art);
     k->setText(text);
     return k;
-}
-
-// Qt's margins, gaps and button pictures are pixels of the style: grown with the text, they keep
-// the box as it looks at 100 %. Called once the box has its buttons.
-void abstaendeZoomen(QDialog& box, double faktor) {
-    if (faktor == 1.0)
-        return;
-    const auto mal = [faktor](int pixel) { return qRound(pixel * faktor); };
-    for (QLayout* anordnung : box.findChildren<QLayout*>()) {
-        const QMargins r = anordnung->contentsMargins();
-        anordnung->setContentsMargins(mal(r.left()), mal(r.top()), mal(r.right()), mal(r.bottom()));
-        if (anordnung->spacing() > 0)
-            anordnung->setSpacing(mal(anordnung->spacing()));
-    }
-    for (QAbstractButton* knopf : box.findChildren<QAbstractButton*>())
-        knopf->setIconSize(knopf->iconSize() * faktor);
 }
 
 // The style's question mark comes at a few small sizes, which grown would be blurred; the
@@ -56,6 +43,35 @@ void frageZoomen(QMessageBox& box, double faktor) {
     box.setIconPixmap(bild);
 }
 
+// Qt wraps a box's text at a width in pixels that does not grow with the font: a zoomed box would
+// break the game's lines after a word or two. Each line keeps its length as far as the screen
+// allows.
+void zeilenHalten(QMessageBox& box) {
+    auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!text)
+        return;
+    int breite = 0;
+    for (const QString& zeile : text->text().split(QLatin1Char('\n')))
+        breite = std::max(breite, text->fontMetrics().horizontalAdvance(zeile) + 1);
+    text->setMinimumWidth(std::min(breite, box.screen()->availableGeometry().width() * 3 / 4));
+}
+
+// Qt gives the details a field of a fixed height in pixels, which at a larger font shows a line or
+// two, cut. It gets the height of its whole text; where the box would then pass the screen, the
+// box's place takes it back to what fits, and its scroll bar shows the rest.
+void detailsGanz(QMessageBox& box) {
+    auto* feld = box.findChild<QTextEdit*>();
+    if (!feld)
+        return;
+    const int rand = 2 * feld->frameWidth();
+    QTextDocument probe;
+    probe.setDefaultFont(feld->font());
+    probe.setDocumentMargin(feld->document()->documentMargin());
+    probe.setPlainText(feld->toPlainText());
+    probe.setTextWidth(feld->minimumWidth() - rand);
+    feld->setFixedHeight(qCeil(probe.size().height()) + rand);
+}
+
 } // namespace
 
 double QtDialoge::faktor() const {
@@ -69,6 +85,7 @@ void QtDialoge::einrichten(QDialog& box, const QString& titel) {
         box.setFont(skaliert(box.font(), faktor()));
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(titel);
+    mittigHalten(box);
 }
 
 void QtDialoge::qtTexteBereitstellen() {
@@ -89,6 +106,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     einrichten(box, titel);
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
+    zeilenHalten(box);
     // The game asks its questions with the question mark and tells everything else plainly.
     box.setIcon(stil & Fragezeichen ? QMessageBox::Question : QMessageBox::NoIcon);
     frageZoomen(box, faktor());
@@ -107,6 +125,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
         // Escape and the close box answer No, as with any Yes/No question.
         box.setEscapeButton(nein);
         abstaendeZoomen(box, faktor());
+        detailsGanz(box);
         box.exec();
         return box.clickedButton() == ja ? AntwortJa : AntwortNein;
     }
@@ -114,6 +133,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     abstaendeZoomen(box, faktor());
+    detailsGanz(box);
     box.exec();
     return AntwortOk;
 }

@@ -30,12 +30,14 @@ public:
                          const QString& details = QString()) override;
     QString InputBox(const QString& prompt, const QString& titel, const QString& vorgabe) override;
 
+    // Qt's German texts, loaded with the first dialog of the program, a box or another.
+    void qtTexteBereitstellen();
+
 private:
     QWidget* eltern() const;
     double faktor() const;
     // What every box does first: Qt's German texts, its title, modal, its font at the zoom.
     void einrichten(QDialog& box, const QString& titel);
-    void qtTexteBereitstellen();
     std::unique_ptr<QTranslator> qtTexte_;
     QPointer<QWidget> eltern_;
     const Vergroesserung* zoom_ = nullptr;

@@ -18,9 +18,9 @@ constexpr int RadRaste = 120; // one notch of a mouse wheel, in eighths of a deg
 
 Vergroesserung::Vergroesserung(QWidget* fenster, QSize entwurf,
                                std::function<void(const Anordnung&)> anordner,
-                               std::function<void()> mittig)
-    : QObject(fenster), fenster_(fenster), entwurf_(entwurf), anordnen_(std::move(anordner)),
-      mittig_(std::move(mittig)) {
+                               std::function<void()> mittig, int kopf)
+    : QObject(fenster), fenster_(fenster), entwurf_(entwurf), kopf_(kopf),
+      anordnen_(std::move(anordner)), mittig_(std::move(mittig)) {
     fenster_->installEventFilter(this);
     anordnen();
 }
@@ -56,12 +56,13 @@ void Vergroesserung::anordnen() {
     double faktor = stufe_ / 100.0;
     QPoint versatz;
     if (vollbild_) {
-        faktor = einpassen(entwurf_, fenster_->size());
-        const QSize belegt = skaliert(entwurf_, faktor);
+        const QSize gesamt = entwurf_ + QSize(0, kopf_);
+        faktor = einpassen(gesamt, fenster_->size());
+        const QSize belegt = skaliert(gesamt, faktor);
         versatz = QPoint((fenster_->width() - belegt.width()) / 2,
                          (fenster_->height() - belegt.height()) / 2);
     }
-    anordnen_(Anordnung{faktor, versatz});
+    anordnen_(Anordnung{faktor, versatz, vollbild_});
     if (faktor != faktor_) {
         faktor_ = faktor;
         emit massstabGeaendert(faktor);

@@ -23,9 +23,10 @@ class Vergroesserung : public QObject {
     Q_OBJECT
 public:
     // `anordnen` lays the window's widgets out; `mittig` centres the window at its current
-    // size, as the window places itself.
+    // size, as the window places itself. In full screen the design may be taller by a strip
+    // above it, `kopf` design pixels high, which the layout then fills.
     Vergroesserung(QWidget* fenster, QSize entwurf, std::function<void(const Anordnung&)> anordnen,
-                   std::function<void()> mittig);
+                   std::function<void()> mittig, int kopf = 0);
 
     int stufe() const { return stufe_; }
     bool vollbild() const { return vollbild_; }
@@ -55,6 +56,7 @@ private:
 
     QWidget* fenster_;
     QSize entwurf_;
+    int kopf_;
     std::function<void(const Anordnung&)> anordnen_;
     std::function<void()> mittig_;
     int stufe_ = 100;

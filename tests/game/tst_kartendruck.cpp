@@ -52,13 +52,15 @@ private slots:
             QCOMPARE(drucker.gedruckt.first().rueckseiten, rueckseiten);
     }
 
-    // Named after the list; a failed print is told, a cancelled dialog prints nothing.
+    // Named after the list, a file of it offered beside it; a failed print is told, a cancelled
+    // dialog prints nothing.
     void druckenUndAbbrechen() {
         test::Spiel spiel;
         SkriptDrucker drucker;
         drucker.gelingt = false;
         spiel.memo.kartenDrucken(drucker);
         QCOMPARE(drucker.dokumentnamen, QStringList("VUNMEMO"));
+        QCOMPARE(drucker.dateien, QStringList(spiel.ordner.filePath("VUNMEMO.pdf")));
         QCOMPARE(drucker.gedruckt.first().karten, druckkarten(spiel.memo.liste2()).texte);
         QCOMPARE(spiel.dialoge.gezeigt.size(), 1);
         QCOMPARE(spiel.dialoge.gezeigt.first().prompt,

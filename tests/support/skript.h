@@ -94,10 +94,13 @@ public:
         Druckwahl{QSizeF(210, 297), QRectF(0, 0, 210, 297), false, true};
     bool gelingt = true;
     QStringList dokumentnamen; // one for every print dialog shown
+    QStringList dateien;       // the file each offered
     QList<Gedruckt> gedruckt;
 
-    std::optional<Druckwahl> druckdialog(const QString& dokumentname) override {
+    std::optional<Druckwahl> druckdialog(const QString& dokumentname,
+                                         const QString& datei) override {
         dokumentnamen.append(dokumentname);
+        dateien.append(datei);
         return wahl;
     }
     bool drucken(const Kartensatz& karten, const Druckwahl& wahl) override {

@@ -18,6 +18,7 @@ using namespace vun::test;
 namespace {
 
 constexpr QSize Entwurf(507, 386);
+constexpr int Kopf = 20; // the caption's strip above the board in full screen
 
 // Card n where the design puts it, in pixels at 100 %.
 QRect entwurfsrahmen(int karte) {
@@ -115,29 +116,45 @@ private slots:
         }
     }
 
-    // Full screen: the design as large as fits, centred, the rest in the window's colour; F11 or
-    // Escape brings back the window exactly as it was.
+    // Full screen: the design and the caption's strip above it as large as fits, centred, the
+    // rest in the window's colour; the caption shows the title the player's name changes. F11 or
+    // Escape brings back the window exactly as it was, without the caption.
     void vollbildUndZurueck() {
         TastenSpiel s;
         s.klickKarte(1);
         const Aufnahme vorher = aufnahme(s.fenster);
+        auto* kopf = s.fenster.findChild<QLabel*>(QStringLiteral("Titelzeile"));
+        QVERIFY(kopf && !kopf->isVisible());
         for (const Qt::Key zurueck : {Qt::Key_F11, Qt::Key_Escape}) {
             taste(s.fenster, Qt::Key_F11);
             QVERIFY(s.fenster.isFullScreen());
             // The window system gives the window the screen in its own time.
             QTRY_COMPARE_WITH_TIMEOUT(s.fenster.geometry(), QRect(0, 0, 1920, 1080), 5000);
-            const double f = std::min(1920.0 / Entwurf.width(), 1080.0 / Entwurf.height());
-            const QSize belegt = mal(QRect(QPoint(), Entwurf), f).size();
+            const QSize gesamt = Entwurf + QSize(0, Kopf);
+            const double f = std::min(1920.0 / gesamt.width(), 1080.0 / gesamt.height());
+            const QSize belegt = mal(QRect(QPoint(), gesamt), f).size();
             const QPoint versatz((1920 - belegt.width()) / 2, (1080 - belegt.height()) / 2);
             QVERIFY(versatz.x() > 200);
+            const QPoint brett = versatz + QPoint(0, qRound(Kopf * f));
             for (int k = 1; k <= 18; ++k)
-                QCOMPARE(s.karte(k)->geometry(), mal(entwurfsrahmen(k), f).translated(versatz));
+                QCOMPARE(s.karte(k)->geometry(), mal(entwurfsrahmen(k), f).translated(brett));
+            QVERIFY(kopf->isVisible());
+            QCOMPARE(kopf->geometry(),
+                     mal(QRect(0, 0, Entwurf.width(), Kopf), f).translated(versatz));
+            QCOMPARE(kopf->text(), s.memo.fenstertitel());
+            QVERIFY(kopf->geometry().bottom() < s.karte(1)->geometry().top());
+            QCOMPARE(pixel(kopf, QPoint(2, 2)), QColor(192, 255, 255));
+            s.dialoge.eingaben = {zurueck == Qt::Key_F11 ? "Lea" : "Tim"};
+            s.klickBild(2);
+            QVERIFY(kopf->text().endsWith(zurueck == Qt::Key_F11 ? "Lea" : "Tim"));
+            QCOMPARE(kopf->text(), s.memo.fenstertitel());
             QCOMPARE(pixel(&s.fenster, QPoint(5, 5)), QColor(192, 255, 255));
             QCOMPARE(pixel(&s.fenster, QPoint(1915, 1075)), QColor(192, 255, 255));
             zoomen(s.fenster, Qt::Key_Plus); // no steps in full screen
             QCOMPARE(s.fenster.groesse().stufe(), 100);
             taste(s.fenster, zurueck);
             QVERIFY(!s.fenster.isFullScreen());
+            QVERIFY(!kopf->isVisible());
             QTRY_VERIFY_WITH_TIMEOUT(aufnahme(s.fenster) == vorher, 5000);
         }
         taste(s.fenster, Qt::Key_Escape); // outside full screen Escape is no key of the zoom
@@ -255,7 +272,7 @@ private slots:
         ui::Hauptfenster& fenster = programm.fenster;
         fenster.starten(true);
         QVERIFY(fenster.isFullScreen());
-        QCOMPARE(fenster.karte(1)->geometry().height(), qRound(33 * 1080.0 / 386));
+        QCOMPARE(fenster.karte(1)->geometry().height(), qRound(33 * 1080.0 / (386 + Kopf)));
     }
 };
 

@@ -40,7 +40,8 @@ QPoint sollOrt(QWidget* fenster) {
 class TstInfofenster : public QObject {
     Q_OBJECT
 private slots:
-    // Made on the first Info click, then only hidden and shown: "O k a y", flag, close box.
+    // Made on the first Info click, then only hidden and shown: "O k a y", flag, Escape, close
+    // box.
     void lebenszyklus() {
         InfoSpiel s;
         QVERIFY(!s.fenster.infofenster());
@@ -56,6 +57,9 @@ private slots:
         QCOMPARE(s.oeffnen(), info.data());
         QVERIFY(info->isVisible());
         QTest::mouseClick(teilVon(info, "Bild1"), Qt::LeftButton);
+        QVERIFY(info && !info->isVisible());
+        QCOMPARE(s.oeffnen(), info.data());
+        QTest::keyClick(info->windowHandle(), Qt::Key_Escape);
         QVERIFY(info && !info->isVisible());
         QCOMPARE(s.oeffnen(), info.data());
         info->close();

@@ -1,0 +1,141 @@
+#include "ui/extramenue.h"
+
+#include "ui/hauptfenster.h"
+#include "ui/karte.h"
+#include "ui/massstab.h"
+#include "ui/vergroesserung.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QStyleHints>
+#include <QTimer>
+#include <QTouchEvent>
+#include <QWindow>
+#include <array>
+
+namespace vun::ui {
+
+namespace {
+
+struct Extra {
+    const char* text;
+    const char* taste; // as the keyboard names it in German
+    void (*tun)(Hauptfenster&);
+    bool (*an)(const Hauptfenster&) = nullptr; // for a switch: whether it is on
+};
+
+// Reading aloud is switched by the program's own action, which the key Ctrl+L triggers too.
+QAction* vorlesenSchalter(const Hauptfenster& f) {
+    return f.findChild<QAction*>(QStringLiteral("vorlesen"), Qt::FindDirectChildrenOnly);
+}
+
+// The extras in the order the menu lists them; a new one adds its line.
+const std::array<Extra, 6> Extras{{
+    {"Vollbild", "F11",
+     [](Hauptfenster& f) { f.groesse().vollbildSetzen(!f.groesse().vollbild()); },
+     [](const Hauptfenster& f) { return f.groesse().vollbild(); }},
+    {"Größer", "Strg++", [](Hauptfenster& f) { f.groesse().stufeWechseln(1); }},
+    {"Kleiner", "Strg+-", [](Hauptfenster& f) { f.groesse().stufeWechseln(-1); }},
+    {"Normale Größe", "Strg+0", [](Hauptfenster& f) { f.groesse().stufeWechseln(0); }},
+    {"Karten drucken", "Strg+P", [](Hauptfenster& f) { emit f.druckenVerlangt(); }},
+    {"Vorlesen", "Strg+L",
+     [](Hauptfenster& f) {
+         if (QAction* schalter = vorlesenSchalter(f))
+             schalter->trigger();
+     },
+     [](const Hauptfenster& f) {
+         const QAction* schalter = vorlesenSchalter(f);
+         return schalter && schalter->isChecked();
+     }},
+}};
+
+} // namespace
+
+Extramenue::Extramenue(Hauptfenster& fenster)
+    : QObject(&fenster), fenster_(fenster), halten_(new QTimer(this)) {
+    halten_->setSingleShot(true);
+    connect(halten_, &QTimer::timeout, this, [this] { oeffnen(fingerOrt_); });
+    fenster_.installEventFilter(this);
+}
+
+QMenu* Extramenue::bauen() {
+    auto* menue = new QMenu(&fenster_);
+    menue->setObjectName(QStringLiteral("Extras"));
+    menue->setAttribute(Qt::WA_DeleteOnClose);
+    menue->setFont(skaliert(QApplication::font(menue), fenster_.groesse().faktor()));
+    for (const Extra& e : Extras) {
+        // After a tab the menu shows the key in its own column; a shortcut of the action's own
+        // would act beside the window's.
+        QAction* eintrag = menue->addAction(QString::fromUtf8(e.text) + QLatin1Char('\t') +
+                                            QString::fromUtf8(e.taste));
+        if (e.an) {
+            eintrag->setCheckable(true);
+            eintrag->setChecked(e.an(fenster_));
+        }
+        // Queued: the entry acts once the menu is gone, as the key acts on a window without it.
+        connect(
+            eintrag, &QAction::triggered, &fenster_, [f = &fenster_, tun = e.tun] { tun(*f); },
+            Qt::QueuedConnection);
+    }
+    return menue;
+}
+
+void Extramenue::oeffnen(QPoint imFenster) {
+    for (QWidget* w = fenster_.childAt(imFenster); w; w = w->parentWidget())
+        if (qobject_cast<Karte*>(w))
+            return;
+    if (menue_)
+        menue_->close();
+    menue_ = bauen();
+    menue_->popup(fenster_.mapToGlobal(imFenster));
+}
+
+// A finger resting on the window for the time the platform gives a press and hold, without
+// moving away, opens the menu; the touch itself goes on to the widgets as always.
+void Extramenue::beruehrt(QEvent* ereignis) {
+    const auto* touch = static_cast<QTouchEvent*>(ereignis);
+    if (touch->type() != QEvent::TouchBegin && touch->type() != QEvent::TouchUpdate) {
+        halten_->stop();
+        return;
+    }
+    if (touch->points().size() != 1) {
+        halten_->stop();
+        return;
+    }
+    const QPoint ort = touch->points().first().position().toPoint();
+    if (touch->type() == QEvent::TouchBegin) {
+        fingerOrt_ = ort;
+        halten_->start(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+    } else if ((ort - fingerOrt_).manhattanLength() >
+               QGuiApplication::styleHints()->startDragDistance()) {
+        halten_->stop();
+    }
+}
+
+bool Extramenue::eventFilter(QObject* objekt, QEvent* ereignis) {
+    switch (ereignis->type()) {
+    case QEvent::ContextMenu:
+        if (objekt == &fenster_) {
+            oeffnen(static_cast<QContextMenuEvent*>(ereignis)->pos());
+            return true;
+        }
+        return false;
+    case QEvent::Show:
+        // Touches reach the window handle, which exists once the window is shown.
+        if (objekt == &fenster_ && fenster_.windowHandle())
+            fenster_.windowHandle()->installEventFilter(this);
+        return false;
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        if (objekt == fenster_.windowHandle())
+            beruehrt(ereignis);
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace vun::ui
