@@ -1,17 +1,15 @@
-// Picture cards in the real window and on paper: the picture drawn inside the card's face at
-// 100 %, 200 % and full screen (pixels read back from the widget), the name screen readers hear,
-// a picture that breaks after the list was read, and the printed sheet read back with poppler.
+// Picture cards in the real window: the picture drawn inside the card's face at 100 %, 200 % and
+// full screen (pixels read back from the widget), the name screen readers hear, and a picture
+// that breaks after the list was read.
 // The screen is set where the test is registered (1920 x 1080, so that 200 % fits).
-#include "game/druckbogen.h"
 #include "tests/support/fensterhilfe.h"
-#include "tests/support/pdf.h"
+#include "tests/support/rotebilder.h"
 #include "ui/bildvorrat.h"
 #include "ui/vergroesserung.h"
 #include "wordlist/bildeintrag.h"
 
 #include <QImageWriter>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,45 +17,6 @@ using namespace vun;
 using namespace vun::test;
 
 namespace {
-
-constexpr int Paare = 9;
-
-// Picture n of the test list: all red, 4:3, as PNG, JPEG and SVG, some in a folder below.
-QString bilddatei(int n) {
-    const char* endung = n == 7 ? "jpg" : n == 8 ? "svg" : "png";
-    return QStringLiteral("%1roter_hund-%2.%3")
-        .arg(n > 4 ? QStringLiteral("bilder/") : QString())
-        .arg(n)
-        .arg(QLatin1String(endung));
-}
-
-bool bilderSchreiben(const QString& ordner, QSize groesse) {
-    QDir(ordner).mkpath(QStringLiteral("bilder"));
-    QImage rot(groesse, QImage::Format_RGB32);
-    rot.fill(QColor(255, 0, 0));
-    for (int n = 1; n <= Paare; ++n) {
-        const QString pfad = QDir(ordner).filePath(bilddatei(n));
-        if (pfad.endsWith(QLatin1String(".svg"))) {
-            QFile svg(pfad);
-            if (!svg.open(QIODevice::WriteOnly) ||
-                svg.write(
-                    R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" )"
-                    R"(viewBox="0 0 40 30"><rect width="40" height="30" fill="#f00"/></svg>)") < 0)
-                return false;
-        } else if (!rot.save(pfad, nullptr, 95)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// "Wort1 = roter_hund-1.png" and so on: a word and a picture each.
-QStringList bilderliste() {
-    QStringList zeilen;
-    for (int n = 1; n <= Paare; ++n)
-        zeilen << QStringLiteral("Wort%1 = %2").arg(n).arg(bilddatei(n));
-    return zeilen;
-}
 
 // The window's game on the picture list, chosen from the file list as a player does.
 void bilderLaden(FensterSpiel& s) {
@@ -79,10 +38,6 @@ void aufStufe(ui::Vergroesserung& g, int stufe) {
         vorher = g.stufe();
         g.stufeWechseln(1);
     }
-}
-
-bool istRot(QColor c) {
-    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
 }
 
 QRect roteFlaeche(const QImage& bild) {
@@ -127,24 +82,6 @@ void bildPruefen(ui::Karte* karte, QColor hintergrund) {
     QCOMPARE(bild.pixelColor(feld.center().x(), feld.top() - 2), hintergrund);
     if (rot.left() > feld.left() + 2)
         QCOMPARE(bild.pixelColor(feld.left() + 1, mitteY), hintergrund);
-}
-
-struct Aufruf {
-    int code = -1;
-    QString fehler;
-};
-
-// The real program printing, as a teacher's script runs it.
-Aufruf drucken(const QString& liste, const QString& pdf) {
-    QProcess p;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        umgebung.remove(QString::fromLatin1(name));
-    p.setProcessEnvironment(umgebung);
-    p.start(QStringLiteral(VUN_PROGRAMM), {QStringLiteral("--drucken"), liste, pdf});
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError())};
 }
 
 } // namespace
@@ -271,75 +208,6 @@ private slots:
                 weiss += bild.pixelColor(x, y) == QColor(Qt::white);
         QVERIFY2(weiss > 20, "the picture's name in white");
         QCOMPARE(s.karte(k)->zugangsname(), QStringLiteral("Karte %1: Bild roter hund 2").arg(k));
-    }
-
-    // Printed: one image per picture card at about 300 dpi for the card's size (the file is
-    // larger), each inside its card with a margin, never cut; the words as words.
-    void gedruckteBilder() {
-        QTemporaryDir ordner;
-        QVERIFY(bilderSchreiben(ordner.path(), {1600, 1200}));
-        const QString liste = ordner.filePath(QStringLiteral("BILDER.TXT"));
-        const QString pdf = ordner.filePath(QStringLiteral("bilder.pdf"));
-        QVERIFY(wortlisteSchreiben(liste, bilderliste()));
-        const Aufruf aufruf = drucken(liste, pdf);
-        QVERIFY2(aufruf.code == 0, qPrintable(aufruf.fehler));
-
-        const QList<PdfBild> bilder = pdfBilder(pdf);
-        QCOMPARE(bilder.size(), Paare);
-        const Bogenraster raster = bogenraster({210, 297}, {0, 0, 210, 297});
-        // The cards lie word, picture, word, picture: the pictures on every second place.
-        QCOMPARE(std::count_if(bilder.begin(), bilder.end(),
-                               [](const PdfBild& b) { return b.seite == 1; }),
-                 raster.proSeite() / 2);
-        for (const PdfBild& b : bilder) {
-            QVERIFY2(b.ppiX > 280 && b.ppiX < 320 && b.ppiY > 280 && b.ppiY < 320,
-                     qPrintable(QStringLiteral("%1 x %2 ppi").arg(b.ppiX).arg(b.ppiY)));
-            QVERIFY(b.pixel.width() < 1600);
-        }
-        QStringList woerter;
-        for (const PdfWort& w : pdfWoerter(pdf))
-            woerter << w.text;
-        woerter.sort();
-        QStringList erwartet;
-        for (int n = 1; n <= Paare; ++n)
-            erwartet << QStringLiteral("Wort%1").arg(n);
-        QCOMPARE(woerter, erwartet);
-
-        // The first page drawn at 5 pixels per millimetre: red only inside the pictures' cards,
-        // 4 mm clear of their cutting lines, and some on each.
-        const QString png = ordner.filePath(QStringLiteral("seite"));
-        QCOMPARE(
-            QProcess::execute(QStringLiteral("pdftoppm"),
-                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("127"),
-                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                               QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, png}),
-            0);
-        const QImage seite(png + QStringLiteral(".png"));
-        QVERIFY(!seite.isNull());
-        const double pxProMm = seite.width() / 210.0;
-        QList<QRect> karten;
-        for (int platz = 0; platz < raster.proSeite(); ++platz) {
-            const QRectF mm = raster.karte(platz);
-            karten << QRectF(mm.topLeft() * pxProMm, mm.size() * pxProMm).toRect();
-        }
-        QList<int> roteProKarte(raster.proSeite());
-        const int rand = qRound(4 * pxProMm);
-        for (int y = 0; y < seite.height(); ++y) {
-            for (int x = 0; x < seite.width(); ++x) {
-                if (!istRot(seite.pixelColor(x, y)))
-                    continue;
-                int platz = 0;
-                while (platz < karten.size() &&
-                       !karten.at(platz).adjusted(rand, rand, -rand, -rand).contains(x, y))
-                    ++platz;
-                QVERIFY2(platz < karten.size(),
-                         qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
-                ++roteProKarte[platz];
-            }
-        }
-        for (int platz = 0; platz < raster.proSeite(); ++platz)
-            QVERIFY2((roteProKarte.at(platz) > 0) == (platz % 2 == 1),
-                     qPrintable(QStringLiteral("place %1").arg(platz)));
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "game/druckbogen.h"
 #include "tests/support/dateien.h"
+#include "tests/support/druckaufruf.h"
 #include "tests/support/fensterhilfe.h"
 #include "tests/support/pdf.h"
 #include "ui/bildknopf.h"
@@ -19,28 +20,11 @@
 #include <algorithm>
 
 using namespace vun;
+using namespace vun::test;
 
 namespace {
 
 const QString Langwort = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänsmütze");
-
-struct Aufruf {
-    int code = -1;
-    QString fehler;
-};
-
-// The real program as a teacher's script runs it: no display, no platform chosen.
-Aufruf programm(const QStringList& argumente) {
-    QProcess p;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        umgebung.remove(QString::fromLatin1(name));
-    p.setProcessEnvironment(umgebung);
-    p.start(QStringLiteral(VUN_PROGRAMM), QStringList{QStringLiteral("--drucken")} + argumente);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QStringList sortiert(QStringList texte) {
     texte.sort();
@@ -91,7 +75,7 @@ private slots:
         const QString liste = ordner.filePath(QStringLiteral("LISTE.TXT"));
         const QString pdf = ordner.filePath(QStringLiteral("Karten.pdf"));
         QVERIFY(test::wortlisteSchreiben(liste, zeilen));
-        const Aufruf aufruf = programm({liste, pdf});
+        const Aufruf aufruf = druckprogramm({liste, pdf});
         QVERIFY2(aufruf.code == 0, qPrintable(aufruf.fehler));
         const QList<test::PdfWort> woerter = test::pdfWoerter(pdf);
         QStringList gelesen;
@@ -111,7 +95,7 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             zeilen << QStringLiteral("%1 · 6 - %2").arg(i).arg(6 * i);
         QVERIFY(test::wortlisteSchreiben(liste, zeilen));
-        QVERIFY(programm({liste, pdf}).code == 0);
+        QVERIFY(druckprogramm({liste, pdf}).code == 0);
         const Bogenraster raster = bogenraster({210, 297}, {0, 0, 210, 297}, true);
         QStringList kopf[2];
         for (const test::PdfWort& w : test::pdfWoerter(pdf))
@@ -144,7 +128,7 @@ private slots:
         QStringList zeilen = geordnet;
         std::reverse(zeilen.begin(), zeilen.end());
         QVERIFY(test::wortlisteSchreiben(liste, zeilen));
-        QVERIFY(programm({liste, pdf}).code == 0);
+        QVERIFY(druckprogramm({liste, pdf}).code == 0);
         QList<test::PdfWort> woerter = test::pdfWoerter(pdf);
         std::stable_sort(woerter.begin(), woerter.end(), [](const auto& a, const auto& b) {
             return std::make_tuple(a.seite, qRound(a.rahmen.top()), a.rahmen.left()) <
@@ -171,7 +155,7 @@ private slots:
         const QString liste = ordner.filePath(QStringLiteral("PAARE.TXT"));
         const QString pdf = ordner.filePath(QStringLiteral("paare.pdf"));
         QVERIFY(test::wortlisteSchreiben(liste, test::nummeriertePaare(paare)));
-        QCOMPARE(programm({liste, pdf}).code, 0);
+        QCOMPARE(druckprogramm({liste, pdf}).code, 0);
         QCOMPARE(test::pdfSeiten(pdf), seiten);
     }
 
@@ -223,7 +207,7 @@ private slots:
         const QByteArray bytes = test::alsUtf8(test::nummerierteWoerter(9));
         QVERIFY(test::dateiSchreiben(ordner.filePath("LISTE.TXT"), bytes));
         QVERIFY(test::wortlisteSchreiben(ordner.filePath("KURZ.TXT"), {"eins", "zwei"}));
-        const Aufruf aufruf = programm({ordner.filePath(liste), ordner.filePath(ausgabe)});
+        const Aufruf aufruf = druckprogramm({ordner.filePath(liste), ordner.filePath(ausgabe)});
         QCOMPARE(aufruf.code, 1);
         QVERIFY2(aufruf.fehler.contains(QStringLiteral("vun-memory: ")), qPrintable(aufruf.fehler));
         QVERIFY2(aufruf.fehler.contains(erwartet), qPrintable(aufruf.fehler));
@@ -236,7 +220,7 @@ private slots:
 
     // Wrong arguments: the usage line on a line of its own, and 2.
     void falscherAufruf() {
-        const Aufruf aufruf = programm({QStringLiteral("NUR.TXT")});
+        const Aufruf aufruf = druckprogramm({QStringLiteral("NUR.TXT")});
         QCOMPARE(aufruf.code, 2);
         QVERIFY2(
             aufruf.fehler.split(QLatin1Char('\n'))
