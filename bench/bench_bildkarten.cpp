@@ -254,15 +254,5 @@ BENCHMARK(BM_BilderPdf)
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QTemporaryDir ordner;
-    if (!offscreenMitBildschirm(ordner))
-        return 1;
-    hinweiseDerPlattformUnterdruecken();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vun::bench::fensterBenchmarks(argc, argv);
 }

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <benchmark/benchmark.h>
 #include <chrono>
 
 namespace vun::bench {
@@ -106,6 +107,22 @@ inline void ohneRaiseHinweis(QtMsgType art, const QMessageLogContext& ort, const
 }
 inline void hinweiseDerPlattformUnterdruecken() {
     vorigeMeldungen() = qInstallMessageHandler(ohneRaiseHinweis);
+}
+
+// The main function of a benchmark of windows: the benchmarks registered, run on the offscreen
+// platform's projector screen, with their command line; 1 where that cannot be set up.
+inline int fensterBenchmarks(int argc, char* argv[]) {
+    QTemporaryDir ordner;
+    if (!offscreenMitBildschirm(ordner))
+        return 1;
+    hinweiseDerPlattformUnterdruecken();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace vun::bench
