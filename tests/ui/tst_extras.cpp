@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStyleHints>
+#include <memory>
 
 using namespace vun;
 using namespace vun::test;
@@ -67,7 +68,10 @@ private slots:
     // moves on or one on a card does not.
     void langeBeruehrung() {
         FensterSpiel s;
-        QPointingDevice* finger = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+        // The test owns the device it touches with.
+        const std::unique_ptr<QPointingDevice> geraet(
+            QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen));
+        QPointingDevice* finger = geraet.get();
         const int halten = QGuiApplication::styleHints()->mousePressAndHoldInterval() + 200;
         const auto beruehren = [&](QPoint p, QPoint weiter, int dauer) {
             QTest::touchEvent(s.fenster.windowHandle(), finger).press(0, p);
