@@ -63,6 +63,29 @@ x_starten() {
     return 1
 }
 
+# [CLEANUP...]: a test's session: a working folder in $arbeit, the game's pid to be set in $spiel,
+# and at the end, however the test ends, the game ended, the cleanup commands run (ton_beenden,
+# say), the X server gone and the folder removed. scheitern MESSAGE fails the test, with what
+# the program wrote to $arbeit/log where it wrote something.
+sitzung_beginnen() {
+    arbeit=$(mktemp -d)
+    spiel=""
+    sitzung_nachher=("$@")
+    trap sitzung_aufraeumen EXIT
+}
+sitzung_aufraeumen() {
+    local befehl
+    [ -z "$spiel" ] || kill "$spiel" 2>/dev/null || true
+    for befehl in "${sitzung_nachher[@]}"; do "$befehl"; done
+    x_beenden
+    rm -rf "$arbeit"
+}
+scheitern() {
+    echo "FAIL: $*"
+    [ -s "$arbeit/log" ] && sed 's/^/program: /' "$arbeit/log"
+    exit 1
+}
+
 # True once the window manager runs on the display; 2 when it ended.
 wm_bereit() {
     kill -0 "$1" 2>/dev/null || return 2

@@ -21,19 +21,7 @@ werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
 # Under the sanitizers: the program and the card viewer go through the system's X libraries,
 # which fail the strict string check and keep allocations to the end.
 export ASAN_OPTIONS=detect_leaks=0
-arbeit=$(mktemp -d)
-spiel=""
-aufraeumen() {
-    [ -n "$spiel" ] && kill "$spiel" 2>/dev/null || true
-    x_beenden
-    rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-scheitern() {
-    echo "FAIL: $*"
-    [ -s "$arbeit/log" ] && sed 's/^/program: /' "$arbeit/log"
-    exit 1
-}
+sitzung_beginnen
 
 orte=$arbeit/orte
 "$lageplan" >"$orte" || scheitern "the layout helper"

@@ -18,18 +18,7 @@ werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
 # through the system's X libraries, which fail the strict string check and keep allocations to
 # the end; the window tests look for this program's own leaks on the offscreen platform.
 export ASAN_OPTIONS=detect_leaks=0
-arbeit=$(mktemp -d)
-spiel=""
-aufraeumen() {
-    [ -n "$spiel" ] && kill "$spiel" 2>/dev/null || true
-    x_beenden
-    rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-scheitern() {
-    echo "FAIL: $*"
-    exit 1
-}
+sitzung_beginnen
 
 orte=$arbeit/orte
 "$lageplan" >"$orte" || scheitern "the layout helper"

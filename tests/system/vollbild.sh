@@ -19,18 +19,7 @@ werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
 export ASAN_OPTIONS=detect_leaks=0
 breite=1920 hoehe=1080
 bildschirm=${breite}x$hoehe
-arbeit=$(mktemp -d)
-spiel=""
-aufraeumen() {
-    [ -z "$spiel" ] || kill "$spiel" 2>/dev/null || true
-    x_beenden
-    rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-scheitern() {
-    echo "FAIL: $*"
-    exit 1
-}
+sitzung_beginnen
 
 orte=$arbeit/orte
 "$lageplan" --vollbild "$bildschirm" >"$orte" || scheitern "the layout helper at full screen"

@@ -20,19 +20,7 @@ PATH=$PATH:/usr/lib/speech-dispatcher-modules werkzeuge_noetig sd_espeak-ng
 # client library parts its list of thousands of voices with strstr, which the sanitizer's own
 # strstr makes take minutes instead of two seconds.
 export ASAN_OPTIONS=detect_leaks=0:intercept_strstr=0
-arbeit=$(mktemp -d)
-spiel=""
-aufraeumen() {
-    [ -n "$spiel" ] && kill "$spiel" 2>/dev/null || true
-    ton_beenden
-    x_beenden
-    rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-scheitern() {
-    echo "FAIL: $*"
-    exit 1
-}
+sitzung_beginnen ton_beenden
 
 "$lageplan" >"$arbeit/orte" || scheitern "the layout helper"
 read -r _ k1x k1y < <(grep '^karte1 ' "$arbeit/orte")
