@@ -29,17 +29,7 @@ pruefe "icon is a 48 x 48 PNG" test "$(od -An -tx1 -N24 "$share/icons/hicolor/48
 pruefe "start-up word list" test -f "$listen/VUNMEMO.TXT"
 pruefe "all shipped word lists" \
     test "$(find "$listen" -name '*.TXT' | wc -l)" -eq "$(find "$(dirname "$0")/../../daten/wortlisten" -name '*.TXT' | wc -l)"
-# Every picture BILDER.TXT names lies where it names it, below the installed list.
-bilder_da() {
-    local bild n=0
-    while IFS='=' read -r _ bild; do
-        bild=${bild//[$'\r\t ']/}
-        [ -s "$listen/$bild" ] || { echo "missing: $listen/$bild"; return 1; }
-        n=$((n + 1))
-    done <"$listen/BILDER.TXT"
-    [ "$n" -ge 12 ] || { echo "only $n pictures"; return 1; }
-}
-pruefe "picture list and its pictures" bilder_da
+pruefe "picture list and its pictures" bilder_da "$listen"
 pruefe "the picture folder holds only the pictures" \
     test "$(find "$listen/bilder" -type f | wc -l)" -eq "$(find "$(dirname "$0")/../../daten/wortlisten/bilder" -name '*.svg' | wc -l)"
 pruefe "entry starts in the installed word lists" grep -qx "Path=$listen" "$desktop"

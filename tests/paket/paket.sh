@@ -46,16 +46,7 @@ pruefe "entry starts the installed program" test -x "${befehl%% *}"
 pruefe "entry starts in the installed word lists" test -f "$ordner/VUNMEMO.TXT"
 # The picture list with every picture it names, and Qt's plugins for the pictures' formats,
 # brought by the package's dependencies.
-bilder_da() {
-    local bild n=0
-    while IFS='=' read -r _ bild; do
-        bild=${bild//[$'\r\t ']/}
-        [ -s "$ordner/$bild" ] || { echo "missing: $ordner/$bild"; return 1; }
-        n=$((n + 1))
-    done <"$ordner/BILDER.TXT"
-    [ "$n" -ge 12 ]
-}
-pruefe "the picture list and its pictures installed" bilder_da
+pruefe "the picture list and its pictures installed" bilder_da "$ordner"
 dpkg -L libqt6gui6 >"$arbeit/qtgui"
 plugins=$(grep -m1 '/qt6/plugins/imageformats$' "$arbeit/qtgui")
 for plugin in libqsvg.so libqwebp.so; do
