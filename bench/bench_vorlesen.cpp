@@ -4,9 +4,11 @@
 // (scripts/vorlesezeit sets one up); the program's window on Qt's offscreen platform.
 #include "bench/fenstersitzung.h"
 #include "seams/sprecher.h"
+#include "ui/extras.h"
 #include "ui/karte.h"
 #include "ui/sprecherladen.h"
 
+#include <QAction>
 #include <QProcess>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -65,6 +67,25 @@ private:
     QProcess parec_;
 };
 
+// The program's voice, telling when it has become ready.
+class Stimmzeuge : public Sprecher {
+public:
+    Stimmzeuge(std::unique_ptr<Sprecher> stimme, bool& bereit)
+        : stimme_(std::move(stimme)), bereit_(bereit) {}
+    void vorbereiten(Bereit bereit) override {
+        stimme_->vorbereiten([this, bereit = std::move(bereit)](auto hindernis) {
+            bereit_ = !hindernis;
+            bereit(hindernis);
+        });
+    }
+    void sprechen(const QString& text) override { stimme_->sprechen(text); }
+    void verstummen() override { stimme_->verstummen(); }
+
+private:
+    std::unique_ptr<Sprecher> stimme_;
+    bool& bereit_;
+};
+
 // A covered card whose turning finds no pair, so the game runs on for every turn.
 int naechsteKarte(const Memo& memo) {
     const Spielstand& s = memo.spielstand();
@@ -77,15 +98,17 @@ int naechsteKarte(const Memo& memo) {
 }
 
 void BM_VorlesenHoerbar(benchmark::State& state) {
-    Sitzung p;
-    p.programm.vorlesen.setzeSprecherquelle(
-        [] { return ui::sprecherLaden({QStringLiteral(VUN_SPRECHERMODUL)}); });
+    bool stimmeBereit = false;
+    Sitzung p({}, [&] {
+        return std::make_unique<Stimmzeuge>(ui::sprecherLaden({QStringLiteral(VUN_SPRECHERMODUL)}),
+                                            stimmeBereit);
+    });
     // The first switch-on loads the module and gets the voice ready in the background: how long
     // the window is held up by it, and how long until the voice speaks.
     const Uhr::time_point an = Uhr::now();
-    p.programm.vorlesen.einschalten();
+    p.fenster.extras().aktion(ui::Extra::Vorlesen)->trigger();
     const double einschalten = sekunden(an);
-    const bool bereitGeworden = QTest::qWaitFor([&] { return p.programm.vorlesen.an(); }, 20000);
+    const bool bereitGeworden = QTest::qWaitFor([&] { return stimmeBereit; }, 20000);
     const double bereit = sekunden(an);
     Mithoerer ohr;
     if (!bereitGeworden || !ohr.bereit) {

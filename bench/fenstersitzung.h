@@ -60,15 +60,15 @@ struct Sitzung {
     StilleDialoge dialoge;
     Zufallsgenerator zufall{7};
     ui::Programm programm;
-    Memo& memo = programm.memo;
-    ui::Hauptfenster& fenster = programm.fenster;
+    Memo& memo = programm.memo();
+    ui::Hauptfenster& fenster = programm.fenster();
     // The cards the game reported as changed, heard beside the window.
     std::array<bool, Kartenzahl> gemeldet{};
 
-    explicit Sitzung(const QString& ordner = {})
+    explicit Sitzung(const QString& ordner = {}, Vorlesen::Sprecherquelle stimme = {})
         : programm(ui::Startort{QDir(ordner.isEmpty() ? eigenerOrdner.path() : ordner), {}},
-                   &dialoge, &zufall) {
-        fenster.starten();
+                   {.dialoge = &dialoge, .zufall = &zufall, .sprecher = std::move(stimme)}) {
+        programm.starten();
         QObject::connect(&memo, &Memo::karteGeaendert,
                          [this](int karte) { gemeldet.at(karte - 1) = true; });
     }

@@ -40,8 +40,6 @@ public:
     void ausschalten();
     void umschalten() { gewollt_ ? ausschalten() : einschalten(); }
 
-    void setzeSprecherquelle(Sprecherquelle quelle) { quelle_ = std::move(quelle); }
-
 signals:
     // On once the voice speaks, off when switched off or no voice could be had.
     void geschaltet(bool an);

@@ -1,5 +1,6 @@
 #include "ui/extramenue.h"
 
+#include "ui/extras.h"
 #include "ui/hauptfenster.h"
 #include "ui/karte.h"
 #include "ui/massstab.h"
@@ -12,45 +13,8 @@
 #include <QTimer>
 #include <QTouchEvent>
 #include <QWindow>
-#include <array>
 
 namespace vun::ui {
-
-namespace {
-
-struct Extra {
-    const char* text;
-    const char* taste; // as the keyboard names it in German
-    void (*tun)(Hauptfenster&);
-    bool (*an)(const Hauptfenster&) = nullptr; // for a switch: whether it is on
-};
-
-// Reading aloud is switched by the program's own action, which the key Ctrl+L triggers too.
-QAction* vorlesenSchalter(const Hauptfenster& f) {
-    return f.findChild<QAction*>(QStringLiteral("vorlesen"), Qt::FindDirectChildrenOnly);
-}
-
-// The extras in the order the menu lists them; a new one adds its line.
-const std::array<Extra, 6> Extras{{
-    {"Vollbild", "F11",
-     [](Hauptfenster& f) { f.groesse().vollbildSetzen(!f.groesse().vollbild()); },
-     [](const Hauptfenster& f) { return f.groesse().vollbild(); }},
-    {"Größer", "Strg++", [](Hauptfenster& f) { f.groesse().stufeWechseln(1); }},
-    {"Kleiner", "Strg+-", [](Hauptfenster& f) { f.groesse().stufeWechseln(-1); }},
-    {"Normale Größe", "Strg+0", [](Hauptfenster& f) { f.groesse().stufeWechseln(0); }},
-    {"Karten drucken", "Strg+P", [](Hauptfenster& f) { emit f.druckenVerlangt(); }},
-    {"Vorlesen", "Strg+L",
-     [](Hauptfenster& f) {
-         if (QAction* schalter = vorlesenSchalter(f))
-             schalter->trigger();
-     },
-     [](const Hauptfenster& f) {
-         const QAction* schalter = vorlesenSchalter(f);
-         return schalter && schalter->isChecked();
-     }},
-}};
-
-} // namespace
 
 Extramenue::Extramenue(Hauptfenster& fenster)
     : QObject(&fenster), fenster_(fenster), halten_(new QTimer(this)) {
@@ -64,20 +28,8 @@ QMenu* Extramenue::bauen() {
     menue->setObjectName(QStringLiteral("Extras"));
     menue->setAttribute(Qt::WA_DeleteOnClose);
     menue->setFont(skaliert(QApplication::font(menue), fenster_.groesse().faktor()));
-    for (const Extra& e : Extras) {
-        // After a tab the menu shows the key in its own column; a shortcut of the action's own
-        // would act beside the window's.
-        QAction* eintrag = menue->addAction(QString::fromUtf8(e.text) + QLatin1Char('\t') +
-                                            QString::fromUtf8(e.taste));
-        if (e.an) {
-            eintrag->setCheckable(true);
-            eintrag->setChecked(e.an(fenster_));
-        }
-        // Queued: the entry acts once the menu is gone, as the key acts on a window without it.
-        connect(
-            eintrag, &QAction::triggered, &fenster_, [f = &fenster_, tun = e.tun] { tun(*f); },
-            Qt::QueuedConnection);
-    }
+    // The window's own actions: an entry is its key, and shows its mark.
+    menue->addActions(fenster_.extras().menueeintraege());
     return menue;
 }
 

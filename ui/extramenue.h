@@ -14,9 +14,9 @@ class Hauptfenster;
 
 // The menu of the extras that otherwise only keys reach: a right click or a long press of a
 // finger anywhere on the main window but on a card opens it at that place, each entry with its
-// key. An entry does just what its key does. A touch board has no keyboard at hand, and a child
-// finds F11 nowhere else. The menu is one of the program's windows: the input guard sees its
-// keys and clicks as it sees all others.
+// key. Its entries are the window's actions of the extras (ui/extras.h), which the keys trigger
+// too. A touch board has no keyboard at hand, and a child finds F11 nowhere else. The menu is one
+// of the program's windows: the input guard sees its keys and clicks as it sees all others.
 class Extramenue : public QObject {
     Q_OBJECT
 public:

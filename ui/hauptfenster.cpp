@@ -6,14 +6,15 @@
 #include "ui/bildvorrat.h"
 #include "ui/dateiliste.h"
 #include "ui/extramenue.h"
+#include "ui/extras.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
 #include "ui/massstab.h"
 #include "ui/vergroesserung.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QShortcut>
 
 namespace vun::ui {
 
@@ -79,6 +80,7 @@ Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), ein
     groesse_ = new Vergroesserung(
         this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigNeuSetzen(); },
         Kopfhoehe);
+    extrasBelegen();
     new Extramenue(*this);
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
         if (info_)
@@ -225,8 +227,19 @@ void Hauptfenster::werkzeugleisteBauen() {
                     [this, werkzeug = w.werkzeug] { werkzeugGeklickt(werkzeug); });
         bilder_.at(i) = knopf;
     }
-    auto* drucken = new QShortcut(QKeySequence::Print, this);
-    connect(drucken, &QShortcut::activated, this, &Hauptfenster::druckenVerlangt);
+}
+
+void Hauptfenster::extrasBelegen() {
+    extras_ = new Extras(*this);
+    Vergroesserung* g = groesse_;
+    extras_->belegen(
+        Extra::Vollbild, [g] { g->vollbildSetzen(!g->vollbild()); }, [g] { return g->vollbild(); });
+    extras_->belegen(
+        Extra::VollbildVerlassen, [g] { g->vollbildSetzen(false); }, [g] { return g->vollbild(); });
+    extras_->belegen(Extra::Groesser, [g] { g->stufeWechseln(1); });
+    extras_->belegen(Extra::Kleiner, [g] { g->stufeWechseln(-1); });
+    extras_->belegen(Extra::Normalgroesse, [g] { g->stufeWechseln(0); });
+    connect(g, &Vergroesserung::vollbildGeschaltet, extras_, &Extras::abgleichen);
 }
 
 // The buttons whose work is the window's: quitting closes both windows, Info shows its own.

@@ -15,6 +15,7 @@ class Bildknopf;
 class Bildvorrat;
 class Dateiliste;
 class Eingabewache;
+class Extras;
 class Infofenster;
 class Karte;
 class Vergroesserung;
@@ -29,9 +30,9 @@ public:
     Hauptfenster(Memo& memo, Eingabewache& eingabe);
     ~Hauptfenster() override;
 
-    // Start-up: centred on the screen, the game loaded and dealt, then shown, full screen where
-    // asked for.
-    void starten(bool vollbild = false);
+    // Start-up: centred on the screen, the game loaded and dealt, then shown; full screen where
+    // that extra was switched on before.
+    void starten();
     // Centred with the outer sizes, frame included, as far as the frame is known; nothing keeps
     // it on a screen smaller than the window.
     void mittigSetzen();
@@ -44,6 +45,8 @@ public:
     Infofenster* infofenster() const { return info_.get(); }
     // Zoom steps and full screen.
     Vergroesserung& groesse() const { return *groesse_; }
+    // The actions of the extras: the window does the zoom's, the program the others.
+    Extras& extras() const { return *extras_; }
 
     // The title the window system shows for a text, which Qt would otherwise read as a pattern.
     static QString titelFuerFenster(const QString& titel);
@@ -54,8 +57,6 @@ public:
 signals:
     // The player ended the program; both windows are gone already.
     void programmEnde();
-    // Ctrl+P: the player wants the cards on paper.
-    void druckenVerlangt();
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -65,6 +66,7 @@ protected:
 private:
     void bauen();
     void werkzeugleisteBauen();
+    void extrasBelegen();
     void kartenBauen();
     // Every child at its design rectangle and font, at the zoom's factor; in full screen below
     // the caption.
@@ -94,6 +96,7 @@ private:
     QMargins gesetzterRahmen_; // the frame the window was centred with
     QPoint gesetzteEcke_;      // where its inside was put then
     Vergroesserung* groesse_ = nullptr;
+    Extras* extras_ = nullptr;
 };
 
 } // namespace vun::ui

@@ -9,16 +9,17 @@
 
 namespace vun::ui {
 
-void Hauptfenster::starten(bool vollbild) {
+void Hauptfenster::starten() {
     rahmenErfragen(this);
-    mittigSetzen();
-    if (vollbild)
-        groesse_->vollbildVorbereiten();
-    memo_.Form_Load();
-    if (vollbild) {
+    // Full screen is laid out for the screen already, so that the start-up's boxes come at its
+    // scale.
+    if (groesse_->vollbild()) {
+        memo_.Form_Load();
         showFullScreen();
         return;
     }
+    mittigSetzen();
+    memo_.Form_Load();
     show();
     rahmenAbwarten();
 }

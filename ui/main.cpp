@@ -18,12 +18,8 @@ int main(int argc, char* argv[]) {
     const bool vollbild = vun::ui::vollbildVerlangt(argumente);
     const bool vorlesen = vun::ui::vorlesenVerlangt(argumente);
     vun::ui::Programm programm(vun::ui::startortAus(argumente));
-    QObject::connect(&programm.fenster, &vun::ui::Hauptfenster::programmEnde, &app,
+    QObject::connect(&programm.fenster(), &vun::ui::Hauptfenster::programmEnde, &app,
                      &QApplication::quit);
-    programm.fenster.starten(vollbild);
-    // Once the window stands: a box about a missing voice belongs over it.
-    if (vorlesen)
-        QMetaObject::invokeMethod(&programm.vorlesen, &vun::Vorlesen::einschalten,
-                                  Qt::QueuedConnection);
+    programm.starten(vollbild, vorlesen);
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/programm.h"
 
 #include "seams/sprecher.h"
+#include "ui/extras.h"
 #include "ui/sprecherladen.h"
 
 #include <QAccessible>
@@ -55,30 +56,39 @@ Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
     return {ordner.exists() ? ordner : gestartetIn, datei.absoluteFilePath()};
 }
 
-Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
-    : memo(dialoge ? *dialoge : qtDialoge_, zufall ? *zufall : zeitzufall_, qtBildleser_,
-           ort.ordner, ort.startdatei),
-      fenster(memo, eingabe_),
-      vorlesen(
-          memo, dialoge ? *dialoge : qtDialoge_, [] { return sprecherLaden(); },
-          [] { return QAccessible::isActive(); }) {
+Programm::Programm(const Startort& ort, const Dienste& dienste)
+    : memo_(dienste.dialoge ? *dienste.dialoge : qtDialoge_,
+            dienste.zufall ? *dienste.zufall : zeitzufall_,
+            dienste.bildleser ? *dienste.bildleser : qtBildleser_, ort.ordner, ort.startdatei),
+      fenster_(memo_, eingabe_),
+      vorlesen_(
+          memo_, dienste.dialoge ? *dienste.dialoge : qtDialoge_,
+          dienste.sprecher ? dienste.sprecher : [] { return sprecherLaden(); },
+          dienste.bildschirmleser ? dienste.bildschirmleser
+                                  : [] { return QAccessible::isActive(); }) {
     // Before the window is shown the start-up boxes stand on their own.
-    qtDialoge_.setzeEltern(&fenster, &fenster.groesse());
-    qtDrucker_.setzeEltern(&fenster, &fenster.groesse());
+    qtDialoge_.setzeEltern(&fenster_, &fenster_.groesse());
+    qtDrucker_.setzeEltern(&fenster_, &fenster_.groesse());
     qtDrucker_.setzeTexte([this] { qtDialoge_.qtTexteBereitstellen(); });
-    QObject::connect(&fenster, &Hauptfenster::druckenVerlangt, &memo,
-                     [this] { memo.kartenDrucken(qtDrucker_); });
-    vorlesenSchalter_ = new QAction(QStringLiteral("Vorlesen"), &fenster);
-    vorlesenSchalter_->setObjectName(QStringLiteral("vorlesen"));
-    vorlesenSchalter_->setCheckable(true);
-    vorlesenSchalter_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    fenster.addAction(vorlesenSchalter_);
-    // The check follows the switch, and goes where switching on found no voice.
-    QObject::connect(vorlesenSchalter_, &QAction::triggered, &vorlesen, [this] {
-        vorlesen.umschalten();
-        vorlesenSchalter_->setChecked(vorlesen.eingeschaltet());
-    });
-    QObject::connect(&vorlesen, &Vorlesen::geschaltet, vorlesenSchalter_, &QAction::setChecked);
+    Drucker* drucker = dienste.drucker ? dienste.drucker : &qtDrucker_;
+    Extras& extras = fenster_.extras();
+    extras.belegen(Extra::Drucken, [this, drucker] { memo_.kartenDrucken(*drucker); });
+    // The mark shows the player's switch from the first moment, while the voice is got ready.
+    extras.belegen(
+        Extra::Vorlesen, [this] { vorlesen_.umschalten(); },
+        [this] { return vorlesen_.eingeschaltet(); });
+    QObject::connect(&vorlesen_, &Vorlesen::geschaltet, &extras, &Extras::abgleichen);
+}
+
+void Programm::starten(bool vollbild, bool vorlesen) {
+    Extras& extras = fenster_.extras();
+    if (vollbild)
+        extras.aktion(Extra::Vollbild)->trigger();
+    fenster_.starten();
+    // Once the window stands: a box about a missing voice belongs over it.
+    if (vorlesen)
+        QMetaObject::invokeMethod(extras.aktion(Extra::Vorlesen), &QAction::trigger,
+                                  Qt::QueuedConnection);
 }
 
 bool qtTexteLaden(QTranslator& uebersetzer) {

@@ -14,7 +14,6 @@
 #include <QString>
 #include <QStringList>
 
-class QAction;
 class QTranslator;
 
 namespace vun::ui {
@@ -43,20 +42,31 @@ bool vollbildVerlangt(QStringList& argumente);
 // Takes "--vorlesen" (start reading the cards aloud) out of the arguments; true where it stood.
 bool vorlesenVerlangt(QStringList& argumente);
 
-// The program as main() runs it: the input guard, Qt's dialogs, the random source, the game on
-// them and its main window, wired together. Tests that need the whole program build it here too,
-// with dialogs or a random source of their own where they script them.
+// What the program needs from outside. Each one left empty is the real one: Qt's boxes over the
+// main window, random numbers seeded from the time of day, Qt's image readers, the printer
+// through Qt's print dialog, the desktop's speech service through the speech module, and Qt's
+// accessibility asked whether a screen reader listens. Tests give their scripted ones here.
+struct Dienste {
+    Dialoge* dialoge = nullptr;
+    Zufallsquelle* zufall = nullptr;
+    const Bildleser* bildleser = nullptr;
+    Drucker* drucker = nullptr;
+    Vorlesen::Sprecherquelle sprecher = {};
+    Vorlesen::Bildschirmleser bildschirmleser = {};
+};
+
+// The program as main() runs it: the input guard, the services, the game on them, its main
+// window and reading aloud, wired together. Tests that need the whole program build it here too.
 class Programm {
 public:
-    explicit Programm(const Startort& ort, Dialoge* dialoge = nullptr,
-                      Zufallsquelle* zufall = nullptr);
+    explicit Programm(const Startort& ort, const Dienste& dienste = {});
 
-    // Qt's boxes, following the main window; the game's own unless others were given.
-    QtDialoge& qtDialoge() { return qtDialoge_; }
-    const Eingabewache& eingabe() const { return eingabe_; }
-    // Reading aloud on and off, checked while on, Ctrl+L in the main window: the entry "Vorlesen"
-    // for the window's menu of extras.
-    QAction* vorlesenSchalter() const { return vorlesenSchalter_; }
+    // Shows the window with the game started; full screen and reading aloud where the command
+    // line asked for them, each switched by its extra as the player switches it.
+    void starten(bool vollbild = false, bool vorlesen = false);
+
+    Memo& memo() { return memo_; }
+    Hauptfenster& fenster() { return fenster_; }
 
 private:
     // First made and last gone: every widget's input passes it.
@@ -65,13 +75,9 @@ private:
     QtDrucker qtDrucker_;
     QtBildleser qtBildleser_;
     Zufallsgenerator zeitzufall_;
-    QAction* vorlesenSchalter_ = nullptr;
-
-public:
-    Memo memo;
-    Hauptfenster fenster;
-    // Speaks through the desktop's speech service; tests give it a voice of their own.
-    Vorlesen vorlesen;
+    Memo memo_;
+    Hauptfenster fenster_;
+    Vorlesen vorlesen_;
 };
 
 // The Qt platform to start on, from QT_QPA_PLATFORM and the displays the desktop offers; the

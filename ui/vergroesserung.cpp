@@ -2,11 +2,9 @@
 
 #include "ui/fensterrahmen.h"
 
-#include <QKeyEvent>
 #include <QScreen>
 #include <QWheelEvent>
 #include <QWidget>
-#include <QWindow>
 
 namespace vun::ui {
 
@@ -23,33 +21,6 @@ Vergroesserung::Vergroesserung(QWidget* fenster, QSize entwurf,
       anordnen_(std::move(anordner)), mittig_(std::move(mittig)) {
     fenster_->installEventFilter(this);
     anordnen();
-}
-
-// Read before any widget, so that a card or the file list with the focus cannot take them.
-bool Vergroesserung::tasteGedrueckt(const QKeyEvent* druck) {
-    const Qt::KeyboardModifiers mod =
-        druck->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    const int taste = druck->key();
-    if (mod == Qt::NoModifier && taste == Qt::Key_F11) {
-        vollbildSetzen(!vollbild_);
-        return true;
-    }
-    if (mod == Qt::NoModifier && taste == Qt::Key_Escape && vollbild_) {
-        vollbildSetzen(false);
-        return true;
-    }
-    if (mod != Qt::ControlModifier)
-        return false;
-    // "+" as typed, or "=" beneath it on English keyboards.
-    int richtung = 0;
-    if (taste == Qt::Key_Plus || taste == Qt::Key_Equal)
-        richtung = 1;
-    else if (taste == Qt::Key_Minus)
-        richtung = -1;
-    else if (taste != Qt::Key_0)
-        return false;
-    stufeWechseln(richtung);
-    return true;
 }
 
 void Vergroesserung::anordnen() {
@@ -108,28 +79,24 @@ void Vergroesserung::vollbildSetzen(bool an) {
         return;
     if (an) {
         vollbildVorbereiten();
-        fenster_->showFullScreen();
+        if (fenster_->isVisible())
+            fenster_->showFullScreen();
+        emit vollbildGeschaltet(true);
         return;
     }
     vollbild_ = false;
-    fenster_->showNormal();
+    if (fenster_->isVisible())
+        fenster_->showNormal();
     groesseFestlegen();
     if (normalRahmen_.isEmpty())
         mittig_();
     else
         fenster_->setGeometry(normalRahmen_);
+    emit vollbildGeschaltet(false);
 }
 
 bool Vergroesserung::eventFilter(QObject* objekt, QEvent* ereignis) {
     switch (ereignis->type()) {
-    case QEvent::KeyPress:
-        return objekt == fenster_->windowHandle() &&
-               tasteGedrueckt(static_cast<QKeyEvent*>(ereignis));
-    case QEvent::Show:
-        // The window's keys pass its window handle first, which exists once it is shown.
-        if (objekt == fenster_ && fenster_->windowHandle())
-            fenster_->windowHandle()->installEventFilter(this);
-        return false;
     case QEvent::Resize:
         if (objekt == fenster_ && vollbild_)
             anordnen();

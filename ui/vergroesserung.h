@@ -7,18 +7,16 @@
 #include <QSize>
 #include <functional>
 
-class QKeyEvent;
 class QWheelEvent;
 class QWidget;
 
 namespace vun::ui {
 
-// How large a window of a fixed design is shown: in zoom steps (Ctrl+Plus, Ctrl+Minus, Ctrl+0,
-// Ctrl with the mouse wheel), never larger than the screen, or full screen (F11, back with F11
-// or Escape) with the design as large as fits and centred. The design is scaled, not stretched:
+// How large a window of a fixed design is shown: in zoom steps, never larger than the screen, or
+// full screen with the design as large as fits and centred. The design is scaled, not stretched:
 // the window's own layout function lays its widgets out anew at each size, so text and pictures
-// stay sharp. The keys are read at the window, before any widget in it; the program's input guard
-// sees to it that a held key acts once.
+// stay sharp. The keys of the steps and of full screen are the window's extras (ui/extras.h);
+// Ctrl with the mouse wheel is read here, at the window, before any widget in it.
 class Vergroesserung : public QObject {
     Q_OBJECT
 public:
@@ -35,21 +33,21 @@ public:
     // +1 one step larger, -1 one step smaller, 0 the design size; the window stays centred.
     // Does nothing in full screen or where the next step would not fit the screen.
     void stufeWechseln(int richtung);
+    // A window not shown yet is only laid out for the screen, so that boxes before its first
+    // showing already come at its scale; whoever shows it shows it full screen.
     void vollbildSetzen(bool an);
-    // The window full screen from the start: laid out for the screen before it is first shown,
-    // so that boxes of the start-up already come at its scale; shown by the caller.
-    void vollbildVorbereiten();
     // Lays the window out again at its size, as after a widget of the layout is made.
     void anordnen();
 
 signals:
     void massstabGeaendert(double faktor);
+    void vollbildGeschaltet(bool an);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    bool tasteGedrueckt(const QKeyEvent* druck);
+    void vollbildVorbereiten();
     bool radGedreht(const QWheelEvent* rad);
     void groesseFestlegen();
     QSize freieFlaeche() const;

@@ -16,19 +16,28 @@ namespace vun::test {
 // The boxes of a game in its window: scripted, or Qt's own as the player sees them.
 enum class Boxen { Skript, Qt };
 
+// The command line's switches, as main() passes them to the program.
+struct Startschalter {
+    bool vollbild = false;
+    bool vorlesen = false;
+};
+
 // A game in the program as main() wires it, started on a word list of the test's choosing and
-// shown offscreen, played with mouse clicks.
+// shown offscreen, played with mouse clicks. Its voice is scripted (stimmen).
 struct FensterSpiel : Spielgrundlage, Spielhilfen<FensterSpiel> {
+    Sprecherwerk stimmen;
     ui::Programm programm;
     Memo& memo;
     ui::Hauptfenster& fenster;
 
     explicit FensterSpiel(const QStringList& woerter = standardWoerter(),
-                          Boxen boxen = Boxen::Skript)
+                          Boxen boxen = Boxen::Skript, Startschalter start = {})
         : Spielgrundlage(woerter), programm(ui::Startort{QDir(ordner.path()), {}},
-                                            boxen == Boxen::Skript ? &dialoge : nullptr, &zufall),
-          memo(programm.memo), fenster(programm.fenster) {
-        fenster.starten();
+                                            {.dialoge = boxen == Boxen::Skript ? &dialoge : nullptr,
+                                             .zufall = &zufall,
+                                             .sprecher = stimmen.quelle()}),
+          memo(programm.memo()), fenster(programm.fenster()) {
+        programm.starten(start.vollbild, start.vorlesen);
     }
 
     QWidget* teil(const QString& name) const {

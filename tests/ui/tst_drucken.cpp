@@ -240,7 +240,7 @@ private slots:
         QFETCH(int, antwort);
         QFETCH(int, seiten);
         test::FensterSpiel spiel(test::nummeriertePaare(300));
-        QVERIFY(QTest::qWaitForWindowActive(&spiel.programm.fenster));
+        QVERIFY(QTest::qWaitForWindowActive(&spiel.fenster));
         spiel.dialoge.antworten = {MsgBoxAntwort(antwort)};
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("karten.pdf"));
@@ -250,7 +250,7 @@ private slots:
                 dialog->done(QDialog::Accepted);
             }
         });
-        QTest::keyClick(&spiel.programm.fenster, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&spiel.fenster, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(spiel.dialoge.anzahl, 1);
         QVERIFY(spiel.dialoge.gezeigt.at(0).prompt.contains(QStringLiteral("40 Seiten")));
         QCOMPARE(test::pdfSeiten(pfad), seiten);
@@ -258,7 +258,7 @@ private slots:
 
     void strgPOeffnetDenDruckdialog() {
         test::FensterSpiel spiel;
-        ui::Hauptfenster& fenster = spiel.programm.fenster;
+        ui::Hauptfenster& fenster = spiel.fenster;
         QVERIFY(QTest::qWaitForWindowActive(&fenster));
         QCOMPARE(fenster.bild(5)->toolTip(), QStringLiteral("Strg+P druckt die Karten"));
         bool geoeffnet = false;

@@ -91,7 +91,8 @@ private slots:
         QVERIFY(beruehren(frei(s), frei(s), halten));
     }
 
-    // Each entry acts as its key, once the menu is gone; the menu comes at the zoom.
+    // Each entry acts as its key; the menu comes at the zoom, and Vollbild's mark shows full
+    // screen however it came or went.
     void eintraegeWieTasten() {
         FensterSpiel s;
         ui::Vergroesserung& g = s.fenster.groesse();
@@ -108,25 +109,43 @@ private slots:
         waehlen(s, 0);
         QVERIFY(g.vollbild());
         QTRY_COMPARE_WITH_TIMEOUT(s.fenster.geometry(), QRect(0, 0, 1920, 1080), 5000);
+        QVERIFY(rechtsklick(s, frei(s))->actions().at(0)->isChecked());
+        menue()->close();
         waehlen(s, 0);
         QVERIFY(!g.vollbild());
+        g.vollbildSetzen(true);
+        QVERIFY(rechtsklick(s, frei(s))->actions().at(0)->isChecked());
+        menue()->close();
+        g.vollbildSetzen(false);
+        QVERIFY(!rechtsklick(s, frei(s))->actions().at(0)->isChecked());
+        menue()->close();
         QString dialog;
         beimDialog([&](QWidget* box) { dialog = box->windowTitle(); });
         waehlen(s, 4);
         QCOMPARE(dialog, QStringLiteral("Karten drucken"));
     }
 
-    // Vorlesen switches as Ctrl+L does, and the menu shows whether it is on.
+    // Vorlesen switches as Ctrl+L does, and the menu shows whether it is on: started with
+    // "--vorlesen", from the first moment, while the voice is still got ready.
     void vorlesenSchalten() {
-        FensterSpiel s;
-        Sprecherwerk werk;
-        s.programm.vorlesen.setzeSprecherquelle(werk.quelle());
-        for (const bool an : {true, false}) {
-            waehlen(s, 5);
-            QCOMPARE(s.programm.vorlesen.an(), an);
-            QCOMPARE(rechtsklick(s, frei(s))->actions().at(5)->isChecked(), an);
-            menue()->close();
-        }
+        FensterSpiel s(Spiel::standardWoerter(), Boxen::Skript, {.vorlesen = true});
+        // The switch acts once the window stands.
+        s.stimmen.vorlage.aufhalten = true;
+        QCoreApplication::processEvents();
+        QVERIFY(s.stimmen.zuletzt && s.stimmen.zuletzt->wartend);
+        QVERIFY(rechtsklick(s, frei(s))->actions().at(5)->isChecked());
+        menue()->close();
+        s.stimmen.zuletzt->wartend(std::nullopt);
+        s.klickKarte(1);
+        QCOMPARE(s.stimmen.zuletzt->gesagt, QStringList{s.memo.liste1().at(0)});
+
+        waehlen(s, 5);
+        QCOMPARE(s.stimmen.zuletzt->verstummt, 1);
+        QVERIFY(!rechtsklick(s, frei(s))->actions().at(5)->isChecked());
+        menue()->close();
+        waehlen(s, 5);
+        QVERIFY(rechtsklick(s, frei(s))->actions().at(5)->isChecked());
+        QCOMPARE(s.stimmen.gemacht, 1);
     }
 };
 

@@ -60,13 +60,13 @@ void ordnerFuellen(const QDir& ordner) {
 struct Sitzung {
     SkriptZufall zufall;
     ui::Programm programm;
-    Memo& memo = programm.memo;
-    ui::Hauptfenster& fenster = programm.fenster;
+    Memo& memo = programm.memo();
+    ui::Hauptfenster& fenster = programm.fenster();
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
     Sitzung(SkriptDialoge& dialoge, const QDir& ordner, quint32 saat)
-        : zufall({}, saat), programm({ordner, {}}, &dialoge, &zufall) {
-        fenster.starten();
+        : zufall({}, saat), programm({ordner, {}}, {.dialoge = &dialoge, .zufall = &zufall}) {
+        programm.starten();
     }
 };
 

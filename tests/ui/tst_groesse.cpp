@@ -1,6 +1,7 @@
 // The main window zoomed in steps and full screen, on a screen of 1920 x 1080 (the platform's
 // screen is set where the test is registered).
 #include "tests/support/dialoghilfe.h"
+#include "tests/support/systemtasten.h"
 #include "tests/support/tastenhilfe.h"
 #include "ui/programm.h"
 #include "ui/schaltflaeche.h"
@@ -31,17 +32,6 @@ QRect mal(QRect r, double f) {
                  qRound(r.height() * f));
 }
 
-// Keys through the window, as the window system delivers them, each with a time of its own: a
-// key let go and pressed again at one moment is a held key, and QtTest's times may repeat.
-ulong tastenzeit = 1000;
-void tastenereignis(QWidget& fenster, QEvent::Type art, Qt::Key k, Qt::KeyboardModifiers mod) {
-    QWindowSystemInterface::handleKeyEvent(fenster.windowHandle(), tastenzeit += 10, art, k, mod);
-    QWindowSystemInterface::flushWindowSystemEvents();
-}
-void taste(QWidget& fenster, Qt::Key k, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    tastenereignis(fenster, QEvent::KeyPress, k, mod);
-    tastenereignis(fenster, QEvent::KeyRelease, k, mod);
-}
 // As from a keyboard: Ctrl goes down first and up last, and reaches the focused card itself.
 void zoomen(QWidget& fenster, Qt::Key k, int mal = 1) {
     tastenereignis(fenster, QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
@@ -174,7 +164,7 @@ private slots:
         QVERIFY(!s.karte(1)->fokusSichtbar());
         const Aufnahme groesste = aufnahme(s.fenster);
         zoomen(s.fenster, Qt::Key_Plus);
-        taste(s.fenster, Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
+        taste(s.fenster, Qt::Key_Equal, Qt::ControlModifier);
         QVERIFY(aufnahme(s.fenster) == groesste);
         zoomen(s.fenster, Qt::Key_Minus);
         QCOMPARE(s.fenster.groesse().stufe(), 200);
@@ -187,27 +177,17 @@ private slots:
     // with one time stamp.
     void gehalteneTasteWirktEinmal() {
         TastenSpiel s;
-        QWindow* fenster = s.fenster.windowHandle();
-        for (const auto& [key, mod] : {std::pair{Qt::Key_F11, Qt::KeyboardModifiers()},
-                                       {Qt::Key_Plus, Qt::ControlModifier}}) {
-            QKeyEvent erst(QEvent::KeyPress, key, mod);
-            QKeyEvent markiert(QEvent::KeyPress, key, mod, QString(), true);
-            QKeyEvent los(QEvent::KeyRelease, key, mod);
-            QKeyEvent wieder(QEvent::KeyPress, key, mod);
-            QApplication::sendEvent(fenster, &erst);
-            QApplication::sendEvent(fenster, &markiert);
-            for (quint64 zeit : {100, 140}) {
-                los.setTimestamp(zeit);
-                wieder.setTimestamp(zeit);
-                QApplication::sendEvent(fenster, &los);
-                QApplication::sendEvent(fenster, &wieder);
-            }
-        }
-        QVERIFY(s.fenster.groesse().vollbild());
-        taste(s.fenster, Qt::Key_F11);
-        QCOMPARE(s.fenster.groesse().stufe(), 100); // Ctrl+Plus came in full screen
-        zoomen(s.fenster, Qt::Key_Plus);
-        QCOMPARE(s.fenster.groesse().stufe(), 125);
+        ui::Vergroesserung& g = s.fenster.groesse();
+        halten(s.fenster, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(g.stufe(), 125);
+        halten(s.fenster, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(g.stufe(), 150);
+        halten(s.fenster, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(g.stufe(), 125);
+        halten(s.fenster, Qt::Key_F11);
+        QVERIFY(g.vollbild());
+        halten(s.fenster, Qt::Key_F11);
+        QVERIFY(!g.vollbild());
     }
 
     // Ctrl with the wheel over a card or the file list; half notches add up; the wheel alone
@@ -240,11 +220,15 @@ private slots:
         auto* okay = info->findChild<QWidget*>(QStringLiteral("Bezeichnung1"));
         QCOMPARE(okay->geometry(), QRect(32, 320, 290, 82));
         QCOMPARE(okay->font().pixelSize(), 48);
+        // The keys are the main window's: the player comes back to it.
+        s.fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.fenster));
         zoomen(s.fenster, Qt::Key_0);
         QCOMPARE(info->size(), QSize(234, 227));
 
-        ui::QtDialoge& echt = s.programm.qtDialoge();
-        zoomen(s.fenster, Qt::Key_Plus, 3);
+        EchtesSpiel echt;
+        for (int i = 0; i < 3; ++i)
+            echt.fenster.groesse().stufeWechseln(1);
         const QFont normal = QApplication::font();
         QFont gezeigt;
         QSize frage;
@@ -252,7 +236,7 @@ private slots:
             gezeigt = box->font();
             frage = static_cast<QMessageBox*>(box)->iconPixmap().size();
         });
-        echt.MsgBox(QStringLiteral("Frage"), Fragezeichen, QStringLiteral("T"));
+        echt.klickBild(4); // "Mit einem neuen Spiel beginnen?"
         if (normal.pixelSize() > 0)
             QCOMPARE(gezeigt.pixelSize(), 2 * normal.pixelSize());
         else
@@ -267,10 +251,8 @@ private slots:
         QVERIFY(ui::vollbildVerlangt(argumente));
         QCOMPARE(argumente, QStringList({"vun-memory", "LISTE.TXT"}));
         QVERIFY(!ui::vollbildVerlangt(argumente));
-        Spielgrundlage g(Spielgrundlage::standardWoerter());
-        ui::Programm programm(ui::Startort{QDir(g.ordner.path()), {}}, &g.dialoge, &g.zufall);
-        ui::Hauptfenster& fenster = programm.fenster;
-        fenster.starten(true);
+        FensterSpiel s(Spiel::standardWoerter(), Boxen::Skript, {.vollbild = true});
+        ui::Hauptfenster& fenster = s.fenster;
         QVERIFY(fenster.isFullScreen());
         QCOMPARE(fenster.karte(1)->geometry().height(), qRound(33 * 1080.0 / (386 + Kopf)));
     }

@@ -140,12 +140,13 @@ private slots:
         QTemporaryDir ordner; // no VUNMEMO.TXT: the start-up message comes
         SkriptDialoge dialoge;
         SkriptZufall zufall;
-        ui::Programm programm(ui::Startort{QDir(ordner.path()), {}}, &dialoge, &zufall);
-        Memo& memo = programm.memo;
-        ui::Hauptfenster& fenster = programm.fenster;
+        ui::Programm programm(ui::Startort{QDir(ordner.path()), {}},
+                              {.dialoge = &dialoge, .zufall = &zufall});
+        Memo& memo = programm.memo();
+        ui::Hauptfenster& fenster = programm.fenster();
         bool warSichtbar = true;
         dialoge.beimZeigen = [&](const Gezeigt&) { warSichtbar = fenster.isVisible(); };
-        fenster.starten();
+        programm.starten();
         QCOMPARE(dialoge.gezeigt.size(), 1);
         QVERIFY(!warSichtbar);
         QVERIFY(fenster.isVisible());

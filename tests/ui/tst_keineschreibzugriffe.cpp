@@ -104,11 +104,11 @@ private:
 // The program as main() builds it, in the current folder, with the real Qt dialogs.
 struct Sitzung {
     ui::Programm programm{ui::startortAus({QStringLiteral("vun-memory")})};
-    Memo& memo = programm.memo;
-    ui::Hauptfenster& fenster = programm.fenster;
+    Memo& memo = programm.memo();
+    ui::Hauptfenster& fenster = programm.fenster();
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
 
-    Sitzung() { fenster.starten(); }
+    Sitzung() { programm.starten(); }
     void karte(int n) { QTest::mouseClick(fenster.karte(n), Qt::LeftButton); }
     void bild(int n) {
         QTest::mouseClick(fenster.findChild<QWidget*>(QStringLiteral("Bild%1").arg(n),

@@ -1,7 +1,9 @@
 // Reading aloud in the program's window: Ctrl+L held acts once, a double-click on a card speaks
 // once, and nothing of speech is loaded while it is off.
+#include "tests/support/systemtasten.h"
 #include "tests/support/tastenhilfe.h"
 
+#include "ui/extras.h"
 #include "ui/sprecherladen.h"
 
 #include <QAction>
@@ -13,18 +15,9 @@ using namespace vun::test;
 namespace {
 
 struct Vorlesefenster : TastenSpiel {
-    Sprecherwerk werk;
-    Vorlesefenster() { programm.vorlesen.setzeSprecherquelle(werk.quelle()); }
-    QAction* schalter() const { return programm.vorlesenSchalter(); }
-    QStringList gesagt() const { return werk.zuletzt ? werk.zuletzt->gesagt : QStringList(); }
-    // Ctrl+L pressed, repeated as a held key is, and let go.
-    void strgLHalten() {
-        QKeyEvent druck(QEvent::KeyPress, Qt::Key_L, Qt::ControlModifier);
-        QKeyEvent wieder(QEvent::KeyPress, Qt::Key_L, Qt::ControlModifier, QString(), true);
-        QKeyEvent los(QEvent::KeyRelease, Qt::Key_L, Qt::ControlModifier);
-        for (QKeyEvent* e : {&druck, &wieder, &wieder, &wieder, &los})
-            QApplication::sendEvent(fokus(), e);
-    }
+    QAction* schalter() const { return fenster.extras().aktion(ui::Extra::Vorlesen); }
+    QStringList gesagt() const { return stimmen.zuletzt ? stimmen.zuletzt->gesagt : QStringList(); }
+    void strgLHalten() { halten(fenster, Qt::Key_L, Qt::ControlModifier); }
 };
 
 bool geladen(const char* name) {
@@ -43,7 +36,6 @@ private slots:
         Vorlesefenster s;
         QVERIFY(!s.schalter()->isChecked());
         s.strgLHalten();
-        QVERIFY(s.programm.vorlesen.an());
         QVERIFY(s.schalter()->isChecked());
 
         doppelklick(s.karte(1));
@@ -58,15 +50,15 @@ private slots:
         QCOMPARE(s.gesagt(), (QStringList{s.memo.liste1().at(0), s.memo.liste1().at(b - 1)}));
 
         s.strgLHalten();
-        QVERIFY(!s.programm.vorlesen.an());
         QVERIFY(!s.schalter()->isChecked());
-        QCOMPARE(s.werk.zuletzt->verstummt, 1);
+        QCOMPARE(s.stimmen.zuletzt->verstummt, 1);
+        QCOMPARE(s.stimmen.gemacht, 1);
     }
 
     // Where no voice can speak, the entry stays unchecked after its one box.
     void keineStimmeBleibtAus() {
         Vorlesefenster s;
-        s.werk.vorlage.fehlt = Sprachhindernis{"es gibt keine deutsche Stimme", "paket-x"};
+        s.stimmen.vorlage.fehlt = Sprachhindernis{"es gibt keine deutsche Stimme", "paket-x"};
         s.schalter()->trigger();
         QVERIFY(!s.schalter()->isChecked());
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
@@ -76,9 +68,12 @@ private slots:
     // is no module is told, naming the package to install.
     void nichtsGeladenSolangeAus() {
         {
-            FensterSpiel s;
-            s.klickKarte(1);
-            s.klickKarte(2);
+            Spielgrundlage g(Spielgrundlage::standardWoerter());
+            ui::Programm p(ui::Startort{QDir(g.ordner.path()), {}},
+                           {.dialoge = &g.dialoge, .zufall = &g.zufall});
+            p.starten();
+            QTest::mouseClick(p.fenster().karte(1), Qt::LeftButton);
+            QTest::mouseClick(p.fenster().karte(2), Qt::LeftButton);
         }
         QVERIFY(!geladen("TextToSpeech"));
         QVERIFY(!geladen("vun-memory-sprecher"));
