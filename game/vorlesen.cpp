@@ -23,48 +23,47 @@ QString vorlesenHindernistext(const QString& grund, const QString& paket) {
 }
 
 void Vorlesen::einschalten() {
-    if (gewollt_)
+    switch (zustand_) {
+    case Zustand::Wartet:
+    case Zustand::An:
         return;
-    gewollt_ = true;
-    if (bereit_) {
-        an_ = true;
+    case Zustand::Bereit:
+        zustand_ = Zustand::An;
         emit geschaltet(true);
         return;
-    }
-    if (wartet_)
+    case Zustand::Abgesagt:
+        zustand_ = Zustand::Wartet;
         return;
+    case Zustand::Aus:
+        break;
+    }
     // A voice that could not speak is made afresh, after the teacher has installed what was
     // missing; it is never dropped while it answers.
-    if (!sprecher_ || verworfen_)
-        sprecher_ = quelle_ ? quelle_() : nullptr;
-    verworfen_ = false;
+    sprecher_ = quelle_ ? quelle_() : nullptr;
+    zustand_ = Zustand::Wartet;
     if (!sprecher_) {
         vorbereitet(Sprachhindernis{QStringLiteral("die Sprachausgabe fehlt"),
                                     QStringLiteral("vun-memory")});
         return;
     }
-    wartet_ = true;
-    sprecher_->vorbereiten([this](std::optional<Sprachhindernis> hindernis) {
-        wartet_ = false;
-        vorbereitet(std::move(hindernis));
-    });
+    sprecher_->vorbereiten(
+        [this](std::optional<Sprachhindernis> hindernis) { vorbereitet(std::move(hindernis)); });
 }
 
 void Vorlesen::vorbereitet(std::optional<Sprachhindernis> hindernis) {
+    const bool gewollt = zustand_ == Zustand::Wartet;
     if (hindernis) {
-        verworfen_ = true;
+        zustand_ = Zustand::Aus;
         // Switched off again while the voice was being got ready: no box about it.
-        if (!gewollt_)
+        if (!gewollt)
             return;
-        gewollt_ = false;
         dialoge_.MsgBox(vorlesenHindernistext(hindernis->grund, hindernis->paket), NurOk,
                         QStringLiteral("VUN-Memory"));
         emit geschaltet(false);
         return;
     }
-    bereit_ = true;
-    if (gewollt_) {
-        an_ = true;
+    zustand_ = gewollt ? Zustand::An : Zustand::Bereit;
+    if (gewollt) {
         emit geschaltet(true);
         sagen(ausstehend_);
     }
@@ -72,14 +71,15 @@ void Vorlesen::vorbereitet(std::optional<Sprachhindernis> hindernis) {
 }
 
 void Vorlesen::ausschalten() {
-    if (!gewollt_)
-        return;
-    gewollt_ = false;
-    ausstehend_.clear();
-    if (an_) {
-        an_ = false;
+    if (zustand_ == Zustand::Wartet) {
+        zustand_ = Zustand::Abgesagt;
+    } else if (zustand_ == Zustand::An) {
+        zustand_ = Zustand::Bereit;
         sprecher_->verstummen();
+    } else {
+        return;
     }
+    ausstehend_.clear();
     emit geschaltet(false);
 }
 
@@ -93,9 +93,9 @@ void Vorlesen::karteAufgedeckt(int karte) {
 void Vorlesen::sagen(const QString& text) {
     // The card turned last while the voice is got ready speaks once it is: a child who switches
     // on and turns a card at once hears it.
-    if (wartet_ && gewollt_)
+    if (zustand_ == Zustand::Wartet)
         ausstehend_ = text;
-    if (!an_ || text.isEmpty())
+    if (zustand_ != Zustand::An || text.isEmpty())
         return;
     // A screen reader announces what changed already; a second voice over it helps no one.
     if (bildschirmleser_ && bildschirmleser_())

@@ -31,20 +31,28 @@ public:
 
     // On once the voice is ready: the first switch-on gets it ready in the background, and the
     // card turned last meanwhile speaks when it is.
-    bool an() const { return an_; }
+    bool an() const { return zustand_ == Zustand::An; }
     // Switched on by the player, whether the voice is ready yet or not.
-    bool eingeschaltet() const { return gewollt_; }
+    bool eingeschaltet() const { return zustand_ == Zustand::Wartet || zustand_ == Zustand::An; }
     // Where no German voice can speak, one box tells why and what to install, and it stays
     // off. Off stops the word being spoken, and a voice still being got ready stays unused.
     void einschalten();
     void ausschalten();
-    void umschalten() { gewollt_ ? ausschalten() : einschalten(); }
+    void umschalten() { eingeschaltet() ? ausschalten() : einschalten(); }
 
 signals:
     // On once the voice speaks, off when switched off or no voice could be had.
     void geschaltet(bool an);
 
 private:
+    enum class Zustand {
+        Aus,      // off without a voice, or with one that could not speak: made afresh when on
+        Wartet,   // on, the voice being got ready
+        Abgesagt, // off again while the voice is being got ready, which it is left to finish
+        Bereit,   // off, the voice ready
+        An,       // on and speaking
+    };
+
     void vorbereitet(std::optional<Sprachhindernis> hindernis);
     void karteAufgedeckt(int karte);
     void sagen(const QString& text);
@@ -54,12 +62,8 @@ private:
     Sprecherquelle quelle_;
     Bildschirmleser bildschirmleser_;
     std::unique_ptr<Sprecher> sprecher_;
-    bool gewollt_ = false;   // switched on by the player
-    bool an_ = false;        // and speaking
-    bool wartet_ = false;    // the voice is being got ready
-    bool bereit_ = false;    // the voice is ready
-    bool verworfen_ = false; // the voice could not speak
-    QString ausstehend_;     // to say once the voice is ready
+    Zustand zustand_ = Zustand::Aus;
+    QString ausstehend_; // to say once the voice is ready
 };
 
 // The box shown where no German voice can speak.
