@@ -5,7 +5,7 @@
 #include "bench/fenstersitzung.h"
 #include "seams/sprecher.h"
 #include "ui/karte.h"
-#include "ui/sprecherladen.h"
+#include "voice/sprecherladen.h"
 
 #include <QProcess>
 #include <algorithm>
@@ -79,7 +79,7 @@ int naechsteKarte(const Memo& memo) {
 void BM_VorlesenHoerbar(benchmark::State& state) {
     Sitzung p;
     p.programm.vorlesen.setzeSprecherquelle(
-        [] { return ui::sprecherLaden({QStringLiteral(VUN_SPRECHERMODUL)}); });
+        [] { return sprecherLaden({QStringLiteral(VUN_SPRECHERMODUL)}); });
     // The first switch-on loads the module and gets the voice ready in the background: how long
     // the window is held up by it, and how long until the voice speaks.
     const Uhr::time_point an = Uhr::now();

@@ -1,16 +1,17 @@
 #include "ui/programm.h"
 
+#include "boxes/konsole.h"
+#include "game/druckbefehl.h"
 #include "seams/sprecher.h"
-#include "ui/sprecherladen.h"
+#include "ui/vergroesserung.h"
+#include "voice/sprecherladen.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QTextStream>
 
 namespace vun::ui {
 
@@ -63,8 +64,9 @@ Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
           memo, dialoge ? *dialoge : qtDialoge_, [] { return sprecherLaden(); },
           [] { return QAccessible::isActive(); }) {
     // Before the window is shown the start-up boxes stand on their own.
-    qtDialoge_.setzeEltern(&fenster, &fenster.groesse());
-    qtDrucker_.setzeEltern(&fenster, &fenster.groesse());
+    const auto zoom = [this] { return fenster.groesse().faktor(); };
+    qtDialoge_.setzeEltern(&fenster, zoom);
+    qtDrucker_.setzeEltern(&fenster, zoom);
     qtDrucker_.setzeTexte([this] { qtDialoge_.qtTexteBereitstellen(); });
     QObject::connect(&fenster, &Hauptfenster::druckenVerlangt, &memo,
                      [this] { memo.kartenDrucken(qtDrucker_); });
@@ -81,12 +83,15 @@ Programm::Programm(const Startort& ort, Dialoge* dialoge, Zufallsquelle* zufall)
     QObject::connect(&vorlesen, &Vorlesen::geschaltet, vorlesenSchalter_, &QAction::setChecked);
 }
 
-bool qtTexteLaden(QTranslator& uebersetzer) {
-    // The game speaks German whatever the system language, and so should Qt's own texts.
-    if (!uebersetzer.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QCoreApplication::installTranslator(&uebersetzer);
+int druckbefehlAusfuehren(int argc, char** argv) {
+    // No window is opened, so no display is needed whatever the desktop would choose.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication anwendung(argc, argv);
+    QTextStream fehler(stderr);
+    KonsolenDialoge dialoge(fehler);
+    QtDrucker drucker;
+    const QtBildleser bildleser;
+    return druckbefehl(QCoreApplication::arguments(), drucker, dialoge, bildleser);
 }
 
 } // namespace vun::ui

@@ -11,7 +11,7 @@
 // cards and pictures are printed: what a script clicks in the full-screen game.
 #include "tests/support/fensterhilfe.h"
 
-#include "ui/qtdialoge.h"
+#include "boxes/qtdialoge.h"
 #include "ui/vergroesserung.h"
 
 #include <QApplication>
@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
     if (s.dialoge.gezeigt.isEmpty())
         return 1;
     const Gezeigt gewonnen = s.dialoge.gezeigt.last();
-    ui::QtDialoge& echt = s.programm.qtDialoge();
+    QtDialoge& echt = s.programm.qtDialoge();
     bool gemessen = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -243,7 +243,7 @@ private slots:
         zoomen(s.fenster, Qt::Key_0);
         QCOMPARE(info->size(), QSize(234, 227));
 
-        ui::QtDialoge& echt = s.programm.qtDialoge();
+        QtDialoge& echt = s.programm.qtDialoge();
         zoomen(s.fenster, Qt::Key_Plus, 3);
         const QFont normal = QApplication::font();
         QFont gezeigt;
