@@ -2,8 +2,8 @@
 // every picture's path checked and its file read for its size and completeness.
 #include "bench/benchhilfe.h"
 #include "game/listeladen.h"
+#include "pictures/qtbildleser.h"
 #include "tests/support/dateien.h"
-#include "ui/qtbildleser.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -69,7 +69,7 @@ void BM_BilderlisteLaden(benchmark::State& state) {
     const QDir ordner(ordnerMit(n).path());
     const QString name = QStringLiteral("BILDER%1.TXT").arg(n);
     bench::StilleDialoge dialoge;
-    const ui::QtBildleser bildleser;
+    const QtBildleser bildleser;
     Wortliste liste2;
     for (auto _ : state) {
         DateiEinlesen(name, liste2, dialoge, bildleser, ordner);

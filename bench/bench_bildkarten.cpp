@@ -6,13 +6,13 @@
 // noisy gradients saved as JPEG at quality 90, as a camera's photos are.
 #include "bench/fenstersitzung.h"
 #include "game/druckbefehl.h"
+#include "pictures/bildvorrat.h"
+#include "pictures/qtbildleser.h"
+#include "printing/qtdrucker.h"
 #include "tests/support/dateien.h"
 #include "tests/support/karten.h"
-#include "ui/bildvorrat.h"
 #include "ui/dateiliste.h"
 #include "ui/karte.h"
-#include "ui/qtbildleser.h"
-#include "ui/qtdrucker.h"
 #include "ui/vergroesserung.h"
 #include "wordlist/bildeintrag.h"
 
@@ -81,8 +81,8 @@ QString bilderordner() {
     return ordner;
 }
 
-ui::Bildvorrat& vorrat(Sitzung& p) {
-    return *p.fenster.findChild<ui::Bildvorrat*>();
+Bildvorrat& vorrat(Sitzung& p) {
+    return *p.fenster.findChild<Bildvorrat*>();
 }
 
 // The list chosen with a click on its entry in the file list, as the player chooses it.
@@ -236,10 +236,10 @@ void BM_BilderPdf(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString pdf = ordner.filePath(QStringLiteral("karten.pdf"));
     const QStringList befehl{QStringLiteral("vun-memory"), QStringLiteral("--drucken"), liste, pdf};
-    ui::QtDrucker drucker;
+    QtDrucker drucker;
     StilleDialoge dialoge;
     for (auto _ : state)
-        if (druckbefehl(befehl, drucker, dialoge, ui::QtBildleser()) != 0)
+        if (druckbefehl(befehl, drucker, dialoge, QtBildleser()) != 0)
             state.SkipWithError("nicht geschrieben");
     state.counters["pdf_mib"] = double(QFileInfo(pdf).size()) / (1024 * 1024);
 }

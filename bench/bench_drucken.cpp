@@ -3,11 +3,11 @@
 #include "bench/benchhilfe.h"
 #include "game/druckbefehl.h"
 #include "game/druckbogen.h"
+#include "pictures/qtbildleser.h"
+#include "printing/drucken.h"
+#include "printing/qtdrucker.h"
 #include "tests/support/dateien.h"
 #include "tests/support/skript.h"
-#include "ui/drucken.h"
-#include "ui/qtbildleser.h"
-#include "ui/qtdrucker.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -28,10 +28,10 @@ void BM_KartenPdf(benchmark::State& state) {
     test::wortlisteSchreiben(liste, test::paareMitUmlauten(int(state.range(0))));
     const QString pdf = ordner.filePath(QStringLiteral("karten.pdf"));
     const QStringList befehl{QStringLiteral("vun-memory"), QStringLiteral("--drucken"), liste, pdf};
-    ui::QtDrucker drucker;
+    QtDrucker drucker;
     test::SkriptDialoge dialoge;
     for (auto _ : state)
-        if (druckbefehl(befehl, drucker, dialoge, ui::QtBildleser()) != 0)
+        if (druckbefehl(befehl, drucker, dialoge, QtBildleser()) != 0)
             state.SkipWithError("nicht geschrieben");
 }
 BENCHMARK(BM_KartenPdf)->Arg(300)->Unit(benchmark::kMillisecond)->Apply(bench::mitSpanne);
@@ -48,7 +48,7 @@ void BM_LaengsteSeite(benchmark::State& state) {
         QPdfWriter pdf(&puffer);
         pdf.setResolution(600);
         auto zuletzt = Uhr::now();
-        ui::kartenMalen(pdf, karten, true, true, [&] {
+        kartenMalen(pdf, karten, true, true, [&] {
             const auto jetzt = Uhr::now();
             laengste = std::max(laengste, std::chrono::duration<double>(jetzt - zuletzt).count());
             zuletzt = jetzt;

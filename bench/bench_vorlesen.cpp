@@ -6,7 +6,7 @@
 #include "seams/sprecher.h"
 #include "ui/extras.h"
 #include "ui/karte.h"
-#include "ui/sprecherladen.h"
+#include "voice/sprecherladen.h"
 
 #include <QAction>
 #include <QProcess>
@@ -100,7 +100,7 @@ int naechsteKarte(const Memo& memo) {
 void BM_VorlesenHoerbar(benchmark::State& state) {
     bool stimmeBereit = false;
     Sitzung p({}, [&] {
-        return std::make_unique<Stimmzeuge>(ui::sprecherLaden({QStringLiteral(VUN_SPRECHERMODUL)}),
+        return std::make_unique<Stimmzeuge>(sprecherLaden({QStringLiteral(VUN_SPRECHERMODUL)}),
                                             stimmeBereit);
     });
     // The first switch-on loads the module and gets the voice ready in the background: how long

@@ -7,34 +7,6 @@
 
 namespace vun::ui {
 
-QFont schrift(double punkt, bool fett, bool kursiv) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(qRound(punkt * 96.0 / 72.0));
-    f.setBold(fett);
-    f.setItalic(kursiv);
-    return f;
-}
-
-QFont passendeSchrift(QFont schrift, QRect feld, int art, const QString& text) {
-    // Below this nobody reads it anyway; the text is then drawn at this size and clipped.
-    constexpr int Kleinste = 4;
-    while (schrift.pixelSize() > Kleinste) {
-        const QSize noetig = QFontMetrics(schrift).boundingRect(feld, art, text).size();
-        if (noetig.width() <= feld.width() && noetig.height() <= feld.height())
-            break;
-        schrift.setPixelSize(schrift.pixelSize() - 1);
-    }
-    return schrift;
-}
-
-QString zeilen(const QString& text) {
-    QString ergebnis = text;
-    ergebnis.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    ergebnis.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return ergebnis;
-}
-
 void einfaerben(QWidget* widget, QColor hintergrund, QColor text) {
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, hintergrund);

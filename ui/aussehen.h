@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/kartenbild.h"
+#include "look/schrift.h"
 
 #include <QColor>
 #include <QFont>
@@ -25,17 +26,6 @@ constexpr QRect twips(int links, int oben, int breite, int hoehe) {
 inline QColor farbe(Rgb rgb) {
     return QColor(rgb.rot, rgb.gruen, rgb.blau);
 }
-
-// The windows' sans-serif face at the pixel size a point size has at 96 dpi, so the layout
-// holds on any screen; Qt's high-DPI scaling does the rest.
-QFont schrift(double punkt, bool fett, bool kursiv = false);
-
-// The given font, its pixel size stepped down until the text laid out with the given flags
-// fits the field; a text that fits keeps the font as it is.
-QFont passendeSchrift(QFont schrift, QRect feld, int art, const QString& text);
-
-// Line breaks as the platform's labels expect them: CR LF and a lone CR become LF.
-QString zeilen(const QString& text);
 
 // Fills the widget's background and sets its text colour.
 void einfaerben(QWidget* widget, QColor hintergrund, QColor text);

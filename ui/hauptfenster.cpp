@@ -1,9 +1,9 @@
 #include "ui/hauptfenster.h"
 
+#include "pictures/bildvorrat.h"
 #include "ui/aussehen.h"
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
-#include "ui/bildvorrat.h"
 #include "ui/dateiliste.h"
 #include "ui/extramenue.h"
 #include "ui/extras.h"

@@ -9,10 +9,13 @@
 
 class QLabel;
 
+namespace vun {
+class Bildvorrat;
+}
+
 namespace vun::ui {
 
 class Bildknopf;
-class Bildvorrat;
 class Dateiliste;
 class Eingabewache;
 class Extras;

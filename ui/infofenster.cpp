@@ -1,5 +1,6 @@
 #include "ui/infofenster.h"
 
+#include "game/zeilen.h"
 #include "ui/aussehen.h"
 #include "ui/bildknopf.h"
 #include "ui/impressum.h"

@@ -1,8 +1,8 @@
 #include "ui/karte.h"
 
 #include "game/memo.h"
+#include "pictures/bildvorrat.h"
 #include "ui/aussehen.h"
-#include "ui/bildvorrat.h"
 #include "wordlist/bildeintrag.h"
 
 #include <QKeyEvent>

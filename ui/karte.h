@@ -5,13 +5,12 @@
 #include <QFont>
 
 namespace vun {
+class Bildvorrat;
 class Memo;
 struct Kartenbild;
 } // namespace vun
 
 namespace vun::ui {
-
-class Bildvorrat;
 
 // One card of the board. It draws whatever the game's card looks say, listens to the game for
 // changes of its own card and reports presses; it keeps no state of its own beyond its number.

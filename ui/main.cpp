@@ -1,7 +1,7 @@
 // VUN-Memory: a word memory game. Starts the main window on the word lists of the folder it is
 // run in, or on a word-list file named as its argument and the lists beside it.
+#include "boxes/konsole.h"
 #include "game/druckbefehl.h"
-#include "ui/konsole.h"
 #include "ui/programm.h"
 
 #include <QApplication>

@@ -17,16 +17,6 @@ QSize skaliert(QSize entwurf, double faktor) {
     return skaliert(QRect(QPoint(), entwurf), faktor).size();
 }
 
-QFont skaliert(QFont entwurf, double faktor) {
-    if (faktor == 1.0)
-        return entwurf;
-    if (entwurf.pixelSize() > 0)
-        entwurf.setPixelSize(std::max(1, qRound(entwurf.pixelSize() * faktor)));
-    else
-        entwurf.setPointSizeF(entwurf.pointSizeF() * faktor);
-    return entwurf;
-}
-
 double einpassen(QSize entwurf, QSize flaeche) {
     if (entwurf.isEmpty() || flaeche.isEmpty())
         return 1.0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look/schrift.h"
+
 #include <QFont>
 #include <QPoint>
 #include <QRect>
@@ -13,8 +15,8 @@ namespace vun::ui {
 // that every card keeps one size and the layout stays uniform.
 QRect skaliert(QRect entwurf, double faktor);
 QSize skaliert(QSize entwurf, double faktor);
-// A design font at a scale: its pixel or point size times the factor.
-QFont skaliert(QFont entwurf, double faktor);
+// Fonts scale as the boxes' and the paper's do.
+using vun::skaliert;
 
 // The largest factor at which the design fits the area.
 double einpassen(QSize entwurf, QSize flaeche);

@@ -1,17 +1,18 @@
 #include "ui/programm.h"
 
+#include "boxes/konsole.h"
+#include "game/druckbefehl.h"
 #include "seams/sprecher.h"
 #include "ui/extras.h"
-#include "ui/sprecherladen.h"
+#include "ui/vergroesserung.h"
+#include "voice/sprecherladen.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QTextStream>
 
 namespace vun::ui {
 
@@ -67,8 +68,9 @@ Programm::Programm(const Startort& ort, const Dienste& dienste)
           dienste.bildschirmleser ? dienste.bildschirmleser
                                   : [] { return QAccessible::isActive(); }) {
     // Before the window is shown the start-up boxes stand on their own.
-    qtDialoge_.setzeEltern(&fenster_, &fenster_.groesse());
-    qtDrucker_.setzeEltern(&fenster_, &fenster_.groesse());
+    const auto zoom = [this] { return fenster_.groesse().faktor(); };
+    qtDialoge_.setzeEltern(&fenster_, zoom);
+    qtDrucker_.setzeEltern(&fenster_, zoom);
     qtDrucker_.setzeTexte([this] { qtDialoge_.qtTexteBereitstellen(); });
     Drucker* drucker = dienste.drucker ? dienste.drucker : &qtDrucker_;
     Extras& extras = fenster_.extras();
@@ -91,12 +93,15 @@ void Programm::starten(bool vollbild, bool vorlesen) {
                                   Qt::QueuedConnection);
 }
 
-bool qtTexteLaden(QTranslator& uebersetzer) {
-    // The game speaks German whatever the system language, and so should Qt's own texts.
-    if (!uebersetzer.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QCoreApplication::installTranslator(&uebersetzer);
+int druckbefehlAusfuehren(int argc, char** argv) {
+    // No window is opened, so no display is needed whatever the desktop would choose.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication anwendung(argc, argv);
+    QTextStream fehler(stderr);
+    KonsolenDialoge dialoge(fehler);
+    QtDrucker drucker;
+    const QtBildleser bildleser;
+    return druckbefehl(QCoreApplication::arguments(), drucker, dialoge, bildleser);
 }
 
 } // namespace vun::ui

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "boxes/qtdialoge.h"
 #include "game/memo.h"
 #include "game/vorlesen.h"
+#include "pictures/qtbildleser.h"
+#include "printing/qtdrucker.h"
 #include "seams/zufall.h"
+#include "ui/bilder.h"
 #include "ui/eingabewache.h"
 #include "ui/hauptfenster.h"
-#include "ui/qtbildleser.h"
-#include "ui/qtdialoge.h"
-#include "ui/qtdrucker.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QString>
 #include <QStringList>
 
-class QTranslator;
 
 namespace vun::ui {
 
@@ -71,7 +71,7 @@ public:
 private:
     // First made and last gone: every widget's input passes it.
     Eingabewache eingabe_;
-    QtDialoge qtDialoge_;
+    QtDialoge qtDialoge_{[](int seite) { return gespeichertesBild(u"hilfe", seite); }};
     QtDrucker qtDrucker_;
     QtBildleser qtBildleser_;
     Zufallsgenerator zeitzufall_;
@@ -89,8 +89,8 @@ QByteArray plattformWahl(const QByteArray& gesetzt, bool wayland, bool x11);
 // Puts the choice into QT_QPA_PLATFORM; before the application is made.
 void plattformWaehlen();
 
-// Loads Qt's own German texts (context menus of text fields and the like) into the translator
-// and installs it; false where the system has none.
-bool qtTexteLaden(QTranslator& uebersetzer);
+// "vun-memory --drucken LISTE.TXT AUSGABE.pdf", as main() runs it instead of the window: the
+// cards as a PDF, the messages on the error output; it needs no display. Returns the exit code.
+int druckbefehlAusfuehren(int argc, char** argv);
 
 } // namespace vun::ui

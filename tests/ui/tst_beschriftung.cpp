@@ -100,17 +100,17 @@ private slots:
     }
 
     void schriftPasstSichAn() {
-        const QFont karte = ui::schrift(13.5, true);
+        const QFont karte = schrift(13.5, true);
         const QRect feld(0, 0, 199, 23);
         const int art = Qt::AlignCenter | Qt::TextWordWrap;
-        QCOMPARE(ui::passendeSchrift(karte, feld, art, QStringLiteral("Apfel")), karte);
-        QCOMPARE(ui::passendeSchrift(karte, feld, art, QString()), karte);
-        const QFont klein = ui::passendeSchrift(karte, feld, art, Gesetz);
+        QCOMPARE(passendeSchrift(karte, feld, art, QStringLiteral("Apfel")), karte);
+        QCOMPARE(passendeSchrift(karte, feld, art, QString()), karte);
+        const QFont klein = passendeSchrift(karte, feld, art, Gesetz);
         QVERIFY(klein.pixelSize() < karte.pixelSize() && klein.pixelSize() >= 4);
         QCOMPARE(klein.bold(), karte.bold());
         QCOMPARE(klein.family(), karte.family());
         // A field nothing fits into: the smallest size, and no endless loop.
-        QCOMPARE(ui::passendeSchrift(karte, QRect(0, 0, 2, 2), art, Gesetz).pixelSize(), 4);
+        QCOMPARE(passendeSchrift(karte, QRect(0, 0, 2, 2), art, Gesetz).pixelSize(), 4);
     }
 };
 

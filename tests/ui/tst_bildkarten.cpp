@@ -2,9 +2,9 @@
 // full screen (pixels read back from the widget), the name screen readers hear, and a picture
 // that breaks after the list was read.
 // The screen is set where the test is registered (1920 x 1080, so that 200 % fits).
+#include "pictures/bildvorrat.h"
 #include "tests/support/fensterhilfe.h"
 #include "tests/support/rotebilder.h"
-#include "ui/bildvorrat.h"
 #include "ui/vergroesserung.h"
 #include "wordlist/bildeintrag.h"
 
@@ -27,8 +27,8 @@ void bilderLaden(FensterSpiel& s) {
     ausmalen();
 }
 
-ui::Bildvorrat& vorrat(FensterSpiel& s) {
-    return *s.fenster.findChild<ui::Bildvorrat*>();
+Bildvorrat& vorrat(FensterSpiel& s) {
+    return *s.fenster.findChild<Bildvorrat*>();
 }
 
 // Steps up from 100 % until the step is reached or no larger one fits.

@@ -1,7 +1,7 @@
 // The boxes over the zoomed and the full-screen window on a screen of 1920 x 1080 (the platform's
 // screen is set where the test is registered).
 #include "tests/support/dialoghilfe.h"
-#include "ui/qtdialoge.h"
+#include "boxes/qtdialoge.h"
 #include "ui/vergroesserung.h"
 
 #include <QMessageBox>
@@ -104,8 +104,8 @@ private slots:
             box->close();
         });
         // More lines than a list's box names: Qt's boxes as the program's, over the window.
-        ui::QtDialoge boxen;
-        boxen.setzeEltern(&s.fenster, &s.fenster.groesse());
+        QtDialoge boxen;
+        boxen.setzeEltern(&s.fenster, [&] { return s.fenster.groesse().faktor(); });
         boxen.MsgBox(QStringLiteral("Fehler"), NurOk, QStringLiteral("VUN-Memory"),
                      zeilen.join('\n'));
         QVERIFY(geprueft);

@@ -1,8 +1,8 @@
 // The print dialog: the file it offers, the cards' choices on its first page and kept for the
 // run, at the main window's zoom, on a screen of 1920 x 1080.
+#include "printing/qtdrucker.h"
 #include "tests/support/dialoghilfe.h"
 #include "ui/massstab.h"
-#include "ui/qtdrucker.h"
 #include "ui/vergroesserung.h"
 
 #include <QCheckBox>
@@ -34,8 +34,8 @@ private slots:
         FensterSpiel s;
         s.fenster.groesse().vollbildSetzen(true);
         QTRY_COMPARE_WITH_TIMEOUT(s.fenster.geometry(), QRect(0, 0, 1920, 1080), 5000);
-        ui::QtDrucker drucker;
-        drucker.setzeEltern(&s.fenster, &s.fenster.groesse());
+        QtDrucker drucker;
+        drucker.setzeEltern(&s.fenster, [&s] { return s.fenster.groesse().faktor(); });
         const QString datei = s.ordner.filePath(QStringLiteral("LISTE.pdf"));
         const auto dialog = drucker.dialogBauen(QStringLiteral("LISTE"), datei);
         QCOMPARE(angeboteneDatei(dialog.get()), datei);
@@ -56,8 +56,8 @@ private slots:
     // chosen for one list is not offered for another.
     void wahlBleibt() {
         FensterSpiel s;
-        ui::QtDrucker drucker;
-        drucker.setzeEltern(&s.fenster, &s.fenster.groesse());
+        QtDrucker drucker;
+        drucker.setzeEltern(&s.fenster, [&s] { return s.fenster.groesse().faktor(); });
         const QString liste = s.ordner.filePath(QStringLiteral("LISTE.pdf"));
         const QString gewaehlt = s.ordner.filePath(QStringLiteral("tisch3.pdf"));
         beimDialog([&](QWidget* box) {

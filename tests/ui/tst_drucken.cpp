@@ -1,6 +1,6 @@
 // The cards on paper: the PDF the command line writes, read back with poppler, and Ctrl+P in the
 // main window.
-#include "ui/drucken.h"
+#include "printing/drucken.h"
 
 #include "game/druckbogen.h"
 #include "tests/support/dateien.h"
@@ -168,7 +168,7 @@ private slots:
         {
             QPdfWriter pdf(pfad);
             pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            QVERIFY(ui::kartenMalen(pdf, druckkarten(paare), true));
+            QVERIFY(kartenMalen(pdf, druckkarten(paare), true));
         }
         QCOMPARE(test::pdfSeiten(pfad), 4);
         const QList<test::PdfWort> woerter = test::pdfWoerter(pfad);

@@ -1,4 +1,5 @@
 // The information window: its life cycle, its place on the screen, its layout and texts.
+#include "game/zeilen.h"
 #include "tests/support/fensterhilfe.h"
 #include "ui/impressum.h"
 
@@ -81,9 +82,9 @@ private slots:
         InfoSpiel s;
         ui::Infofenster* info = s.oeffnen();
         QCOMPARE(info->pos(), sollOrt(info));
-        QCOMPARE(labelVon(info, "Bezeichnung6")->text(), ui::zeilen(ui::Infofenster::hinweis()));
+        QCOMPARE(labelVon(info, "Bezeichnung6")->text(), zeilen(ui::Infofenster::hinweis()));
         QCOMPARE(labelVon(info, "Bezeichnung7")->text(),
-                 ui::zeilen(ui::Infofenster::herstellerzeilen()));
+                 zeilen(ui::Infofenster::herstellerzeilen()));
 
         info->move(3, 4);
         QCOMPARE(info->pos(), QPoint(3, 4));

@@ -6,6 +6,7 @@
 #include "tests/support/karten.h"
 #include "tests/support/ordnerbild.h"
 
+#include "boxes/qtdialoge.h"
 #include "game/memo.h"
 #include "seams/zufall.h"
 #include "ui/dateiliste.h"
@@ -13,7 +14,6 @@
 #include "ui/infofenster.h"
 #include "ui/karte.h"
 #include "ui/programm.h"
-#include "ui/qtdialoge.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -54,7 +54,7 @@ private slots:
     void qtTexteDeutsch() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QTranslator uebersetzer;
-        QVERIFY(vun::ui::qtTexteLaden(uebersetzer));
+        QVERIFY(vun::qtTexteLaden(uebersetzer));
         QLineEdit feld(QStringLiteral("Freund und Gast"));
         feld.selectAll();
         std::unique_ptr<QMenu> menue(feld.createStandardContextMenu());

@@ -4,7 +4,7 @@
 #include "tests/support/tastenhilfe.h"
 
 #include "ui/extras.h"
-#include "ui/sprecherladen.h"
+#include "voice/sprecherladen.h"
 
 #include <QAction>
 #include <QFile>
@@ -85,7 +85,7 @@ private slots:
              {std::pair{QStringList{ordner.filePath("fehlt.so")}, QStringLiteral("vun-memory")},
               std::pair{QStringList{keinModul}, QStringLiteral("libqt6texttospeech6")}}) {
             std::optional<Sprachhindernis> h;
-            ui::sprecherLaden(orte)->vorbereiten([&](std::optional<Sprachhindernis> g) { h = g; });
+            sprecherLaden(orte)->vorbereiten([&](std::optional<Sprachhindernis> g) { h = g; });
             QVERIFY(h);
             QCOMPARE(h->paket, paket);
         }
