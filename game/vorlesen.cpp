@@ -16,9 +16,45 @@ Vorlesen::Vorlesen(Memo& memo, Dialoge& dialoge, Sprecherquelle quelle,
 
 Vorlesen::~Vorlesen() = default;
 
-QString vorlesenHindernistext(const QString& grund, const QString& paket) {
-    return QStringLiteral("Vorlesen geht hier nicht: ") + grund + QChar(u'.') + CR +
-           QStringLiteral("Bitte das Paket „") + paket + QStringLiteral("“ installieren.") + CR +
+QString sprachhindernisGrund(Sprachhindernis hindernis) {
+    switch (hindernis) {
+    case Sprachhindernis::KeineSprachausgabe:
+        return QStringLiteral("die Sprachausgabe fehlt");
+    case Sprachhindernis::KeinModul:
+        return QStringLiteral("das Vorlesemodul fehlt");
+    case Sprachhindernis::ModulOhneQt:
+        return QStringLiteral("Qt kann nicht sprechen");
+    case Sprachhindernis::KeinSprachdienst:
+        return QStringLiteral("Qt findet keinen Sprachdienst");
+    case Sprachhindernis::DienstAntwortetNicht:
+        return QStringLiteral("der Sprachdienst antwortet nicht");
+    case Sprachhindernis::KeineDeutscheStimme:
+        return QStringLiteral("es gibt keine deutsche Stimme");
+    }
+    return {};
+}
+
+QString sprachhindernisPaket(Sprachhindernis hindernis) {
+    switch (hindernis) {
+    case Sprachhindernis::KeineSprachausgabe:
+    case Sprachhindernis::KeinModul:
+        return QStringLiteral("vun-memory");
+    case Sprachhindernis::ModulOhneQt:
+        return QStringLiteral("libqt6texttospeech6");
+    case Sprachhindernis::KeinSprachdienst:
+        return QStringLiteral("qt6-speech-speechd-plugin");
+    case Sprachhindernis::DienstAntwortetNicht:
+        return QStringLiteral("speech-dispatcher");
+    case Sprachhindernis::KeineDeutscheStimme:
+        return QStringLiteral("speech-dispatcher-espeak-ng");
+    }
+    return {};
+}
+
+QString vorlesenHindernistext(Sprachhindernis hindernis) {
+    return QStringLiteral("Vorlesen geht hier nicht: ") + sprachhindernisGrund(hindernis) +
+           QChar(u'.') + CR + QStringLiteral("Bitte das Paket „") +
+           sprachhindernisPaket(hindernis) + QStringLiteral("“ installieren.") + CR +
            QStringLiteral("Bis dahin bleibt das Spiel still.");
 }
 
@@ -42,8 +78,7 @@ void Vorlesen::einschalten() {
     sprecher_ = quelle_ ? quelle_() : nullptr;
     zustand_ = Zustand::Wartet;
     if (!sprecher_) {
-        vorbereitet(Sprachhindernis{QStringLiteral("die Sprachausgabe fehlt"),
-                                    QStringLiteral("vun-memory")});
+        vorbereitet(Sprachhindernis::KeineSprachausgabe);
         return;
     }
     sprecher_->vorbereiten(
@@ -57,8 +92,7 @@ void Vorlesen::vorbereitet(std::optional<Sprachhindernis> hindernis) {
         // Switched off again while the voice was being got ready: no box about it.
         if (!gewollt)
             return;
-        dialoge_.MsgBox(vorlesenHindernistext(hindernis->grund, hindernis->paket), NurOk,
-                        QStringLiteral("VUN-Memory"));
+        dialoge_.MsgBox(vorlesenHindernistext(*hindernis), NurOk, QStringLiteral("VUN-Memory"));
         emit geschaltet(false);
         return;
     }

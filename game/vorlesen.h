@@ -66,7 +66,10 @@ private:
     QString ausstehend_; // to say once the voice is ready
 };
 
+// Why no German voice can speak, in the player's words, and the package to install.
+QString sprachhindernisGrund(Sprachhindernis hindernis);
+QString sprachhindernisPaket(Sprachhindernis hindernis);
 // The box shown where no German voice can speak.
-QString vorlesenHindernistext(const QString& grund, const QString& paket);
+QString vorlesenHindernistext(Sprachhindernis hindernis);
 
 } // namespace vun

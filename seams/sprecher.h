@@ -6,10 +6,15 @@
 
 namespace vun {
 
-// Why a speaker cannot speak German here, and the Debian package that would let it.
-struct Sprachhindernis {
-    QString grund;
-    QString paket;
+// Why no voice can speak German here. Each has its Debian package that would let it, which
+// game/vorlesen.h words for the player.
+enum class Sprachhindernis {
+    KeineSprachausgabe,   // the program has no way to speak at all
+    KeinModul,            // the speech module is not installed
+    ModulOhneQt,          // the module is there but Qt's speech library is not
+    KeinSprachdienst,     // Qt knows no speech service
+    DienstAntwortetNicht, // the speech service does not answer
+    KeineDeutscheStimme,  // the speech service has no German voice
 };
 
 // A voice that reads a text aloud. The program speaks through the desktop's speech service;

@@ -36,8 +36,7 @@ public:
             return;
         }
         if (!QTextToSpeech::availableEngines().contains(QStringLiteral("speechd"))) {
-            bereit(vun::Sprachhindernis{QStringLiteral("Qt findet keinen Sprachdienst"),
-                                        QStringLiteral("qt6-speech-speechd-plugin")});
+            bereit(vun::Sprachhindernis::KeinSprachdienst);
             return;
         }
         QThread* hier = QThread::currentThread();
@@ -69,11 +68,9 @@ public:
 private:
     std::optional<vun::Sprachhindernis> pruefen() {
         if (stimme_->state() == QTextToSpeech::Error)
-            return vun::Sprachhindernis{QStringLiteral("der Sprachdienst antwortet nicht"),
-                                        QStringLiteral("speech-dispatcher")};
+            return vun::Sprachhindernis::DienstAntwortetNicht;
         if (!deutschWaehlen())
-            return vun::Sprachhindernis{QStringLiteral("es gibt keine deutsche Stimme"),
-                                        QStringLiteral("speech-dispatcher-espeak-ng")};
+            return vun::Sprachhindernis::KeineDeutscheStimme;
         stimme_->setRate(Tempo);
         return std::nullopt;
     }

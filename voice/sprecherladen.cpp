@@ -16,7 +16,7 @@ constexpr char Modulname[] = "vun-memory-sprecher.so";
 // Stands in where the module is not there: it can only say why.
 class Fehlsprecher : public Sprecher {
 public:
-    explicit Fehlsprecher(Sprachhindernis hindernis) : hindernis_(std::move(hindernis)) {}
+    explicit Fehlsprecher(Sprachhindernis hindernis) : hindernis_(hindernis) {}
     void vorbereiten(Bereit bereit) override { bereit(hindernis_); }
     void sprechen(const QString&) override {}
     void verstummen() override {}
@@ -53,11 +53,8 @@ std::unique_ptr<Sprecher> sprecherLaden(const QStringList& orte) {
         qWarning("%s", qPrintable(modul.errorString()));
     }
     // A module that is there but cannot load lacks Qt's speech library.
-    return std::make_unique<Fehlsprecher>(
-        gefunden ? Sprachhindernis{QStringLiteral("Qt kann nicht sprechen"),
-                                   QStringLiteral("libqt6texttospeech6")}
-                 : Sprachhindernis{QStringLiteral("das Vorlesemodul fehlt"),
-                                   QStringLiteral("vun-memory")});
+    return std::make_unique<Fehlsprecher>(gefunden ? Sprachhindernis::ModulOhneQt
+                                                   : Sprachhindernis::KeinModul);
 }
 
 } // namespace vun
