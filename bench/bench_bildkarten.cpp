@@ -6,11 +6,11 @@
 // noisy gradients saved as JPEG at quality 90, as a camera's photos are.
 #include "bench/fenstersitzung.h"
 #include "game/druckbefehl.h"
-#include "pictures/bildvorrat.h"
 #include "pictures/qtbildleser.h"
 #include "printing/qtdrucker.h"
 #include "tests/support/dateien.h"
 #include "tests/support/karten.h"
+#include "tests/support/kartenbilder.h"
 #include "ui/dateiliste.h"
 #include "ui/karte.h"
 #include "ui/vergroesserung.h"
@@ -81,10 +81,6 @@ QString bilderordner() {
     return ordner;
 }
 
-Bildvorrat& vorrat(Sitzung& p) {
-    return *p.fenster.findChild<Bildvorrat*>();
-}
-
 // The list chosen with a click on its entry in the file list, as the player chooses it.
 void listeKlicken(Sitzung& p, const QString& name) {
     p.memo.Bild5_Click();
@@ -116,20 +112,21 @@ void BM_FotosAusteilen(benchmark::State& state) {
         p.memo.Bezeichnung_Click(1);
         p.memo.Bezeichnung_Click(2);
         bisZurRuhe(zaehler);
-        if (bildkarte(p.memo) != 0 || vorrat(p).gehalten() != 0) {
-            state.SkipWithError("the word game still holds pictures");
+        if (bildkarte(p.memo) != 0) {
+            state.SkipWithError("the word game shows pictures");
             return;
         }
         zaehler.summe = 0;
 
+        const test::Bildmeldungen meldungen(p.fenster);
         const Uhr::time_point start = Uhr::now();
         listeKlicken(p, Fotoliste);
         bisZurRuhe(zaehler);
         state.SetIterationTime(sekunden(start));
-        vorrat(p).abwarten();
+        const bool vorbereitetAlle = meldungen.abwarten(p.memo);
         vorbereitet = std::max(vorbereitet, sekunden(start));
 
-        if (bildkarte(p.memo) == 0 || zaehler.summe == 0 || vorrat(p).gehalten() != 9) {
+        if (bildkarte(p.memo) == 0 || zaehler.summe == 0 || !vorbereitetAlle) {
             state.SkipWithError("the photos were not dealt and prepared");
             return;
         }
@@ -156,12 +153,14 @@ void BM_BildkarteUmdrehen(benchmark::State& state) {
     for (auto _ : state) {
         // Another list in between, so that the photos are decoded afresh.
         listeKlicken(p, QStringLiteral("VUNMEMO.TXT"));
+        const test::Bildmeldungen meldungen(p.fenster);
         listeKlicken(p, Fotoliste);
         bisZurRuhe(zaehler);
-        if (!sofort)
-            vorrat(p).abwarten();
+        if (!sofort && !meldungen.abwarten(p.memo)) {
+            state.SkipWithError("the photos were not prepared");
+            return;
+        }
         const int karte = bildkarte(p.memo);
-        const int dekodiert = vorrat(p).dekodiert();
         zaehler.summe = 0;
 
         const Uhr::time_point start = Uhr::now();
@@ -171,9 +170,8 @@ void BM_BildkarteUmdrehen(benchmark::State& state) {
         state.SetIterationTime(dauer);
         langsamste = std::max(langsamste, dauer);
 
-        if (p.memo.karte(karte).bild.isEmpty() || zaehler.summe == 0 ||
-            (!sofort && vorrat(p).dekodiert() != dekodiert)) {
-            state.SkipWithError("the card was not shown from its prepared picture");
+        if (p.memo.karte(karte).bild.isEmpty() || zaehler.summe == 0) {
+            state.SkipWithError("the card was not shown with its picture");
             return;
         }
     }
@@ -197,6 +195,7 @@ void BM_Spitzenspeicher(benchmark::State& state) {
     const bool fotos = state.range(0) != 0;
     for (auto _ : state) {
         Sitzung p(bilderordner());
+        const test::Bildmeldungen meldungen(p.fenster);
         listeKlicken(p, fotos ? Fotoliste : QStringLiteral("VUNMEMO.TXT"));
         Malzaehler zaehler;
         bisZurRuhe(zaehler);
@@ -214,7 +213,10 @@ void BM_Spitzenspeicher(benchmark::State& state) {
             gefunden.at(k - 1) = gefunden.at(partner - 1) = true;
             ++paare;
         }
-        vorrat(p).abwarten();
+        if (!meldungen.abwarten(p.memo)) {
+            state.SkipWithError("the photos were not prepared at full screen");
+            return;
+        }
     }
     rusage verbrauch{};
     getrusage(RUSAGE_SELF, &verbrauch);

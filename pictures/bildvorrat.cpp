@@ -1,6 +1,5 @@
 #include "pictures/bildvorrat.h"
 
-#include <QCoreApplication>
 #include <QImageReader>
 #include <QSet>
 #include <QThread>
@@ -69,7 +68,6 @@ QImage Bildvorrat::bild(const QString& pfad, QSize feld) {
     if (it != eintraege_.end())
         absagen(*it);
     Eintrag eintrag{feld, eingepasstLesen(pfad, feld), true, {}};
-    ++dekodiert_;
     eintraege_.insert(pfad, eintrag);
     return eintrag.bild;
 }
@@ -107,8 +105,7 @@ void Bildvorrat::ablegen(const QString& pfad, QSize feld, const QImage& bild) {
     it->bild = bild;
     it->fertig = true;
     it->absage.reset();
-    ++dekodiert_;
-    emit bereit(pfad);
+    emit bereit(pfad, feld);
 }
 
 void Bildvorrat::nurBehalten(const QStringList& texte) {
@@ -119,25 +116,6 @@ void Bildvorrat::nurBehalten(const QStringList& texte) {
         absagen(eintrag.value());
         return true;
     });
-}
-
-int Bildvorrat::gehalten() const {
-    int n = 0;
-    for (const Eintrag& e : eintraege_)
-        n += !e.bild.isNull();
-    return n;
-}
-
-qsizetype Bildvorrat::gehalteneBytes() const {
-    qsizetype bytes = 0;
-    for (const Eintrag& e : eintraege_)
-        bytes += e.bild.sizeInBytes();
-    return bytes;
-}
-
-void Bildvorrat::abwarten() {
-    arbeiter_.waitForDone();
-    QCoreApplication::sendPostedEvents(this);
 }
 
 } // namespace vun

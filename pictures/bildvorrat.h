@@ -44,16 +44,9 @@ public:
     // Forgets every picture but those named in the texts (the texts of the deal on the board).
     void nurBehalten(const QStringList& texte);
 
-    // For tests and benchmarks: how often a picture was decoded, how many are held and what
-    // they take, and waiting for the background.
-    int dekodiert() const { return dekodiert_; }
-    int gehalten() const;
-    qsizetype gehalteneBytes() const;
-    void abwarten();
-
 signals:
-    // The picture decoded in the background for the size last asked for is there.
-    void bereit(const QString& pfad);
+    // The picture decoded in the background for the size last asked for, feld, is there.
+    void bereit(const QString& pfad, QSize feld);
 
 private:
     using Absage = std::shared_ptr<std::atomic_bool>;
@@ -68,7 +61,6 @@ private:
 
     QHash<QString, Eintrag> eintraege_;
     QThreadPool arbeiter_;
-    int dekodiert_ = 0;
 };
 
 } // namespace vun

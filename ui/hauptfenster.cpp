@@ -126,8 +126,10 @@ void Hauptfenster::anordnen(const Anordnung& kopf) {
     a.setzen(figur1_, twips(0, 0, 735, 5895));
     a.setzen(linie1_, Linienrahmen);
     for (Karte* k : karten_) {
-        a.setzen(k, kartenrahmen(k->nummer()), schrift(13.5, true));
+        // The scale first: a card's new size gets its picture ready for the field within the
+        // margins of that scale.
         k->setzeMassstab(a.faktor);
+        a.setzen(k, kartenrahmen(k->nummer()), schrift(13.5, true));
     }
     for (int i = 0; i < int(Werkzeuge.size()); ++i) {
         a.setzen(beschriftungen_.at(i), beschriftungsrahmen(i));
