@@ -15,7 +15,6 @@
 #include <QString>
 #include <QStringList>
 
-
 namespace vun::ui {
 
 // The name under which the desktop knows the program: its .desktop file, icon and metainfo.

@@ -1,7 +1,7 @@
 // The boxes over the zoomed and the full-screen window on a screen of 1920 x 1080 (the platform's
 // screen is set where the test is registered).
-#include "tests/support/dialoghilfe.h"
 #include "boxes/qtdialoge.h"
+#include "tests/support/dialoghilfe.h"
 #include "ui/vergroesserung.h"
 
 #include <QMessageBox>
