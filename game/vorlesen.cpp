@@ -6,6 +6,33 @@
 
 namespace vun {
 
+namespace {
+
+struct Wortlaut {
+    const char* grund;
+    const char* paket; // the Debian package that lets a voice speak
+};
+
+Wortlaut wortlaut(Sprachhindernis hindernis) {
+    switch (hindernis) {
+    case Sprachhindernis::KeineSprachausgabe:
+        return {"die Sprachausgabe fehlt", "vun-memory"};
+    case Sprachhindernis::KeinModul:
+        return {"das Vorlesemodul fehlt", "vun-memory"};
+    case Sprachhindernis::ModulOhneQt:
+        return {"Qt kann nicht sprechen", "libqt6texttospeech6"};
+    case Sprachhindernis::KeinSprachdienst:
+        return {"Qt findet keinen Sprachdienst", "qt6-speech-speechd-plugin"};
+    case Sprachhindernis::DienstAntwortetNicht:
+        return {"der Sprachdienst antwortet nicht", "speech-dispatcher"};
+    case Sprachhindernis::KeineDeutscheStimme:
+        return {"es gibt keine deutsche Stimme", "speech-dispatcher-espeak-ng"};
+    }
+    return {"", ""};
+}
+
+} // namespace
+
 Vorlesen::Vorlesen(Memo& memo, Dialoge& dialoge, Sprecherquelle quelle,
                    Bildschirmleser bildschirmleser)
     : memo_(memo), dialoge_(dialoge), quelle_(std::move(quelle)),
@@ -16,45 +43,11 @@ Vorlesen::Vorlesen(Memo& memo, Dialoge& dialoge, Sprecherquelle quelle,
 
 Vorlesen::~Vorlesen() = default;
 
-QString sprachhindernisGrund(Sprachhindernis hindernis) {
-    switch (hindernis) {
-    case Sprachhindernis::KeineSprachausgabe:
-        return QStringLiteral("die Sprachausgabe fehlt");
-    case Sprachhindernis::KeinModul:
-        return QStringLiteral("das Vorlesemodul fehlt");
-    case Sprachhindernis::ModulOhneQt:
-        return QStringLiteral("Qt kann nicht sprechen");
-    case Sprachhindernis::KeinSprachdienst:
-        return QStringLiteral("Qt findet keinen Sprachdienst");
-    case Sprachhindernis::DienstAntwortetNicht:
-        return QStringLiteral("der Sprachdienst antwortet nicht");
-    case Sprachhindernis::KeineDeutscheStimme:
-        return QStringLiteral("es gibt keine deutsche Stimme");
-    }
-    return {};
-}
-
-QString sprachhindernisPaket(Sprachhindernis hindernis) {
-    switch (hindernis) {
-    case Sprachhindernis::KeineSprachausgabe:
-    case Sprachhindernis::KeinModul:
-        return QStringLiteral("vun-memory");
-    case Sprachhindernis::ModulOhneQt:
-        return QStringLiteral("libqt6texttospeech6");
-    case Sprachhindernis::KeinSprachdienst:
-        return QStringLiteral("qt6-speech-speechd-plugin");
-    case Sprachhindernis::DienstAntwortetNicht:
-        return QStringLiteral("speech-dispatcher");
-    case Sprachhindernis::KeineDeutscheStimme:
-        return QStringLiteral("speech-dispatcher-espeak-ng");
-    }
-    return {};
-}
-
 QString vorlesenHindernistext(Sprachhindernis hindernis) {
-    return QStringLiteral("Vorlesen geht hier nicht: ") + sprachhindernisGrund(hindernis) +
-           QChar(u'.') + CR + QStringLiteral("Bitte das Paket „") +
-           sprachhindernisPaket(hindernis) + QStringLiteral("“ installieren.") + CR +
+    const Wortlaut w = wortlaut(hindernis);
+    return QStringLiteral("Vorlesen geht hier nicht: ") + QString::fromUtf8(w.grund) + QChar(u'.') +
+           CR + QStringLiteral("Bitte das Paket „") + QString::fromUtf8(w.paket) +
+           QStringLiteral("“ installieren.") + CR +
            QStringLiteral("Bis dahin bleibt das Spiel still.");
 }
 

@@ -66,10 +66,8 @@ private:
     QString ausstehend_; // to say once the voice is ready
 };
 
-// Why no German voice can speak, in the player's words, and the package to install.
-QString sprachhindernisGrund(Sprachhindernis hindernis);
-QString sprachhindernisPaket(Sprachhindernis hindernis);
-// The box shown where no German voice can speak.
+// The box shown where no German voice can speak: why, in the player's words, and the package to
+// install.
 QString vorlesenHindernistext(Sprachhindernis hindernis);
 
 } // namespace vun

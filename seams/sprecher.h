@@ -6,8 +6,8 @@
 
 namespace vun {
 
-// Why no voice can speak German here. Each has its Debian package that would let it, which
-// game/vorlesen.h words for the player.
+// Why no voice can speak German here; game/vorlesen.cpp words each for the player, with the
+// Debian package that would let it.
 enum class Sprachhindernis {
     KeineSprachausgabe,   // the program has no way to speak at all
     KeinModul,            // the speech module is not installed
