@@ -227,7 +227,11 @@ Bildformat bildformatAusInhalt(const QByteArray& anfang) {
 }
 
 Bildbefund QtBildleser::pruefen(QIODevice& datei, const QString&) const {
-    const QByteArray bytes = datei.read(MaxBilddatei + 1);
+    // One byte beyond the limit tells a file too large; a file that knows its size is read
+    // without a buffer of the limit's size first.
+    const qint64 lesen =
+        datei.isSequential() ? MaxBilddatei + 1 : qMin(datei.bytesAvailable(), MaxBilddatei + 1);
+    const QByteArray bytes = datei.read(lesen);
     if (bytes.isEmpty() || bytes.size() > MaxBilddatei)
         return {};
     const Bildformat format = bildformatAusInhalt(bytes.first(qMin<qsizetype>(bytes.size(), 64)));
