@@ -207,12 +207,16 @@ private slots:
         QCOMPARE(s.fenster.groesse().stufe(), 125);
     }
 
-    // The information window and the boxes come at the zoom, the file list's entries too.
+    // The information window and the boxes come at the zoom, the file list's entries too; the
+    // keys act with the list holding the focus.
     void boxenUndInfoFolgen() {
         TastenSpiel s;
         s.klickBild(5);
-        zoomen(s.fenster, Qt::Key_Plus, 3);
         ui::Dateiliste* liste = s.fenster.dateiliste();
+        liste->setFocus();
+        QCOMPARE(s.fokus(), liste);
+        zoomen(s.fenster, Qt::Key_Plus, 3);
+        QCOMPARE(s.fenster.groesse().stufe(), 200);
         QCOMPARE(liste->item(0)->font().pixelSize(), liste->font().pixelSize());
         s.klickBild(6);
         ui::Infofenster* info = s.fenster.infofenster();
