@@ -98,7 +98,7 @@ void listeKlicken(Sitzung& p, const QString& name) {
 
 int bildkarte(const Memo& memo) {
     for (int k = 1; k <= Kartenzahl; ++k)
-        if (istBildeintrag(memo.liste1().at(k - 1)))
+        if (memo.liste1().at(k - 1).inhalt.istBild())
             return k;
     return 0;
 }
@@ -171,7 +171,7 @@ void BM_BildkarteUmdrehen(benchmark::State& state) {
         state.SetIterationTime(dauer);
         langsamste = std::max(langsamste, dauer);
 
-        if (p.memo.karte(karte).bild.isEmpty() || zaehler.summe == 0 ||
+        if (!p.memo.karte(karte).inhalt.istBild() || zaehler.summe == 0 ||
             (!sofort && vorrat(p).dekodiert() != dekodiert)) {
             state.SkipWithError("the card was not shown from its prepared picture");
             return;

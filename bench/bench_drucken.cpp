@@ -4,6 +4,7 @@
 #include "game/druckbefehl.h"
 #include "game/druckbogen.h"
 #include "tests/support/dateien.h"
+#include "tests/support/inhalte.h"
 #include "tests/support/skript.h"
 #include "ui/drucken.h"
 #include "ui/qtbildleser.h"
@@ -38,9 +39,7 @@ BENCHMARK(BM_KartenPdf)->Arg(300)->Unit(benchmark::kMillisecond)->Apply(bench::m
 
 // What the window waits for at most between two chances to draw itself.
 void BM_LaengsteSeite(benchmark::State& state) {
-    Wortliste paare;
-    paare.ersetzen(test::paareMitUmlauten(300), Listenart::Paare);
-    const Kartensatz karten = druckkarten(paare);
+    const Kartensatz karten = druckkarten(test::paarliste(test::paareMitUmlauten(300)));
     double laengste = 0;
     for (auto _ : state) {
         QBuffer puffer;

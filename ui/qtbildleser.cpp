@@ -1,6 +1,7 @@
 #include "ui/qtbildleser.h"
 
 #include "ui/svgpruefung.h"
+#include "wordlist/bildeintrag.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -63,39 +63,18 @@ Paarzeile paarzeileLesen(QStringView zeile) {
     return paar;
 }
 
-std::pair<QString, QString> haelften(QStringView paareintrag) {
-    const Paarzeile paar = paarzeileLesen(paareintrag);
-    return {paar.links.toString(), paar.rechts.toString()};
-}
-
-QStringList paareVereinheitlichen(const QStringList& paarzeilen) {
-    QStringList paare;
-    paare.reserve(paarzeilen.size());
-    // One key for both orders, the smaller half first; views into the lines, so a long list is
-    // checked without copying a half.
-    QSet<std::pair<QStringView, QStringView>> gesehen;
-    gesehen.reserve(paarzeilen.size());
-    for (const QString& zeile : paarzeilen) {
-        const Paarzeile paar = paarzeileLesen(zeile);
-        const bool linksZuerst = paar.links <= paar.rechts;
-        const auto schluessel = linksZuerst ? std::make_pair(paar.links, paar.rechts)
-                                            : std::make_pair(paar.rechts, paar.links);
-        if (gesehen.contains(schluessel))
+QList<Kartenpaar> paareVereinheitlichen(QList<Kartenpaar> paare) {
+    QSet<Kartenpaar> gesehen;
+    gesehen.reserve(paare.size());
+    QList<Kartenpaar> verschieden;
+    verschieden.reserve(paare.size());
+    for (Kartenpaar& paar : paare) {
+        if (gesehen.contains(paar) || gesehen.contains({paar.rechts, paar.links}))
             continue;
-        gesehen.insert(schluessel);
-        // A line written as the game writes pairs is taken as it is, without a copy.
-        const qsizetype laenge = paar.links.size() + Paartrenner.size() + paar.rechts.size();
-        if (zeile.size() == laenge && paar.links.data() == zeile.constData() &&
-            QStringView(zeile).sliced(paar.links.size(), Paartrenner.size()) == Paartrenner) {
-            paare.append(zeile);
-            continue;
-        }
-        QString eintrag;
-        eintrag.reserve(laenge);
-        eintrag.append(paar.links).append(Paartrenner).append(paar.rechts);
-        paare.append(std::move(eintrag));
+        gesehen.insert(paar);
+        verschieden.append(std::move(paar));
     }
-    return paare;
+    return verschieden;
 }
 
 } // namespace vun

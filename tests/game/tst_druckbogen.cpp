@@ -1,31 +1,30 @@
 // Which cards go on paper, and how a page holds them.
 #include "game/druckbogen.h"
 
-#include "wordlist/paarliste.h"
+#include "tests/support/inhalte.h"
 
 #include <QtTest>
 
 using namespace vun;
+using namespace vun::test;
 
 class TstDruckbogen : public QObject {
     Q_OBJECT
 private slots:
     void kartenDerListe() {
-        Wortliste woerter;
-        woerter.ersetzen({"Esel", "Hund", "esel", "Hund", "Igel"});
-        QCOMPARE(druckkarten(woerter).texte,
+        const Wortliste woerter = wortliste({"Esel", "Hund", "esel", "Hund", "Igel"});
+        QCOMPARE(texte(druckkarten(woerter).inhalte),
                  QStringList({"Esel", "Esel", "esel", "esel", "Hund", "Hund", "Igel", "Igel"}));
-        Wortliste paare;
-        paare.ersetzen(paareVereinheitlichen({"Haus = Häuser", "Maus = Mäuse"}), Listenart::Paare);
-        QCOMPARE(druckkarten(paare).texte, QStringList({"Haus", "Häuser", "Maus", "Mäuse"}));
+        const Wortliste paare = paarliste({"Haus = Häuser", "Maus = Mäuse"});
+        QCOMPARE(texte(druckkarten(paare).inhalte),
+                 QStringList({"Haus", "Häuser", "Maus", "Mäuse"}));
     }
 
     // Printed as a dictionary sorts, "ss" before "ß", while the game deals from its own order.
     void deutscheOrdnung() {
-        Wortliste woerter;
-        woerter.ersetzen({"Straße", "Ofen", "Strasse", "Öl", "Bär"});
-        const QStringList gegeben = woerter.eintraege();
-        QCOMPARE(druckkarten(woerter).texte,
+        const Wortliste woerter = wortliste({"Straße", "Ofen", "Strasse", "Öl", "Bär"});
+        const QList<Kartenpaar> gegeben = woerter.eintraege();
+        QCOMPARE(texte(druckkarten(woerter).inhalte),
                  QStringList({"Bär", "Bär", "Ofen", "Ofen", "Öl", "Öl", "Strasse", "Strasse",
                               "Straße", "Straße"}));
         QCOMPARE(woerter.eintraege(), gegeben);

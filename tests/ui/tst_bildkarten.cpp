@@ -115,7 +115,7 @@ private slots:
         QList<int> bildkarten;
         for (int k = 1; k <= Kartenzahl; ++k) {
             QVERIFY2(roteFlaeche(s.karte(k)->grab().toImage()).isEmpty(), "covered");
-            if (istBildeintrag(s.memo.liste1().at(k - 1)))
+            if (s.inhalt(k).istBild())
                 bildkarten << k;
         }
         QCOMPARE(bildkarten.size(), Paare);
@@ -124,7 +124,7 @@ private slots:
             const int k = bildkarten.at(i), p = s.partner(k);
             s.klickKarte(k);
             ausmalen();
-            QVERIFY(s.memo.karte(k).beschriftung.isEmpty());
+            QVERIFY(s.memo.karte(k).inhalt.wort.isEmpty());
             bildPruefen(s.karte(k), farbeVon(s.memo.karte(k).hintergrund));
             const int dekodiert = vorrat(s).dekodiert();
             s.karte(k)->repaint();
@@ -148,7 +148,7 @@ private slots:
         bilderLaden(s);
         vorrat(s).abwarten();
         int k = 1;
-        while (!istBildeintrag(s.memo.liste1().at(k - 1)))
+        while (!s.inhalt(k).istBild())
             ++k;
         s.klickKarte(k);
         ausmalen();
@@ -159,7 +159,7 @@ private slots:
         vorrat(s).abwarten();
         ausmalen();
         const int dekodiert = vorrat(s).dekodiert();
-        const QImage bild = vorrat(s).bild(s.memo.karte(k).bild, s.karte(k)->bildfeld());
+        const QImage bild = vorrat(s).bild(s.memo.karte(k).inhalt.bild, s.karte(k)->bildfeld());
         QCOMPARE(bild.height(), s.karte(k)->bildfeld().height());
         QCOMPARE(vorrat(s).dekodiert(), dekodiert);
         bildPruefen(s.karte(k), farbeVon(s.memo.karte(k).hintergrund));
@@ -171,10 +171,9 @@ private slots:
         FensterSpiel s;
         bilderLaden(s);
         int k = 1;
-        while (!istBildeintrag(s.memo.liste1().at(k - 1)))
+        while (!s.inhalt(k).istBild())
             ++k;
-        const QString name =
-            QStringLiteral("Karte %1: Bild ") + bildname(s.memo.liste1().at(k - 1));
+        const QString name = QStringLiteral("Karte %1: Bild ") + bildname(s.inhalt(k).bild);
         QVERIFY(name.contains(QLatin1String("roter hund ")));
         QCOMPARE(s.karte(k)->zugangsname(), QStringLiteral("Karte %1, verdeckt").arg(k));
         s.karte(k)->setFocus();
@@ -184,7 +183,7 @@ private slots:
         s.klickKarte(p);
         QCOMPARE(s.karte(k)->zugangsname(), name.arg(k) + QStringLiteral(", gefunden"));
         QCOMPARE(s.karte(p)->zugangsname(),
-                 QStringLiteral("Karte %1: %2, gefunden").arg(p).arg(s.memo.liste1().at(p - 1)));
+                 QStringLiteral("Karte %1: %2, gefunden").arg(p).arg(s.wort(p)));
     }
 
     // A picture changed on disk after the list was read, to bytes no decoder reads: the card
@@ -193,7 +192,7 @@ private slots:
         FensterSpiel s;
         bilderLaden(s);
         int k = 1;
-        while (!s.memo.liste1().at(k - 1).endsWith(QLatin1String("roter_hund-2.png")))
+        while (!s.inhalt(k).bild.endsWith(QLatin1String("roter_hund-2.png")))
             ++k;
         QVERIFY(dateiSchreiben(s.ordner.filePath(bilddatei(2)), "kein Bild"));
         s.fenster.groesse().stufeWechseln(1); // a new size: decoded afresh
