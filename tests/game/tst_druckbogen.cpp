@@ -20,13 +20,20 @@ private slots:
                  QStringList({"Haus", "Häuser", "Maus", "Mäuse"}));
     }
 
-    // Printed as a dictionary sorts, "ss" before "ß", while the game deals from its own order.
+    // Printed as a dictionary sorts, whatever the system's language: "ä" beside "a", "ß" as "ss"
+    // (after it where they differ in nothing else), letter case ignored and words equal but for
+    // it in the order the game holds them; the game deals from its own order.
     void deutscheOrdnung() {
-        const Wortliste woerter = wortliste({"Straße", "Ofen", "Strasse", "Öl", "Bär"});
+        const Wortliste woerter =
+            wortliste({"Straße", "Ofen", "Strasse", "Öl", "Bär", "Mast", "Apfelbaum", "Maße",
+                       "Äpfel", "apfel", "Apfel", "Masse"});
         const QList<Kartenpaar> gegeben = woerter.eintraege();
-        QCOMPARE(texte(druckkarten(woerter).inhalte),
-                 QStringList({"Bär", "Bär", "Ofen", "Ofen", "Öl", "Öl", "Strasse", "Strasse",
-                              "Straße", "Straße"}));
+        const QStringList karten = texte(druckkarten(woerter).inhalte);
+        QStringList einmal;
+        for (qsizetype i = 0; i < karten.size(); i += 2)
+            einmal << karten.at(i);
+        QCOMPARE(einmal, QStringList({"apfel", "Apfel", "Äpfel", "Apfelbaum", "Bär", "Masse",
+                                      "Maße", "Mast", "Ofen", "Öl", "Strasse", "Straße"}));
         QCOMPARE(woerter.eintraege(), gegeben);
     }
 
