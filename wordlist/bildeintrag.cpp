@@ -141,9 +141,9 @@ QByteArray echterOrdner(const QDir& ordner) {
 
 } // namespace
 
-Karteninhalt inhaltLesen(QStringView geschrieben, const QString& ordner) {
+Karteninhalt inhaltLesen(QString geschrieben, const QString& ordner) {
     if (!istBildname(geschrieben))
-        return Karteninhalt::alsWort(geschrieben.toString());
+        return Karteninhalt::alsWort(std::move(geschrieben));
     return Karteninhalt::alsBild(QDir::cleanPath(ordner + u'/' + alsPfad(geschrieben)));
 }
 

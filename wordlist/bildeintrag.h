@@ -6,7 +6,6 @@
 #include <QList>
 #include <QSize>
 #include <QString>
-#include <QStringView>
 #include <QtGlobal>
 
 namespace vun {
@@ -30,7 +29,7 @@ inline bool bildZuGross(QSize groesse) {
 // ending (letter case ignored), a file in the list's folder or below it, else a word exactly as
 // written. ordner is the folder's absolute path; "\" separates folders as "/" does (a list
 // written on Windows). Nothing on disk is looked at.
-Karteninhalt inhaltLesen(QStringView geschrieben, const QString& ordner);
+Karteninhalt inhaltLesen(QString geschrieben, const QString& ordner);
 
 // A picture a list names: the entry's line, the name as written, and the file it resolves to.
 struct Bildstelle {

@@ -40,7 +40,7 @@ bool genugFuerEinSpiel(Wortdatei& datei, const QList<Kartenpaar>& eintraege,
     return true;
 }
 
-// The lines after the heading, each read as a pair line, with the number of its line.
+// The entries each read as a pair line, with the number of its line; those from ab on are cards.
 struct Zeilen {
     QList<Paarzeile> gelesen;
     QList<int> nummern;
@@ -63,10 +63,11 @@ public:
     Inhaltsleser(const QDir& ordner, QList<Bildstelle>& bilder)
         : ordner_(ordner.absolutePath()), bilder_(bilder) {}
 
-    Karteninhalt lesen(QStringView geschrieben, int nummer) {
+    // A whole line is shared, not copied, where it is a word.
+    Karteninhalt lesen(const QString& geschrieben, int nummer) {
         Karteninhalt inhalt = inhaltLesen(geschrieben, ordner_);
         if (inhalt.istBild())
-            bilder_.append({nummer, geschrieben.toString(), inhalt.bild});
+            bilder_.append({nummer, geschrieben, inhalt.bild});
         return inhalt;
     }
 
@@ -95,7 +96,8 @@ void paareBeurteilen(Wortdatei& datei, const Zeilen& zeilen, Inhaltsleser& leser
     for (qsizetype i = zeilen.ab; i < zeilen.gelesen.size(); ++i) {
         const Paarzeile& zeile = zeilen.gelesen.at(i);
         const int nummer = zeilen.nummern.at(i);
-        paare.append({leser.lesen(zeile.links, nummer), leser.lesen(zeile.rechts, nummer)});
+        paare.append({leser.lesen(zeile.links.toString(), nummer),
+                      leser.lesen(zeile.rechts.toString(), nummer)});
     }
     paare = paareVereinheitlichen(std::move(paare));
     if (!genugFuerEinSpiel(datei, paare, Wortdateifehler::ZuWenigPaare,

@@ -166,6 +166,11 @@ private slots:
                 Wortdateifehler::Keiner);
         QCOMPARE(wortdateiLesen(o.ordner.filePath("LISTE.TXT")).fehlerhafteBilder,
                  (QList<FehlerhaftesBild>{{9, Bildfehler::KeinBild, "a.png"}}));
+        // Among words a pair line is one entry: a picture by its whole name, not a word with a
+        // path inside.
+        d = o.lesen(nummerierteWoerter(9) + QStringList{"Hund = a.png"});
+        QCOMPARE(d.fehlerhafteBilder,
+                 (QList<FehlerhaftesBild>{{10, Bildfehler::Fehlt, "Hund = a.png"}}));
     }
 };
 
