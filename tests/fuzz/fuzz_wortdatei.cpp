@@ -121,7 +121,8 @@ void pruefeBilder(const QStringList& eintraege, const QList<int>& zeilennummern,
     pruefe(d.bilder.size() == bilderDerZeilen(eintraege, d));
     QSet<QString> pfade;
     for (const vun::Bildstelle& b : d.bilder) {
-        pruefe(bildname(b.name) && zeilennummern.contains(b.nummer));
+        pruefe(bildname(b.name) &&
+               std::binary_search(zeilennummern.begin(), zeilennummern.end(), b.nummer));
         pruefe(b.pfad == QDir::cleanPath(ordner.absolutePath() + u'/' + alsPfad(b.name)));
         pfade.insert(b.pfad);
     }
