@@ -2,6 +2,7 @@
 
 #include <QHashFunctions>
 #include <QString>
+#include <QTypeInfo>
 
 namespace vun {
 
@@ -49,3 +50,7 @@ inline size_t qHash(const Kartenpaar& paar, size_t saat = 0) noexcept {
 }
 
 } // namespace vun
+
+// Moved in memory as their strings are: a long list grows without copying its texts.
+Q_DECLARE_TYPEINFO(vun::Karteninhalt, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(vun::Kartenpaar, Q_RELOCATABLE_TYPE);

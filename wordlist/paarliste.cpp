@@ -2,6 +2,8 @@
 
 #include <QSet>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace vun {
 
@@ -63,18 +65,40 @@ Paarzeile paarzeileLesen(QStringView zeile) {
     return paar;
 }
 
-QList<Kartenpaar> paareVereinheitlichen(QList<Kartenpaar> paare) {
-    QSet<Kartenpaar> gesehen;
-    gesehen.reserve(paare.size());
-    QList<Kartenpaar> verschieden;
-    verschieden.reserve(paare.size());
-    for (Kartenpaar& paar : paare) {
-        if (gesehen.contains(paar) || gesehen.contains({paar.rechts, paar.links}))
-            continue;
-        gesehen.insert(paar);
-        verschieden.append(std::move(paar));
+namespace {
+
+// A pair taken in either order: equal to itself reversed, and hashed alike both ways, so that
+// one look-up finds it written either way.
+struct Ungeordnet {
+    const Kartenpaar* paar;
+    friend bool operator==(Ungeordnet a, Ungeordnet b) {
+        return *a.paar == *b.paar ||
+               (a.paar->links == b.paar->rechts && a.paar->rechts == b.paar->links);
     }
-    return verschieden;
+};
+
+size_t qHash(Ungeordnet u, size_t saat = 0) noexcept {
+    return qHash(u.paar->links, saat) + qHash(u.paar->rechts, saat);
+}
+
+} // namespace
+
+QList<Kartenpaar> paareVereinheitlichen(QList<Kartenpaar> paare) {
+    // The pairs are looked up where they stand; those written before are left out afterwards.
+    QSet<Ungeordnet> gesehen;
+    gesehen.reserve(paare.size());
+    std::vector<bool> schonDa(paare.size());
+    for (qsizetype i = 0; i < paare.size(); ++i) {
+        const qsizetype vorher = gesehen.size();
+        gesehen.insert({&std::as_const(paare)[i]});
+        schonDa[i] = gesehen.size() == vorher;
+    }
+    qsizetype behalten = 0;
+    for (qsizetype i = 0; i < paare.size(); ++i)
+        if (!schonDa[i] && behalten++ != i)
+            paare[behalten - 1] = std::move(paare[i]);
+    paare.resize(behalten);
+    return paare;
 }
 
 } // namespace vun

@@ -86,6 +86,15 @@ private slots:
         QCOMPARE(wortdateiTitel(pfad), QString());
     }
 
+    // A pair written again, in either order, stays where it first stands; the others keep theirs.
+    void doppeltesPaarBleibtVorn() {
+        const QStringList paare = nummeriertePaare(9);
+        const QStringList zeilen = QStringList{"R00003 = L00003"} + paare.first(5) +
+                                   QStringList{"L00001=R00001"} + paare.sliced(5);
+        QCOMPARE(texte(eintraegeBeurteilen(zeilen)),
+                 QStringList{"R00003 = L00003"} + paare.first(3) + paare.sliced(4));
+    }
+
     // What a list is, and why it cannot be played, down to its lines.
     void beurteilen_data() {
         QTest::addColumn<QStringList>("eintraege");
