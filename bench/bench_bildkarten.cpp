@@ -94,7 +94,7 @@ void listeKlicken(Sitzung& p, const QString& name) {
 
 int bildkarte(const Memo& memo) {
     for (int k = 1; k <= Kartenzahl; ++k)
-        if (istBildeintrag(memo.liste1().at(k - 1)))
+        if (memo.liste1().at(k - 1).inhalt.istBild())
             return k;
     return 0;
 }
@@ -170,7 +170,7 @@ void BM_BildkarteUmdrehen(benchmark::State& state) {
         state.SetIterationTime(dauer);
         langsamste = std::max(langsamste, dauer);
 
-        if (p.memo.karte(karte).bild.isEmpty() || zaehler.summe == 0) {
+        if (!p.memo.karte(karte).inhalt.istBild() || zaehler.summe == 0) {
             state.SkipWithError("the card was not shown with its picture");
             return;
         }

@@ -7,6 +7,7 @@
 #include "printing/drucken.h"
 #include "printing/qtdrucker.h"
 #include "tests/support/dateien.h"
+#include "tests/support/inhalte.h"
 #include "tests/support/skript.h"
 
 #include <QBuffer>
@@ -38,9 +39,7 @@ BENCHMARK(BM_KartenPdf)->Arg(300)->Unit(benchmark::kMillisecond)->Apply(bench::m
 
 // What the window waits for at most between two chances to draw itself.
 void BM_LaengsteSeite(benchmark::State& state) {
-    Wortliste paare;
-    paare.ersetzen(test::paareMitUmlauten(300), Listenart::Paare);
-    const Kartensatz karten = druckkarten(paare);
+    const Kartensatz karten = druckkarten(test::paarliste(test::paareMitUmlauten(300)));
     double laengste = 0;
     for (auto _ : state) {
         QBuffer puffer;

@@ -46,7 +46,7 @@ void BM_FensterKlick(benchmark::State& state) {
                 return;
             }
         }
-        if (zug == bench::NeuntesPaar && p.memo.spielstand().Gestartet) {
+        if (zug == bench::NeuntesPaar && test::rundeLaeuft(p.memo)) {
             state.SkipWithError("the click did not end the game");
             return;
         }

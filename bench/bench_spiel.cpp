@@ -3,6 +3,7 @@
 #include "bench/zughilfe.h"
 #include "game/memo.h"
 #include "tests/support/dateien.h"
+#include "tests/support/inhalte.h"
 #include "wordlist/kartenmischen.h"
 #include "wordlist/wortdatei.h"
 
@@ -16,13 +17,13 @@ using namespace vun;
 namespace {
 
 void mischen(benchmark::State& state, const QStringList& eintraege, Listenart art) {
-    Wortliste liste2;
-    liste2.ersetzen(eintraege, art);
+    const Wortliste liste2 =
+        art == Listenart::Paare ? test::paarliste(eintraege) : test::wortliste(eintraege);
     Zufallsgenerator zufall(1);
-    QStringList liste1, kennungen;
+    QList<Spielkarte> liste1;
     Modul1 modul1;
     for (auto _ : state) {
-        KartenMischen(liste2, liste1, kennungen, modul1, zufall);
+        KartenMischen(liste2, liste1, modul1, zufall);
         benchmark::DoNotOptimize(liste1.size());
     }
 }

@@ -4,6 +4,7 @@
 // (scripts/vorlesezeit sets one up); the program's window on Qt's offscreen platform.
 #include "bench/fenstersitzung.h"
 #include "seams/sprecher.h"
+#include "tests/support/karten.h"
 #include "ui/extras.h"
 #include "ui/karte.h"
 #include "voice/sprecherladen.h"
@@ -88,11 +89,11 @@ private:
 
 // A covered card whose turning finds no pair, so the game runs on for every turn.
 int naechsteKarte(const Memo& memo) {
-    const Spielstand& s = memo.spielstand();
-    const int offen = s.ErstesFeld > 0 && s.ZweitesFeld == 0 ? s.ErstesFeld : 0;
+    const QList<int> offenListe = test::karten(memo, Kartenzustand::Offen);
+    const int offen = offenListe.size() == 1 ? offenListe.first() : 0;
     for (int k = 1; k <= Kartenzahl; ++k)
         if (k != offen && memo.zustand(k) == Kartenzustand::Verdeckt &&
-            (offen == 0 || memo.paarkennungen().at(k - 1) != memo.paarkennungen().at(offen - 1)))
+            (offen == 0 || test::partner(memo, offen) != k))
             return k;
     return 0;
 }

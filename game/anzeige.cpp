@@ -24,7 +24,7 @@ void Memo::FelderLeeren() {
     for (int k = 1; k <= Kartenzahl; ++k)
         setzeHintergrund(k, verdeckt);
     for (int k = 1; k <= Kartenzahl; ++k)
-        setzeBeschriftung(k, QString());
+        setzeBeschriftung(k, {});
     for (int k = 1; k <= Kartenzahl; ++k)
         setzeKursiv(k, false);
     spielstand_.Gestartet = false;

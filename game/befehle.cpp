@@ -92,7 +92,7 @@ QString Memo::listentitel(const QString& name) const {
 
 void Memo::kartenDrucken(Drucker& drucker) {
     const Kartensatz karten = druckkarten(liste2_);
-    if (karten.texte.isEmpty()) // before the first deal there is nothing to cut out
+    if (karten.inhalte.isEmpty()) // before the first deal there is nothing to cut out
         return;
     const QString name =
         gespielteDatei_.isEmpty() ? VunMemory : QFileInfo(gespielteDatei_).completeBaseName();
@@ -103,7 +103,7 @@ void Memo::kartenDrucken(Drucker& drucker) {
         return;
     const Bogenraster raster =
         bogenraster(wahl->papierMm, wahl->druckbarMm, !karten.titel.isEmpty());
-    const int seiten = raster.seiten(int(karten.texte.size())) * (wahl->rueckseiten ? 2 : 1);
+    const int seiten = raster.seiten(int(karten.inhalte.size())) * (wahl->rueckseiten ? 2 : 1);
     if (!druckenErlaubt(seiten))
         return;
     if (!drucker.drucken(karten, *wahl))

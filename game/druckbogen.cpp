@@ -2,7 +2,6 @@
 
 #include "seams/dialoge.h"
 #include "wordlist/alphabet.h"
-#include "wordlist/paarliste.h"
 
 #include <QSet>
 #include <algorithm>
@@ -14,25 +13,24 @@ Kartensatz druckkarten(const Wortliste& liste) {
     Kartensatz satz;
     satz.titel = liste.titel();
     if (liste.art() == Listenart::Paare) {
-        for (const QString& paar : liste.eintraege()) {
-            const auto [links, rechts] = haelften(paar);
-            satz.texte << links << rechts;
+        for (const Kartenpaar& paar : liste.eintraege()) {
+            satz.inhalte << paar.links << paar.rechts;
             satz.seiten << Kartenseite::Links << Kartenseite::Rechts;
         }
         return satz;
     }
     // A word written twice in the file still makes one pair of cards, as on the board.
-    QStringList woerter;
-    QSet<QString> gesehen;
-    for (const QString& wort : liste.eintraege()) {
-        if (gesehen.contains(wort))
+    QList<Karteninhalt> woerter;
+    QSet<Karteninhalt> gesehen;
+    for (const Kartenpaar& wort : liste.eintraege()) {
+        if (gesehen.contains(wort.links))
             continue;
-        gesehen.insert(wort);
-        woerter << wort;
+        gesehen.insert(wort.links);
+        woerter << wort.links;
     }
-    alphabetischOrdnen(woerter);
-    for (const QString& wort : woerter) {
-        satz.texte << wort << wort;
+    alphabetischOrdnen(woerter, [](const Karteninhalt& wort) { return wort.text(); });
+    for (const Karteninhalt& wort : woerter) {
+        satz.inhalte << wort << wort;
         satz.seiten << Kartenseite::Keine << Kartenseite::Keine;
     }
     return satz;

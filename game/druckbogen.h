@@ -1,12 +1,12 @@
 #pragma once
 
-#include "seams/drucker.h"
+#include "wordlist/karteninhalt.h"
 #include "wordlist/wortliste.h"
 
+#include <QList>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
-#include <QStringList>
 
 namespace vun {
 
@@ -16,6 +16,19 @@ inline constexpr double MindestkanteMm = 50.0;
 inline constexpr double BogenrandMm = 8.0;
 // From this many pages on the teacher is asked first: a long list makes a thick pile of paper.
 inline constexpr int NachfrageAbSeiten = 31;
+
+// Which half of a pair a card shows. On the table, where nothing keeps two look-alike cards of
+// different pairs apart ("12" for 2 · 6 and for 3 · 4), the mark of its side tells a child
+// which kind of card to look for. An ordinary list's cards have no side.
+enum class Kartenseite { Keine, Links, Rechts };
+
+// The cards to print: their contents in order, each one's side, and the heading of every sheet
+// (empty where the list has none).
+struct Kartensatz {
+    QList<Karteninhalt> inhalte;
+    QList<Kartenseite> seiten; // one for every card
+    QString titel;
+};
 
 // The cards to print with the list's title: two equal cards for every different word of an
 // ordinary list, in German alphabetical order (wordlist/alphabet.h), whatever order the game

@@ -59,8 +59,6 @@ QString bildfehler(const FehlerhaftesBild& bild) {
         return name + QStringLiteral("ist zu groß");
     case Bildfehler::Ausserhalb:
         return name + QStringLiteral("liegt nicht im Ordner der Liste");
-    case Bildfehler::Gleichheitszeichen:
-        return name + QStringLiteral("liegt in einem Ordner mit „=“ im Namen");
     }
     return {};
 }

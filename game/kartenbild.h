@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wordlist/karteninhalt.h"
+
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -24,15 +26,13 @@ inline constexpr int GefundenFarbnummer = 3; // palette cyan of found cards
 // What a card is in the game, for views that tell it in words rather than colours.
 enum class Kartenzustand { Verdeckt, Offen, Gefunden };
 
-// Everything a view needs to draw one card; the view decides none of it.
-// A picture card's face shows the picture file bild instead of a caption; bild is empty on a
-// word card and on every covered card.
+// Everything a view needs to draw one card; the view decides none of it. Its face shows inhalt:
+// a word as its caption, a picture instead of a caption; nothing while it is covered.
 struct Kartenbild {
-    QString beschriftung;
+    Karteninhalt inhalt;
     Rgb hintergrund = Designblau;
     Rgb textfarbe = Weiss;
     bool kursiv = false;
-    QString bild;
     friend bool operator==(const Kartenbild&, const Kartenbild&) = default;
 };
 

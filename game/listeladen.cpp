@@ -17,7 +17,7 @@ void verwerfen(const QString& name, const Wortdatei& datei, Wortliste& liste2, D
                const QString& meldung) {
     dialoge.MsgBox(meldung + CR + QStringLiteral("Eine Standardliste wird verwendet!") + CR, NurOk,
                    QStringLiteral("VUN-Memory"), name + QStringLiteral(": ") + fehlergrund(datei));
-    liste2.ersetzen(Standardliste());
+    liste2.ersetzen(alsWoerter(Standardliste()));
 }
 
 QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,

@@ -1,8 +1,6 @@
 #include "game/memo.h"
 
 #include "game/listeladen.h"
-#include "wordlist/bildeintrag.h"
-#include "wordlist/wortdatei.h"
 
 namespace vun {
 
@@ -14,14 +12,10 @@ Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, const Bildleser& bildleser, 
       startdatei_(std::move(startdatei)) {
 }
 
-void Memo::setzeBeschriftung(int karte, const QString& text) {
+void Memo::setzeBeschriftung(int karte, const Karteninhalt& inhalt) {
     Kartenbild& bild = karten_.at(karte - 1);
-    const bool istBild = istBildeintrag(text);
-    QString beschriftung = istBild ? QString() : text;
-    QString datei = istBild ? text : QString();
-    if (bild.beschriftung != beschriftung || bild.bild != datei) {
-        bild.beschriftung = std::move(beschriftung);
-        bild.bild = std::move(datei);
+    if (bild.inhalt != inhalt) {
+        bild.inhalt = inhalt;
         emit karteGeaendert(karte);
     }
 }
@@ -43,7 +37,7 @@ void Memo::setzeKursiv(int karte, bool kursiv) {
 }
 
 Kartenzustand Memo::zustand(int nummer) const {
-    if (karte(nummer).beschriftung.isEmpty() && karte(nummer).bild.isEmpty())
+    if (karte(nummer).inhalt.leer())
         return Kartenzustand::Verdeckt;
     // A cleared board keeps the old mask; only a running round gives it meaning.
     return spielstand_.Gestartet && !spielstand_.imSpiel(nummer) ? Kartenzustand::Gefunden
@@ -51,7 +45,7 @@ Kartenzustand Memo::zustand(int nummer) const {
 }
 
 void Memo::KartenMischen() {
-    if (!vun::KartenMischen(liste2_, liste1_, paarkennungen_, modul1_, zufall_)) {
+    if (!vun::KartenMischen(liste2_, liste1_, modul1_, zufall_)) {
         // The built-in words lie dealt already; the list goes as a faulty file does.
         listeVerwerfen(gespielteDatei_, liste2_, dialoge_);
         gespielteDatei_.clear();

@@ -33,7 +33,7 @@ public:
 
     // --- What a view shows ---
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
-    // Covered without its word or picture; showing it, found while its round runs, else open.
+    // Covered without its content; showing it, found while its round runs, else open.
     Kartenzustand zustand(int nummer) const;
     const QString& fenstertitel() const { return fenstertitel_; }
     bool dateilisteSichtbar() const { return dateilisteSichtbar_; }
@@ -59,13 +59,9 @@ public:
     // Ctrl+P: the cards of the list being played on paper, through the print dialog.
     void kartenDrucken(Drucker& drucker);
 
-    // --- State, readable for views and tests ---
-    const Spielstand& spielstand() const { return spielstand_; }
-    const QStringList& liste1() const { return liste1_; }
-    // Which pair lies on each card, entry i-1 for card i: equal exactly on the two cards of a
-    // pair. For a list of words it is the card's word; for a pair list the pair's entry.
-    const QStringList& paarkennungen() const { return paarkennungen_; }
-    const Wortliste& liste2() const { return liste2_; }
+    // The deal on the board, entry i-1 for card i: what the card shows when it is turned, and
+    // which pair it belongs to, even while it lies covered.
+    const QList<Spielkarte>& liste1() const { return liste1_; }
 
 signals:
     // Only on real changes, so a view repaints no more than changed.
@@ -91,10 +87,8 @@ private:
     // Before printing that many pages of cards: true when few enough, or the player said yes.
     bool druckenErlaubt(int seiten);
 
-    QString wort(int karte) const { return liste1_.value(karte - 1); }
-    // Shows the card's text on its face, or covers it with an empty text: a picture entry as
-    // the card's picture, with no caption, any other text as its caption.
-    void setzeBeschriftung(int karte, const QString& text);
+    // Shows the content on the card's face, or covers it with the empty content.
+    void setzeBeschriftung(int karte, const Karteninhalt& inhalt);
     void setzeHintergrund(int karte, Rgb farbe);
     void setzeKursiv(int karte, bool kursiv);
 
@@ -105,8 +99,7 @@ private:
     QString startdatei_;
 
     Spielstand spielstand_;
-    QStringList liste1_;
-    QStringList paarkennungen_;
+    QList<Spielkarte> liste1_;
     Wortliste liste2_;
     Modul1 modul1_;
     std::array<Kartenbild, Kartenzahl> karten_{};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/brett.h"
+#include "wordlist/brett.h"
 
 #include <array>
 

@@ -112,9 +112,9 @@ void Vorlesen::ausschalten() {
 
 void Vorlesen::karteAufgedeckt(int karte) {
     // A picture speaks for itself.
-    const Kartenbild& bild = memo_.karte(karte);
-    if (bild.bild.isEmpty())
-        sagen(bild.beschriftung);
+    const Karteninhalt& inhalt = memo_.karte(karte).inhalt;
+    if (!inhalt.istBild())
+        sagen(inhalt.wort);
 }
 
 void Vorlesen::sagen(const QString& text) {

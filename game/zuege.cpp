@@ -26,7 +26,7 @@ void Memo::FeldGeklickt() {
     const int c = s.KlickFeld;
     const int e = s.ErstesFeld;
     const Kartenbild vorher = karte(c);
-    setzeBeschriftung(c, wort(c));
+    setzeBeschriftung(c, liste1_.at(c - 1).inhalt);
     if (karte(c) != vorher)
         emit aufgedeckt(c);
     if (e == 0) {
@@ -40,7 +40,7 @@ void Memo::FeldGeklickt() {
     }
     // Two cards match when they are the two halves of one pair; from a list of words that is
     // when their words are equal.
-    if (paarkennungen_.value(e - 1) == paarkennungen_.value(c - 1)) {
+    if (liste1_.at(e - 1).paar == liste1_.at(c - 1).paar) {
         s.gefundenMarkieren(e);
         s.gefundenMarkieren(c);
         PaarMarkieren();
@@ -54,7 +54,7 @@ void Memo::PaarZudecken() {
     const int z = spielstand_.ZweitesFeld;
     for (int i = 1; i <= Kartenzahl; ++i)
         if (i == e || i == z)
-            setzeBeschriftung(i, QString());
+            setzeBeschriftung(i, {});
     spielstand_.ErstesFeld = 0;
     spielstand_.ZweitesFeld = 0;
 }

@@ -108,8 +108,10 @@ void Bildvorrat::ablegen(const QString& pfad, QSize feld, const QImage& bild) {
     emit bereit(pfad, feld);
 }
 
-void Bildvorrat::nurBehalten(const QStringList& texte) {
-    const QSet<QString> behalten(texte.begin(), texte.end());
+void Bildvorrat::nurBehalten(const QList<Spielkarte>& liste1) {
+    QSet<QString> behalten;
+    for (const Spielkarte& karte : liste1)
+        behalten.insert(karte.inhalt.bild);
     eintraege_.removeIf([&](const auto& eintrag) {
         if (behalten.contains(eintrag.key()))
             return false;

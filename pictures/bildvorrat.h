@@ -1,12 +1,13 @@
 #pragma once
 
+#include "wordlist/kartenmischen.h"
+
 #include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QRectF>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <QThreadPool>
 #include <atomic>
 #include <memory>
@@ -41,8 +42,8 @@ public:
     // The picture fitted into feld decoded in the background, unless held or on its way. What
     // was on its way for another size is called off.
     void vorbereiten(const QString& pfad, QSize feld);
-    // Forgets every picture but those named in the texts (the texts of the deal on the board).
-    void nurBehalten(const QStringList& texte);
+    // Forgets every picture but those of the deal on the board.
+    void nurBehalten(const QList<Spielkarte>& liste1);
 
 signals:
     // The picture decoded in the background for the size last asked for, feld, is there.

@@ -1,6 +1,7 @@
 #include "pictures/qtbildleser.h"
 
 #include "pictures/svgpruefung.h"
+#include "wordlist/bildeintrag.h"
 
 #include <QBuffer>
 #include <QImage>

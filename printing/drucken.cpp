@@ -4,7 +4,6 @@
 #include "game/kartenbild.h"
 #include "look/schrift.h"
 #include "pictures/bildvorrat.h"
-#include "wordlist/bildeintrag.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -107,7 +106,7 @@ void vorderseiteMalen(QPainter& maler, const Bogenraster& raster, const Kartensa
                       bool seitenzeichen, int erste) {
     kopfzeileMalen(maler, raster, karten.titel);
     QHash<QString, QImage> bilder;
-    const int letzte = std::min<int>(karten.texte.size(), erste + raster.proSeite());
+    const int letzte = std::min<int>(karten.inhalte.size(), erste + raster.proSeite());
     for (int i = erste; i < letzte; ++i) {
         const QRectF feld = inEinheiten(raster.karte(i - erste));
         maler.setPen(schnittlinie());
@@ -117,10 +116,10 @@ void vorderseiteMalen(QPainter& maler, const Bogenraster& raster, const Kartensa
         if (seitenzeichen)
             seitenzeichenMalen(maler, feld, rand, karten.seiten.value(i, Kartenseite::Keine));
         const QRect innen = feld.adjusted(rand, rand, -rand, -rand).toRect();
-        const QString& text = karten.texte.at(i);
-        if (istBildeintrag(text) && bildMalen(maler, innen, text, bilder))
+        const Karteninhalt& inhalt = karten.inhalte.at(i);
+        if (inhalt.istBild() && bildMalen(maler, innen, inhalt.bild, bilder))
             continue;
-        const QString wort = istBildeintrag(text) ? bildname(text) : text;
+        const QString wort = inhalt.istBild() ? bildname(inhalt.bild) : inhalt.wort;
         maler.setFont(kartenschrift(innen, wort));
         maler.setPen(Qt::black);
         maler.drawText(innen, Textart, wort);
@@ -164,7 +163,7 @@ bool kartenMalen(QPagedPaintDevice& geraet, const Kartensatz& karten, bool rueck
     maler.scale(geraet.logicalDpiX() / 25.4 / EinheitenProMm,
                 geraet.logicalDpiY() / 25.4 / EinheitenProMm);
     maler.translate(-druckbar.left() * EinheitenProMm, -druckbar.top() * EinheitenProMm);
-    const int anzahl = int(karten.texte.size());
+    const int anzahl = int(karten.inhalte.size());
     const int seiten = raster.seiten(anzahl);
     for (int seite = 0; seite < seiten; ++seite) {
         const int erste = seite * raster.proSeite();

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "seams/drucker.h"
+#include "game/druckbogen.h"
 
-#include <QString>
-#include <QStringList>
 #include <functional>
 
 class QPagedPaintDevice;

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QList>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 class QIODevice;
 
 namespace vun {
+
+struct Kartensatz; // the cards to print (game/druckbogen.h)
 
 // What the teacher chose in the print dialog: the paper and the part of it the printer reaches,
 // in millimetres from the paper's top left, whether each page is followed by its backs, and
@@ -19,19 +19,6 @@ struct Druckwahl {
     QRectF druckbarMm;
     bool rueckseiten = false;
     bool seitenzeichen = true;
-};
-
-// Which half of a pair a card shows. On the table, where nothing keeps two look-alike cards of
-// different pairs apart ("12" for 2 · 6 and for 3 · 4), the mark of its side tells a child
-// which kind of card to look for. An ordinary list's cards have no side.
-enum class Kartenseite { Keine, Links, Rechts };
-
-// The cards to print: their texts in order, each one's side, and the heading of every sheet
-// (empty where the list has none).
-struct Kartensatz {
-    QStringList texte;
-    QList<Kartenseite> seiten; // one for every text
-    QString titel;
 };
 
 // Everything the game needs of paper. The program prints with Qt; tests script it. The printer

@@ -3,7 +3,6 @@
 #include "game/memo.h"
 #include "pictures/bildvorrat.h"
 #include "ui/aussehen.h"
-#include "wordlist/bildeintrag.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -34,7 +33,7 @@ Karte::Karte(const Memo& memo, int nummer, Eingabewache& eingabe, Bildvorrat& bi
             modellGeaendert();
     });
     connect(&bilder_, &Bildvorrat::bereit, this, [this](const QString& pfad) {
-        if (memo_.karte(nummer_).bild == pfad)
+        if (memo_.karte(nummer_).inhalt.bild == pfad)
             update();
     });
 }
@@ -45,9 +44,9 @@ void Karte::ausloesen() {
 
 QString Karte::zugangsname() const {
     const QString karte = QStringLiteral("Karte %1").arg(nummer_);
-    const Kartenbild& bild = memo_.karte(nummer_);
+    const Karteninhalt& inhalt = memo_.karte(nummer_).inhalt;
     const QString wort =
-        bild.bild.isEmpty() ? bild.beschriftung : QStringLiteral("Bild ") + bildname(bild.bild);
+        inhalt.istBild() ? QStringLiteral("Bild ") + bildname(inhalt.bild) : inhalt.wort;
     switch (memo_.zustand(nummer_)) {
     case Kartenzustand::Verdeckt:
         return karte + QStringLiteral(", verdeckt");
@@ -77,7 +76,7 @@ QFont Karte::beschriftungsschrift() const {
     const Kartenbild& bild = memo_.karte(nummer_);
     QFont f = font();
     f.setItalic(bild.kursiv);
-    return passendeSchrift(f, textfeld(), Beschriftungsart, bild.beschriftung);
+    return passendeSchrift(f, textfeld(), Beschriftungsart, bild.inhalt.wort);
 }
 
 QSize Karte::bildfeld() const {
@@ -85,9 +84,9 @@ QSize Karte::bildfeld() const {
 }
 
 void Karte::bildVorbereiten() {
-    const QString text = memo_.liste1().value(nummer_ - 1);
-    if (istBildeintrag(text))
-        bilder_.vorbereiten(text, bildfeld());
+    const Karteninhalt inhalt = memo_.liste1().value(nummer_ - 1).inhalt;
+    if (inhalt.istBild())
+        bilder_.vorbereiten(inhalt.bild, bildfeld());
 }
 
 void Karte::resizeEvent(QResizeEvent* ereignis) {
@@ -133,11 +132,11 @@ void Karte::paintEvent(QPaintEvent*) {
     maler.fillRect(rect(), Randfarbe);
     maler.fillRect(rect().adjusted(1, 1, -1, -1), farbe(bild.hintergrund));
     maler.setPen(farbe(bild.textfarbe));
-    if (!bild.bild.isEmpty()) {
-        bildMalen(maler, bild.bild);
+    if (bild.inhalt.istBild()) {
+        bildMalen(maler, bild.inhalt.bild);
     } else {
         maler.setFont(beschriftungsschrift());
-        maler.drawText(textfeld(), Beschriftungsart, bild.beschriftung);
+        maler.drawText(textfeld(), Beschriftungsart, bild.inhalt.wort);
     }
     if (hasFocus() && fokusSichtbar()) {
         const int abstand = qRound(FokusAbstand * massstab());

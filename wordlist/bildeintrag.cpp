@@ -1,7 +1,6 @@
 #include "wordlist/bildeintrag.h"
 
 #include "seams/bildleser.h"
-#include "wordlist/paarliste.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,16 +40,12 @@ bool absolut(const QString& pfad) {
            pfad.at(0).unicode() < 128;
 }
 
-QString aufgeloest(QStringView eintrag, const QDir& ordner) {
-    return QDir::cleanPath(ordner.absolutePath() + u'/' + alsPfad(eintrag));
-}
-
-// The resolved name, or the name as written where it holds an "=" or the folder's path does:
-// resolved, the entry could become another kind of line ("a = b\..\..\c.png" cleans to a
-// path without its "="); bilderPruefen refuses such a name.
-QString aufgeloestOderWieGeschrieben(QStringView eintrag, const QDir& ordner) {
-    QString pfad = aufgeloest(eintrag, ordner);
-    return eintrag.contains(u'=') || pfad.contains(u'=') ? eintrag.toString() : pfad;
+// A name that is nothing but an ending (".png") names no file a teacher made.
+bool istBildname(QStringView eintrag) {
+    for (const QStringView endung : Bildendungen)
+        if (eintrag.size() > endung.size() && eintrag.endsWith(endung, Qt::CaseInsensitive))
+            return true;
+    return false;
 }
 
 #ifdef Q_OS_UNIX
@@ -146,77 +141,39 @@ QByteArray echterOrdner(const QDir& ordner) {
 
 } // namespace
 
-bool istBildeintrag(QStringView eintrag) {
-    for (const QStringView endung : Bildendungen)
-        if (eintrag.size() > endung.size() && eintrag.endsWith(endung, Qt::CaseInsensitive))
-            return true;
-    return false;
+Karteninhalt inhaltLesen(QString geschrieben, const QString& ordner) {
+    if (!istBildname(geschrieben))
+        return Karteninhalt::alsWort(std::move(geschrieben));
+    return Karteninhalt::alsBild(QDir::cleanPath(ordner + u'/' + alsPfad(geschrieben)));
 }
 
-QList<QStringView> bildstellen(QStringView eintrag) {
-    const Paarzeile zeile = paarzeileLesen(eintrag);
-    if (zeile.fehler)
-        return istBildeintrag(eintrag) ? QList<QStringView>{eintrag} : QList<QStringView>{};
-    QList<QStringView> stellen;
-    for (const QStringView haelfte : {zeile.links, zeile.rechts})
-        if (istBildeintrag(haelfte))
-            stellen.append(haelfte);
-    return stellen;
-}
-
-void bilderAufloesen(QStringList& eintraege, const QDir& ordner) {
-    for (QString& eintrag : eintraege) {
-        const Paarzeile zeile = paarzeileLesen(eintrag);
-        if (zeile.fehler) {
-            if (istBildeintrag(eintrag))
-                eintrag = aufgeloestOderWieGeschrieben(eintrag, ordner);
-            continue;
-        }
-        if (!istBildeintrag(zeile.links) && !istBildeintrag(zeile.rechts))
-            continue;
-        const auto haelfte = [&](QStringView h) {
-            return istBildeintrag(h) ? aufgeloestOderWieGeschrieben(h, ordner) : h.toString();
-        };
-        eintrag = haelfte(zeile.links) + Paartrenner.toString() + haelfte(zeile.rechts);
-    }
-}
-
-Bildpruefung bilderPruefen(const QStringList& eintraege, const QList<int>& zeilennummern,
-                           const QDir& ordner, const Bildleser& leser, int hoechstens) {
+Bildpruefung bilderPruefen(const QList<Bildstelle>& bilder, const QDir& ordner,
+                           const Bildleser& leser, int hoechstens) {
     Bildpruefung pruefung;
     QByteArray innen;
     QHash<QString, std::optional<Bildfehler>> geprueft;
-    for (qsizetype i = 0; i < eintraege.size(); ++i) {
-        for (const QStringView name : bildstellen(eintraege.at(i))) {
-            const QString pfad = alsPfad(name);
-            const QString sauber = QDir::cleanPath(pfad);
-            std::optional<Bildfehler> fehler;
-            // The name as written decides before any file is looked at.
-            if (absolut(pfad) || sauber == u".." || sauber.startsWith(u"../")) {
-                fehler = Bildfehler::Ausserhalb;
-            } else {
-                const QString ganz = aufgeloest(name, ordner);
-                if (ganz.contains(QChar(0))) {
-                    fehler = Bildfehler::Fehlt; // no file is named so; the system would cut it
-                } else if (ganz.contains(u'=')) {
-                    fehler = Bildfehler::Gleichheitszeichen;
-                } else if (const auto schon = geprueft.constFind(ganz); schon != geprueft.cend()) {
-                    fehler = *schon;
-                } else {
-                    if (innen.isEmpty())
-                        innen = echterOrdner(ordner);
-                    fehler = dateiPruefen(ganz, innen, leser);
-                    geprueft.insert(ganz, fehler);
-                }
-            }
-            if (!fehler)
-                continue;
-            ++pruefung.gesamt;
-            if (pruefung.erste.size() < hoechstens)
-                pruefung.erste.append(
-                    {static_cast<int>(zeilennummern.value(i, static_cast<int>(i) + 1)), *fehler,
-                     name.toString()});
+    for (const Bildstelle& stelle : bilder) {
+        const QString pfad = alsPfad(stelle.name);
+        const QString sauber = QDir::cleanPath(pfad);
+        std::optional<Bildfehler> fehler;
+        // The name as written decides before any file is looked at.
+        if (absolut(pfad) || sauber == u".." || sauber.startsWith(u"../")) {
+            fehler = Bildfehler::Ausserhalb;
+        } else if (stelle.pfad.contains(QChar(0))) {
+            fehler = Bildfehler::Fehlt; // no file is named so; the system would cut it
+        } else if (const auto schon = geprueft.constFind(stelle.pfad); schon != geprueft.cend()) {
+            fehler = *schon;
+        } else {
+            if (innen.isEmpty())
+                innen = echterOrdner(ordner);
+            fehler = dateiPruefen(stelle.pfad, innen, leser);
+            geprueft.insert(stelle.pfad, fehler);
         }
+        if (!fehler)
+            continue;
+        ++pruefung.gesamt;
+        if (pruefung.erste.size() < hoechstens)
+            pruefung.erste.append({stelle.nummer, *fehler, stelle.name});
     }
     return pruefung;
 }

@@ -1,39 +1,50 @@
 #pragma once
 
+#include "wordlist/karteninhalt.h"
+
 #include <QDir>
 #include <QList>
+#include <QSize>
 #include <QString>
-#include <QStringList>
-#include <QStringView>
+#include <QtGlobal>
 
 namespace vun {
 
 class Bildleser;
 
-// An entry, or a half of a pair line, that ends in a picture's file ending (letter case
-// ignored) names a picture instead of a word: a file in the list's folder or below it.
-bool istBildeintrag(QStringView eintrag);
+// The largest picture a card shows: a file of at most 32 MiB, at most 12 000 pixels on a side
+// and 50 million pixels in all (a photo of a good camera has 12 to 24 million). A larger one
+// would take seconds and hundreds of megabytes to decode for a card a hand wide.
+inline constexpr qint64 MaxBilddatei = 32 * 1024 * 1024;
+inline constexpr int MaxBildseite = 12000;
+inline constexpr qint64 MaxBildpunkte = 50'000'000;
 
-// The pictures an entry names, as written: the picture halves of a pair line, else the whole
-// entry where it is a picture; none for words.
-QList<QStringView> bildstellen(QStringView eintrag);
+// Whether a picture of that size in pixels is larger than a card shows.
+inline bool bildZuGross(QSize groesse) {
+    return groesse.width() > MaxBildseite || groesse.height() > MaxBildseite ||
+           qint64(groesse.width()) * groesse.height() > MaxBildpunkte;
+}
 
-// The list's picture entries and picture halves written as their file's absolute, cleaned
-// path, so that two entries naming one file are one text for every rule of the list and the
-// deal, and whoever draws or prints a card finds its file without knowing the list's folder.
-// "\" separates folders as "/" does (a list written on Windows). Words and pair lines without
-// pictures stay exactly as they are, and so does a picture whose path would hold an "=" (a
-// folder named so), which bilderPruefen refuses: the path would split the line anew.
-void bilderAufloesen(QStringList& eintraege, const QDir& ordner);
+// A card's content as a list writes it: a picture where the text ends in a picture's file
+// ending (letter case ignored), a file in the list's folder or below it, else a word exactly as
+// written. ordner is the folder's absolute path; "\" separates folders as "/" does (a list
+// written on Windows). Nothing on disk is looked at.
+Karteninhalt inhaltLesen(QString geschrieben, const QString& ordner);
+
+// A picture a list names: the entry's line, the name as written, and the file it resolves to.
+struct Bildstelle {
+    int nummer = 0;
+    QString name;
+    QString pfad;
+};
 
 // Why a picture of a list cannot be shown.
 enum class Bildfehler {
-    Fehlt,              // no file of that name
-    Ordner,             // a folder of that name
-    KeinBild,           // empty, cut off, another format, no regular file, or not to be read
-    ZuGross,            // more bytes or pixels than a card shows (seams/bildleser.h)
-    Ausserhalb,         // an absolute path, ".." leading out, or a link whose target lies outside
-    Gleichheitszeichen, // its path holds an "=", which would split the pair line anew
+    Fehlt,      // no file of that name
+    Ordner,     // a folder of that name
+    KeinBild,   // empty, cut off, another format, no regular file, or not to be read
+    ZuGross,    // more bytes or pixels than a card shows
+    Ausserhalb, // an absolute path, ".." leading out, or a link whose target lies outside
 };
 
 // A picture of a list that cannot be shown: its line, the reason, and the name as written.
@@ -50,13 +61,12 @@ struct Bildpruefung {
     int gesamt = 0;
 };
 
-// Checks every picture the entries name, as they are written (before bilderAufloesen): the name
-// must lead to a regular file inside the list's folder, links followed to their real target,
-// of at most MaxBilddatei bytes, which the reader finds a whole picture within the size limits.
-// Nothing outside the folder is opened, nor anything but a regular file, so neither a link to a
-// device nor a named pipe is read or blocks; a file named twice is checked once.
-// zeilennummern gives each entry's line; without them entry i is line i + 1.
-Bildpruefung bilderPruefen(const QStringList& eintraege, const QList<int>& zeilennummern,
-                           const QDir& ordner, const Bildleser& leser, int hoechstens);
+// Checks every picture a list names: the name must lead to a regular file inside the list's
+// folder, links followed to their real target, of at most MaxBilddatei bytes, which the reader
+// finds a whole picture within the size limits. Nothing outside the folder is opened, nor
+// anything but a regular file, so neither a link to a device nor a named pipe is read or
+// blocks; a file named twice is checked once.
+Bildpruefung bilderPruefen(const QList<Bildstelle>& bilder, const QDir& ordner,
+                           const Bildleser& leser, int hoechstens);
 
 } // namespace vun

@@ -123,8 +123,8 @@ public:
 #endif
     }
 
-    qint64 lesen(char* ziel, qint64 hoechstens) {
-        return datei_.read(ziel, hoechstens);
+    QIODevice& geraet() {
+        return datei_;
     }
 
 private:
@@ -143,6 +143,11 @@ std::optional<QByteArray> dateiBytesLesen(const QString& pfad, int maxEintraege,
     fehler = datei.oeffnen(pfad, groesse);
     if (fehler != Wortdateifehler::Keiner)
         return std::nullopt;
+    return bytesLesen(datei.geraet(), groesse, maxEintraege, fehler);
+}
+
+std::optional<QByteArray> bytesLesen(QIODevice& quelle, qint64 groesse, int maxEintraege,
+                                     Wortdateifehler& fehler) {
     QByteArray bytes;
     bytes.reserve(qBound<qint64>(0, groesse, MaxDateigroesse) + 1);
     Zaehler zaehler;
@@ -151,7 +156,7 @@ std::optional<QByteArray> dateiBytesLesen(const QString& pfad, int maxEintraege,
         const qint64 wunsch = qMin(Blockgroesse, MaxDateigroesse + 1 - bytes.size());
         const qsizetype alt = bytes.size();
         bytes.resize(alt + wunsch);
-        const qint64 gelesen = datei.lesen(bytes.data() + alt, wunsch);
+        const qint64 gelesen = quelle.read(bytes.data() + alt, wunsch);
         if (gelesen < 0) {
             fehler = Wortdateifehler::Lesefehler;
             return std::nullopt;

@@ -5,6 +5,8 @@
 #include <QtGlobal>
 #include <optional>
 
+class QIODevice;
+
 namespace vun {
 
 // Why a word-list file was not taken.
@@ -35,5 +37,10 @@ inline constexpr qint64 MaxDateigroesse = 16 * 1024 * 1024;
 // again whatever happens.
 std::optional<QByteArray> dateiBytesLesen(const QString& pfad, int maxEintraege,
                                           Wortdateifehler& fehler);
+
+// What dateiBytesLesen does once the file is open: reads the device to its end, or stops early
+// as that does. groesse is the size the device announces, which only sizes the buffer.
+std::optional<QByteArray> bytesLesen(QIODevice& quelle, qint64 groesse, int maxEintraege,
+                                     Wortdateifehler& fehler);
 
 } // namespace vun

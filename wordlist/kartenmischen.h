@@ -1,9 +1,10 @@
 #pragma once
 
-#include "seams/brett.h"
+#include "wordlist/brett.h"
+#include "wordlist/karteninhalt.h"
 #include "wordlist/wortliste.h"
 
-#include <QStringList>
+#include <QList>
 #include <QtGlobal>
 #include <array>
 
@@ -11,22 +12,32 @@ namespace vun {
 
 class Zufallsquelle;
 
-// The deal's two working tables, slots 0 to Tabellenplaetze - 1. They keep their contents from one
-// deal to the next; a deal writes every slot it reads before reading it.
-struct Modul1 {
-    std::array<qint16, Tabellenplaetze> Kartenplatz{};
-    std::array<QString, Tabellenplaetze> Kartenwort;
+// A card of a deal, an entry of Liste1: what it shows, and the number of its pair, 1 to
+// Paarzahl, the same on both cards of the pair and on no other card.
+struct Spielkarte {
+    Karteninhalt inhalt;
+    int paar = 0;
+    friend bool operator==(const Spielkarte&, const Spielkarte&) = default;
 };
 
-// Deals nine different words of liste2, each onto two of the 18 cards, into liste1
-// (entry i-1 is the word of card i). A list without nine different texts could never be
-// dealt from; the deal then takes the nine built-in words instead of drawing forever.
-// From a pair list it deals nine different pairs of which no two share a text, one half on
-// each of the pair's two cards. paarkennungen tells which pair lies on each card: entry i-1 is
-// the entry of the list that card i was dealt from, the same on both cards of a pair; for a
-// list of words that is the card's word itself. False where the pair list's count promised nine
-// such pairs and the choice found none: the built-in words are dealt then, never fewer pairs.
-bool KartenMischen(const Wortliste& liste2, QStringList& liste1, QStringList& paarkennungen,
-                   Modul1& modul1, Zufallsquelle& zufall);
+// Slots of the deal's two working tables, numbered from 0: slot 0 holds a word list's candidate
+// while it is compared, slots 1 to Kartenzahl the cards.
+inline constexpr int Tabellenplaetze = 1 + Kartenzahl;
+
+// The deal's two working tables. They keep their contents from one deal to the next; a deal
+// writes every slot it reads before reading it.
+struct Modul1 {
+    std::array<qint16, Tabellenplaetze> Kartenplatz{};
+    std::array<Karteninhalt, Tabellenplaetze> Kartenwort;
+};
+
+// Deals nine different words of liste2, each onto two of the 18 cards, into liste1 (entry i-1
+// is card i). A list without nine different words could never be dealt from; the deal then
+// takes the nine built-in words instead of drawing forever. From a pair list it deals nine
+// different pairs of which no two share a content, one half on each of the pair's two cards.
+// False where the pair list's count promised nine such pairs and the choice found none: the
+// built-in words are dealt then, never fewer pairs.
+bool KartenMischen(const Wortliste& liste2, QList<Spielkarte>& liste1, Modul1& modul1,
+                   Zufallsquelle& zufall);
 
 } // namespace vun

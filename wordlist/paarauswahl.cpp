@@ -1,7 +1,5 @@
 #include "wordlist/paarauswahl.h"
 
-#include "wordlist/paarliste.h"
-
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -15,21 +13,21 @@ namespace vun {
 namespace {
 
 constexpr int MaxGesucht = Paarzahl;
-constexpr int MaxKern = 2 * (MaxGesucht - 1); // texts of at most eight pairs
+constexpr int MaxKern = 2 * (MaxGesucht - 1); // contents of at most eight pairs
 using Nachbarn = std::bitset<MaxKern * MaxKern>;
 
-// The pairs as a graph: texts are points, pairs are lines between them (a pair of two equal
+// The pairs as a graph: contents are points, pairs are lines between them (a pair of two equal
 // halves a loop). Wanted: the most lines that share no point. When a greedy pass finds fewer
-// than it looks for (at most nine), the at most 16 texts it used (the core) touch every line, and
-// the exact answer is found over the subsets of the core.
+// than it looks for (at most nine), the at most 16 contents it used (the core) touch every line,
+// and the exact answer is found over the subsets of the core.
 class Kerngraph {
 public:
-    explicit Kerngraph(const QList<QStringView>& kern) : k_(static_cast<int>(kern.size())) {
+    explicit Kerngraph(const QList<Karteninhalt>& kern) : k_(static_cast<int>(kern.size())) {
         for (int i = 0; i < k_; ++i)
             nummer_.insert(kern.at(i), i);
     }
 
-    void linie(QStringView a, QStringView b) {
+    void linie(const Karteninhalt& a, const Karteninhalt& b) {
         const int i = nummer_.value(a, -1);
         const int j = nummer_.value(b, -1);
         if (i >= 0 && j >= 0) {
@@ -45,24 +43,24 @@ public:
     int groessteAuswahl() const;
 
 private:
-    // Of the texts outside the core, each core text keeps as many as the core has texts: a core
-    // text matched outside can always find one of those that no other core text took.
-    void aussen(int i, QStringView text) {
-        QSet<QStringView>& eigene = eigeneAussen_[i];
-        if (eigene.size() >= k_ || eigene.contains(text))
+    // Of the contents outside the core, each core content keeps as many as the core has: a core
+    // content matched outside can always find one of those that no other core content took.
+    void aussen(int i, const Karteninhalt& inhalt) {
+        QSet<Karteninhalt>& eigene = eigeneAussen_[i];
+        if (eigene.size() >= k_ || eigene.contains(inhalt))
             return;
-        eigene.insert(text);
+        eigene.insert(inhalt);
         const int n = static_cast<int>(aussenNummer_.size());
-        const int nummer = aussenNummer_.value(text, n);
+        const int nummer = aussenNummer_.value(inhalt, n);
         if (nummer == n)
-            aussenNummer_.insert(text, n);
+            aussenNummer_.insert(inhalt, n);
         nachbarn_[i].set(nummer);
     }
 
     int k_;
-    QHash<QStringView, int> nummer_;
-    QHash<QStringView, int> aussenNummer_;
-    QSet<QStringView> eigeneAussen_[MaxKern];
+    QHash<Karteninhalt, int> nummer_;
+    QHash<Karteninhalt, int> aussenNummer_;
+    QSet<Karteninhalt> eigeneAussen_[MaxKern];
     Nachbarn nachbarn_[MaxKern];
     unsigned innen_[MaxKern] = {};
     unsigned schleife_ = 0;
@@ -70,9 +68,10 @@ private:
 
 int Kerngraph::groessteAuswahl() const {
     const unsigned alle = (1u << k_) - 1;
-    // innen[m]: the most pairs among the core texts in m alone.
+    // innen[m]: the most pairs among the core contents in m alone.
     std::vector<int> innen(alle + 1, 0);
-    // frei[m]: every core text in m can take a pair with its own text outside the core (Hall).
+    // frei[m]: every core content in m can take a pair with its own content outside the core
+    // (Hall).
     std::vector<Nachbarn> erreicht(alle + 1);
     std::vector<char> frei(alle + 1, 1);
     for (unsigned m = 1; m <= alle; ++m) {
@@ -100,19 +99,16 @@ int Kerngraph::groessteAuswahl() const {
 
 } // namespace
 
-int paareOhneGemeinsamenText(const QStringList& paare, int gesucht) {
+int paareOhneGemeinsamenText(const QList<Kartenpaar>& paare, int gesucht) {
     gesucht = qBound(0, gesucht, MaxGesucht);
     if (gesucht == 0)
         return 0;
-    // Greedy first: every pair that shares no text with those taken so far. For a list a person
-    // writes this finds what it looks for within the first lines, and reads no further.
-    QSet<QStringView> belegt;
-    QList<QStringView> kern;
+    // Greedy first: every pair that shares no content with those taken so far. For a list a
+    // person writes this finds what it looks for within the first lines, and reads no further.
+    QSet<Karteninhalt> belegt;
+    QList<Karteninhalt> kern;
     int gierig = 0;
-    for (const QString& paar : paare) {
-        const Paarzeile zeile = paarzeileLesen(paar);
-        const QStringView a = zeile.links;
-        const QStringView b = zeile.rechts;
+    for (const auto& [a, b] : paare) {
         // Both halves: tasks that share only their result must not both count.
         if (belegt.contains(a) || belegt.contains(b))
             continue;
@@ -124,10 +120,8 @@ int paareOhneGemeinsamenText(const QStringList& paare, int gesucht) {
             return gesucht;
     }
     Kerngraph graph(kern);
-    for (const QString& paar : paare) {
-        const Paarzeile zeile = paarzeileLesen(paar);
-        graph.linie(zeile.links, zeile.rechts);
-    }
+    for (const auto& [a, b] : paare)
+        graph.linie(a, b);
     return std::min(graph.groessteAuswahl(), gesucht);
 }
 

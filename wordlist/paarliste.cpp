@@ -2,6 +2,8 @@
 
 #include <QSet>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace vun {
 
@@ -63,38 +65,39 @@ Paarzeile paarzeileLesen(QStringView zeile) {
     return paar;
 }
 
-std::pair<QString, QString> haelften(QStringView paareintrag) {
-    const Paarzeile paar = paarzeileLesen(paareintrag);
-    return {paar.links.toString(), paar.rechts.toString()};
+namespace {
+
+// A pair taken in either order: equal to itself reversed, and hashed alike both ways, so that
+// one look-up finds it written either way.
+struct Ungeordnet {
+    const Kartenpaar* paar;
+    friend bool operator==(Ungeordnet a, Ungeordnet b) {
+        return *a.paar == *b.paar ||
+               (a.paar->links == b.paar->rechts && a.paar->rechts == b.paar->links);
+    }
+};
+
+size_t qHash(Ungeordnet u, size_t saat = 0) noexcept {
+    return qHash(u.paar->links, saat) + qHash(u.paar->rechts, saat);
 }
 
-QStringList paareVereinheitlichen(const QStringList& paarzeilen) {
-    QStringList paare;
-    paare.reserve(paarzeilen.size());
-    // One key for both orders, the smaller half first; views into the lines, so a long list is
-    // checked without copying a half.
-    QSet<std::pair<QStringView, QStringView>> gesehen;
-    gesehen.reserve(paarzeilen.size());
-    for (const QString& zeile : paarzeilen) {
-        const Paarzeile paar = paarzeileLesen(zeile);
-        const bool linksZuerst = paar.links <= paar.rechts;
-        const auto schluessel = linksZuerst ? std::make_pair(paar.links, paar.rechts)
-                                            : std::make_pair(paar.rechts, paar.links);
-        if (gesehen.contains(schluessel))
-            continue;
-        gesehen.insert(schluessel);
-        // A line written as the game writes pairs is taken as it is, without a copy.
-        const qsizetype laenge = paar.links.size() + Paartrenner.size() + paar.rechts.size();
-        if (zeile.size() == laenge && paar.links.data() == zeile.constData() &&
-            QStringView(zeile).sliced(paar.links.size(), Paartrenner.size()) == Paartrenner) {
-            paare.append(zeile);
-            continue;
-        }
-        QString eintrag;
-        eintrag.reserve(laenge);
-        eintrag.append(paar.links).append(Paartrenner).append(paar.rechts);
-        paare.append(std::move(eintrag));
+} // namespace
+
+QList<Kartenpaar> paareVereinheitlichen(QList<Kartenpaar> paare) {
+    // The pairs are looked up where they stand; those written before are left out afterwards.
+    QSet<Ungeordnet> gesehen;
+    gesehen.reserve(paare.size());
+    std::vector<bool> schonDa(paare.size());
+    for (qsizetype i = 0; i < paare.size(); ++i) {
+        const qsizetype vorher = gesehen.size();
+        gesehen.insert({&std::as_const(paare)[i]});
+        schonDa[i] = gesehen.size() == vorher;
     }
+    qsizetype behalten = 0;
+    for (qsizetype i = 0; i < paare.size(); ++i)
+        if (!schonDa[i] && behalten++ != i)
+            paare[behalten - 1] = std::move(paare[i]);
+    paare.resize(behalten);
     return paare;
 }
 

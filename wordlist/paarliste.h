@@ -1,17 +1,12 @@
 #pragma once
 
-#include "wordlist/dateilesen.h"
+#include "wordlist/karteninhalt.h"
 
-#include <QString>
-#include <QStringList>
+#include <QList>
 #include <QStringView>
 #include <optional>
-#include <utility>
 
 namespace vun {
-
-// How the game writes a pair: the two halves with blank, equals sign, blank between them.
-inline constexpr QStringView Paartrenner(u" = ");
 
 // Why a line of a pair list is no pair.
 enum class Zeilenfehler {
@@ -39,11 +34,8 @@ Paarzeile paarzeileLesen(QStringView zeile);
 // The text without blanks and tabs at either end.
 QStringView ohneRand(QStringView text);
 
-// The two halves of a pair line.
-std::pair<QString, QString> haelften(QStringView paareintrag);
-
-// The pairs of pair lines as the game deals them: each written with Paartrenner, and the same
-// pair written twice (in either order) once, where it first stands.
-QStringList paareVereinheitlichen(const QStringList& paarzeilen);
+// The pairs as the game deals them: the same pair written twice, in either order, once, where
+// it first stands.
+QList<Kartenpaar> paareVereinheitlichen(QList<Kartenpaar> paare);
 
 } // namespace vun

@@ -24,8 +24,9 @@ bool namensfolge(const QString& a, const QString& b) {
 // Sets the list's counts; false, with the reason, where it has too few entries or too few
 // different ones for a deal.
 template <typename Zaehlen>
-bool genugFuerEinSpiel(Wortdatei& datei, const QStringList& eintraege, Wortdateifehler zuWenige,
-                       Wortdateifehler zuWenigVerschiedene, Zaehlen verschiedene) {
+bool genugFuerEinSpiel(Wortdatei& datei, const QList<Kartenpaar>& eintraege,
+                       Wortdateifehler zuWenige, Wortdateifehler zuWenigVerschiedene,
+                       Zaehlen verschiedene) {
     datei.anzahl = static_cast<int>(eintraege.size());
     if (datei.anzahl < Paarzahl) {
         datei.fehler = zuWenige;
@@ -39,18 +40,69 @@ bool genugFuerEinSpiel(Wortdatei& datei, const QStringList& eintraege, Wortdatei
     return true;
 }
 
-void woerterBeurteilen(Wortdatei& datei, QStringList& eintraege) {
-    if (genugFuerEinSpiel(datei, eintraege, Wortdateifehler::ZuWenigEintraege,
-                          Wortdateifehler::ZuWenigVerschiedene,
-                          [](const QStringList& texte) { return verschiedeneTexte(texte); }))
-        datei.eintraege = std::move(eintraege);
+// The entries each read as a pair line, with the number of its line; those from ab on are cards.
+struct Zeilen {
+    QList<Paarzeile> gelesen;
+    QList<int> nummern;
+    qsizetype ab = 0; // the first line that is no heading
+};
+
+bool titelzeile(const QList<Paarzeile>& gelesen) {
+    if (gelesen.size() < 2 || !gelesen.constFirst().fehler)
+        return false;
+    qsizetype paarzeilen = 0;
+    for (qsizetype i = 1; i < gelesen.size(); ++i)
+        paarzeilen += !gelesen.at(i).fehler;
+    // A list that is no faulty pair list stays what it was: its first line is a word.
+    return paarzeilen == gelesen.size() - 1 || 2 * paarzeilen > gelesen.size();
 }
 
-void paareBeurteilen(Wortdatei& datei, const QStringList& eintraege) {
-    QStringList paare = paareVereinheitlichen(eintraege);
+// Turns what the lines write into cards' contents, noting every picture among them.
+class Inhaltsleser {
+public:
+    Inhaltsleser(const QDir& ordner, QList<Bildstelle>& bilder)
+        : ordner_(ordner.absolutePath()), bilder_(bilder) {}
+
+    // A whole line is shared, not copied, where it is a word.
+    Karteninhalt lesen(const QString& geschrieben, int nummer) {
+        Karteninhalt inhalt = inhaltLesen(geschrieben, ordner_);
+        if (inhalt.istBild())
+            bilder_.append({nummer, geschrieben, inhalt.bild});
+        return inhalt;
+    }
+
+private:
+    QString ordner_;
+    QList<Bildstelle>& bilder_;
+};
+
+void woerterBeurteilen(Wortdatei& datei, const QStringList& eintraege, const Zeilen& zeilen,
+                       Inhaltsleser& leser) {
+    QList<Kartenpaar> woerter;
+    woerter.reserve(eintraege.size() - zeilen.ab);
+    for (qsizetype i = zeilen.ab; i < eintraege.size(); ++i) {
+        const Karteninhalt wort = leser.lesen(eintraege.at(i), zeilen.nummern.at(i));
+        woerter.append({wort, wort});
+    }
+    if (genugFuerEinSpiel(datei, woerter, Wortdateifehler::ZuWenigEintraege,
+                          Wortdateifehler::ZuWenigVerschiedene,
+                          [](const QList<Kartenpaar>& w) { return verschiedeneInhalte(w); }))
+        datei.eintraege = std::move(woerter);
+}
+
+void paareBeurteilen(Wortdatei& datei, const Zeilen& zeilen, Inhaltsleser& leser) {
+    QList<Kartenpaar> paare;
+    paare.reserve(zeilen.gelesen.size() - zeilen.ab);
+    for (qsizetype i = zeilen.ab; i < zeilen.gelesen.size(); ++i) {
+        const Paarzeile& zeile = zeilen.gelesen.at(i);
+        const int nummer = zeilen.nummern.at(i);
+        paare.append({leser.lesen(zeile.links.toString(), nummer),
+                      leser.lesen(zeile.rechts.toString(), nummer)});
+    }
+    paare = paareVereinheitlichen(std::move(paare));
     if (!genugFuerEinSpiel(datei, paare, Wortdateifehler::ZuWenigPaare,
                            Wortdateifehler::ZuWenigFreiePaare,
-                           [](const QStringList& p) { return paareOhneGemeinsamenText(p); }))
+                           [](const QList<Kartenpaar>& p) { return paareOhneGemeinsamenText(p); }))
         return;
     datei.art = Listenart::Paare;
     datei.eintraege = std::move(paare);
@@ -81,13 +133,11 @@ QStringList zeilenAusBytes(const QByteArray& bytes, QList<int>* zeilennummern) {
 }
 
 bool titelzeile(const QStringList& eintraege) {
-    if (eintraege.size() < 2 || !paarzeileLesen(eintraege.constFirst()).fehler)
-        return false;
-    qsizetype paarzeilen = 0;
-    for (qsizetype i = 1; i < eintraege.size(); ++i)
-        paarzeilen += !paarzeileLesen(eintraege.at(i)).fehler;
-    // A list that is no faulty pair list stays what it was: its first line is a word.
-    return paarzeilen == eintraege.size() - 1 || 2 * paarzeilen > eintraege.size();
+    QList<Paarzeile> gelesen;
+    gelesen.reserve(eintraege.size());
+    for (const QString& eintrag : eintraege)
+        gelesen.append(paarzeileLesen(eintrag));
+    return titelzeile(gelesen);
 }
 
 QString wortdateiTitel(const QString& pfad) {
@@ -99,46 +149,54 @@ QString wortdateiTitel(const QString& pfad) {
     return titelzeile(eintraege) ? eintraege.constFirst() : QString();
 }
 
-Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern,
-                              const QStringList& geschrieben) {
+Wortdatei eintraegeBeurteilen(const QStringList& eintraege, const QDir& ordner,
+                              const QList<int>& zeilennummern) {
     Wortdatei datei;
     if (eintraege.size() > Wortliste::MaxEintraege) {
         datei.fehler = Wortdateifehler::ZuVieleEintraege;
         datei.anzahl = static_cast<int>(eintraege.size());
         return datei;
     }
-    QStringList wie = geschrieben.size() == eintraege.size() ? geschrieben : eintraege;
-    QList<int> nummern = zeilennummern;
-    for (qsizetype i = nummern.size(); i < eintraege.size(); ++i)
-        nummern.append(static_cast<int>(i) + 1);
-    if (titelzeile(wie)) {
-        datei.titel = wie.takeFirst();
-        eintraege.removeFirst();
-        nummern.removeFirst();
+    Zeilen zeilen;
+    zeilen.gelesen.reserve(eintraege.size());
+    zeilen.nummern.reserve(eintraege.size());
+    for (qsizetype i = 0; i < eintraege.size(); ++i) {
+        zeilen.gelesen.append(paarzeileLesen(eintraege.at(i)));
+        zeilen.nummern.append(zeilennummern.value(i, static_cast<int>(i) + 1));
+    }
+    if (titelzeile(zeilen.gelesen)) {
+        datei.titel = eintraege.constFirst();
+        zeilen.ab = 1;
     }
     int paarzeilen = 0;
-    for (qsizetype i = 0; i < wie.size(); ++i) {
-        const Paarzeile zeile = paarzeileLesen(wie.at(i));
+    for (qsizetype i = zeilen.ab; i < eintraege.size(); ++i) {
+        const Paarzeile& zeile = zeilen.gelesen.at(i);
         if (!zeile.fehler)
             ++paarzeilen;
         else if (datei.fehlerhafteZeilen.size() < Wortdatei::GemeldeteZeilen)
             datei.fehlerhafteZeilen.append(
-                {nummern.at(i), *zeile.fehler, zeile.gleichheitszeichen});
+                {zeilen.nummern.at(i), *zeile.fehler, zeile.gleichheitszeichen});
     }
-    datei.fehlerhafteZeilenGesamt = static_cast<int>(wie.size()) - paarzeilen;
-    if (paarzeilen > 0 && paarzeilen == wie.size()) {
-        paareBeurteilen(datei, eintraege);
-    } else if (2 * paarzeilen > wie.size()) {
+    const qsizetype karten = eintraege.size() - zeilen.ab;
+    if (2 * paarzeilen > karten && paarzeilen < karten) {
         datei.fehler = Wortdateifehler::KeinePaarzeilen;
-        datei.anzahl = static_cast<int>(wie.size());
-    } else {
-        woerterBeurteilen(datei, eintraege);
+        datei.anzahl = static_cast<int>(karten);
+        datei.fehlerhafteZeilenGesamt = static_cast<int>(karten) - paarzeilen;
+        return datei;
     }
-    if (datei.fehler != Wortdateifehler::KeinePaarzeilen) {
-        datei.fehlerhafteZeilen.clear();
-        datei.fehlerhafteZeilenGesamt = 0;
-    }
+    datei.fehlerhafteZeilen.clear();
+    Inhaltsleser leser(ordner, datei.bilder);
+    if (paarzeilen > 0 && paarzeilen == karten)
+        paareBeurteilen(datei, zeilen, leser);
+    else
+        woerterBeurteilen(datei, eintraege, zeilen, leser);
     return datei;
+}
+
+Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner) {
+    QList<int> zeilennummern;
+    const QStringList eintraege = zeilenAusBytes(bytes, &zeilennummern);
+    return eintraegeBeurteilen(eintraege, ordner, zeilennummern);
 }
 
 const Bildleser& keinBildleser() {
@@ -155,20 +213,10 @@ Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser) {
         dateiBytesLesen(pfad, Wortliste::MaxEintraege, datei.fehler);
     if (!bytes)
         return datei;
-    QList<int> zeilennummern;
-    const QStringList geschrieben = zeilenAusBytes(*bytes, &zeilennummern);
     const QDir ordner = QFileInfo(pfad).absoluteDir();
-    QStringList eintraege = geschrieben;
-    bilderAufloesen(eintraege, ordner);
-    datei = eintraegeBeurteilen(std::move(eintraege), zeilennummern, geschrieben);
-    // Lines that are no list are told first: their pictures are not even looked for.
-    if (datei.fehler == Wortdateifehler::ZuVieleEintraege ||
-        datei.fehler == Wortdateifehler::KeinePaarzeilen)
-        return datei;
-    // A heading is no card, whatever it is called.
-    const qsizetype ab = datei.titel.isEmpty() ? 0 : 1;
-    Bildpruefung bilder = bilderPruefen(geschrieben.mid(ab), zeilennummern.mid(ab), ordner,
-                                        bildleser, Wortdatei::GemeldeteZeilen);
+    datei = wortdateiBeurteilen(*bytes, ordner);
+    Bildpruefung bilder =
+        bilderPruefen(datei.bilder, ordner, bildleser, Wortdatei::GemeldeteZeilen);
     if (bilder.gesamt == 0)
         return datei;
     Wortdatei fehlerhaft;

@@ -29,13 +29,13 @@ struct FehlerhafteZeile {
 };
 
 // A word-list file read and judged: its entries and their kind when fehler is Keiner (a pair
-// list's pairs as paareVereinheitlichen writes them), otherwise no entries but what tells why.
+// list's pairs each once, paareVereinheitlichen), otherwise no entries but what tells why.
 struct Wortdatei {
     // A faulty pair list names at most this many of its lines that are no pairs, a list with
     // faulty pictures as many of those.
     static constexpr int GemeldeteZeilen = 5;
 
-    QStringList eintraege;
+    QList<Kartenpaar> eintraege;
     Listenart art = Listenart::Woerter;
     Wortdateifehler fehler = Wortdateifehler::Keiner;
     // The entries, or a pair list's different pairs.
@@ -50,6 +50,9 @@ struct Wortdatei {
     int fehlerhafteBilderGesamt = 0;
     // The heading above a pair list's pairs (see titelzeile); no card. Empty where there is none.
     QString titel;
+    // Every picture the entries name, where they make a list or fail only in their number:
+    // what bilderPruefen checks.
+    QList<Bildstelle> bilder;
 };
 
 // Whether the first entry is the list's heading: it is no pair line, and every entry after it
@@ -61,15 +64,19 @@ bool titelzeile(const QStringList& eintraege);
 // the file cannot be read.
 QString wortdateiTitel(const QString& pfad);
 
-// Judges the entries of a file: a pair list when every entry is a pair line; a faulty pair list
-// when more than half are; otherwise a list of words. Usable are at least nine and at most
-// Wortliste::MaxEintraege entries, with nine different words, or nine pairs that share no text.
-// A heading (titelzeile) is kept apart as the list's title. zeilennummern gives each entry's
-// line for the message; without them entry i is line i + 1. geschrieben, where given, holds the
-// entries as the file writes them, where eintraege hold pictures as their paths: each line's
-// kind is judged as it is written, so a folder named "Klasse - 3b" makes no picture a pair.
-Wortdatei eintraegeBeurteilen(QStringList eintraege, const QList<int>& zeilennummern = {},
-                              const QStringList& geschrieben = {});
+// Judges the entries of a file, each line's kind as it is written: a pair list when every entry
+// is a pair line; a faulty pair list when more than half are; otherwise a list of words. Usable
+// are at least nine and at most Wortliste::MaxEintraege entries, with nine different words, or
+// nine pairs that share no content. A heading (titelzeile) is kept apart as the list's title.
+// Every entry, or half of a pair, becomes a card's content (inhaltLesen), its pictures resolved
+// in the folder, so a folder named "Klasse - 3b" or "Klasse=1a" makes no picture a pair.
+// zeilennummern gives each entry's line for the message; without them entry i is line i + 1.
+// Nothing on disk is looked at: the pictures are named in bilder, not checked.
+Wortdatei eintraegeBeurteilen(const QStringList& eintraege, const QDir& ordner = QDir(),
+                              const QList<int>& zeilennummern = {});
+
+// The bytes of a word-list file lying in that folder, judged as eintraegeBeurteilen does.
+Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner);
 
 // A reader that finds no file a picture: where it is given, every picture of a list is refused
 // once its name has passed the rules of the folder.
@@ -77,7 +84,7 @@ const Bildleser& keinBildleser();
 
 // Reads and judges the file. Where its lines make a list (or fail only in their number), its
 // pictures are checked too (bilderPruefen): where one cannot be shown the list is faulty
-// (FehlerhafteBilder), else its pictures stand as their files' paths (bilderAufloesen).
+// (FehlerhafteBilder).
 Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser = keinBildleser());
 
 // The start-up list's file in the folder: VUNMEMO.TXT, or where no regular file has exactly that

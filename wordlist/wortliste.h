@@ -1,7 +1,9 @@
 #pragma once
 
-#include "seams/brett.h"
+#include "wordlist/brett.h"
+#include "wordlist/karteninhalt.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +13,9 @@ namespace vun {
 // whose two halves are dealt onto two cards.
 enum class Listenart { Woerter, Paare };
 
-// The vocabulary a deal draws from (Liste2): non-empty texts in ascending alphabetical order,
-// letter case ignored; equal keys keep the order in which they came. Entries may repeat.
-// A pair list's entries stay in the order of its file.
+// The vocabulary a deal draws from (Liste2). A list of words is in ascending alphabetical order
+// of its words (a picture by its path), letter case ignored; equal keys keep the order in which
+// they came. Entries may repeat. A pair list's entries stay in the order of its file.
 class Wortliste {
 public:
     // The list counts its entries in 16 bits; a longer list is never accepted.
@@ -25,27 +27,30 @@ public:
         titel_.clear();
     }
     // Replaces the whole list at once, its title too: one stable sort instead of an insertion
-    // per entry. Pairs must be written as paareVereinheitlichen writes them, and are not sorted.
-    void ersetzen(QStringList eintraege, Listenart art = Listenart::Woerter, QString titel = {});
+    // per entry. A pair list must hold no pair twice (paareVereinheitlichen), and is not sorted.
+    void ersetzen(QList<Kartenpaar> eintraege, Listenart art = Listenart::Woerter,
+                  QString titel = {});
 
     Listenart art() const { return art_; }
     // The heading the list's file gave it; empty where it has none.
     const QString& titel() const { return titel_; }
 
-    const QStringList& eintraege() const { return eintraege_; }
+    const QList<Kartenpaar>& eintraege() const { return eintraege_; }
 
-    // Whether a deal can finish: nine different texts (exact comparison), or nine pairs that
-    // share no text.
+    // Whether a deal can finish: nine different words, or nine pairs that share no content.
     bool hatNeunVerschiedene() const;
 
 private:
-    QStringList eintraege_;
+    QList<Kartenpaar> eintraege_;
     Listenart art_ = Listenart::Woerter;
     QString titel_;
 };
 
-// The different texts (exact comparison), counted up to bis: a long list of good words costs
-// bis look-ups.
-int verschiedeneTexte(const QStringList& texte, int bis = Paarzahl);
+// The entries of a word list of these words, none of them a picture.
+QList<Kartenpaar> alsWoerter(const QStringList& woerter);
+
+// The different contents of a word list's entries, counted up to bis: a long list of good words
+// costs bis look-ups.
+int verschiedeneInhalte(const QList<Kartenpaar>& woerter, int bis = Paarzahl);
 
 } // namespace vun

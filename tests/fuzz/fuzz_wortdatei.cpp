@@ -1,31 +1,67 @@
-// Feeds arbitrary bytes to the word-list reader and checks what every result must satisfy.
+// Feeds arbitrary bytes to the word-list reader and checks what every result must satisfy. The
+// reader judges from the bytes and the folder's path alone; only a sample of the inputs also
+// has its pictures looked for on disk, so that the file system stays out of the hot path.
 #include "seams/bildleser.h"
 #include "seams/zufall.h"
 #include "wordlist/bildeintrag.h"
 #include "wordlist/dateilesen.h"
 #include "wordlist/kartenmischen.h"
-#include "wordlist/paarauswahl.h"
 #include "wordlist/paarliste.h"
 #include "wordlist/wortdatei.h"
 #include "wordlist/wortliste.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-void pruefe(bool bedingung) {
-    if (!bedingung)
-        std::abort();
+// The line of the broken check is told, since the stack of an inlined check names only this one.
+void pruefe(bool bedingung, int zeile = __builtin_LINE()) {
+    if (bedingung)
+        return;
+    std::fprintf(stderr, "check in line %d of %s failed\n", zeile, __FILE__);
+    std::abort();
 }
 
 bool rand(QChar c) {
     return c == u' ' || c == u'\t';
+}
+
+// Never looked at on disk. The second folder's name holds everything that parts a pair line,
+// so a picture's path there could change a line's kind if the reader judged after resolving.
+const QDir Ordner(QStringLiteral("/liste"));
+const QDir Trennerordner(QStringLiteral("/Klasse=1a - 3b\tneu"));
+
+// One input in this many has its pictures looked for on disk: chosen by its bytes, so a finding
+// comes back when the input is run again.
+constexpr size_t Stichprobe = 16;
+
+bool bildname(QStringView name) {
+    for (const QStringView endung :
+         {u".png", u".jpg", u".jpeg", u".gif", u".bmp", u".webp", u".svg"})
+        if (name.size() > endung.size() && name.endsWith(endung, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+QString alsPfad(QString name) {
+    return name.replace(u'\\', u'/');
+}
+
+// ".." leading out of the folder, or a name that says where it lies itself.
+bool fuehrtHinaus(const QString& name) {
+    const QString pfad = alsPfad(name);
+    const QString sauber = QDir::cleanPath(pfad);
+    const bool laufwerk = pfad.size() > 1 && pfad.at(1) == u':' && pfad.at(0).isLetter() &&
+                          pfad.at(0).unicode() < 128;
+    return pfad.startsWith(u'/') || laufwerk || sauber == u".." || sauber.startsWith(u"../");
 }
 
 // For plain ASCII the entries are exactly the lines without blanks and tabs at their ends,
@@ -45,40 +81,137 @@ void vergleicheAscii(const QByteArray& bytes, const QStringList& eintraege) {
     pruefe(zeilen == eintraege);
 }
 
-// A usable pair list: every pair written as the game writes it, no pair twice in either order,
-// and a deal puts nine pairs on the board of which no two share a text, each on two cards.
-void pruefePaare(const QStringList& paare) {
-    pruefe(paare.size() >= 9 && vun::paareOhneGemeinsamenText(paare) == 9);
-    QSet<QString> gesehen;
-    for (const QString& paar : paare) {
-        const auto [erste, zweite] = vun::haelften(paar);
-        pruefe(!erste.isEmpty() && !zweite.isEmpty());
-        pruefe(erste + vun::Paartrenner.toString() + zweite == paar);
-        pruefe(!gesehen.contains(paar) && !gesehen.contains(zweite + " = " + erste));
+// The reader's early stop counts entries on the bytes as they arrive: it never refuses bytes of
+// as many entries as allowed, and it does stop within a few entries beyond.
+void pruefeFruehesEnde(const QByteArray& bytes, int eintraege) {
+    const auto lesen = [&bytes](int hoechstens, vun::Wortdateifehler& fehler) {
+        QBuffer puffer;
+        puffer.setData(bytes);
+        puffer.open(QIODevice::ReadOnly);
+        return vun::bytesLesen(puffer, bytes.size(), hoechstens, fehler);
+    };
+    vun::Wortdateifehler fehler{};
+    pruefe(lesen(eintraege, fehler) == bytes);
+    if (eintraege >= 3)
+        pruefe(!lesen(eintraege - 3, fehler) && fehler == vun::Wortdateifehler::ZuVieleEintraege);
+}
+
+// The pictures the lines name as written, where they make a list: each picture half where every
+// line but a heading is a pair line, else each picture line.
+int bilderDerZeilen(const QStringList& eintraege, const vun::Wortdatei& d) {
+    if (d.fehler == vun::Wortdateifehler::KeinePaarzeilen ||
+        d.fehler == vun::Wortdateifehler::ZuVieleEintraege)
+        return 0;
+    QList<vun::Paarzeile> zeilen;
+    for (const QString& e : eintraege.mid(d.titel.isEmpty() ? 0 : 1))
+        zeilen.append(vun::paarzeileLesen(e));
+    const bool paare = !zeilen.isEmpty() && std::none_of(zeilen.begin(), zeilen.end(),
+                                                         [](const auto& z) { return z.fehler; });
+    int bilder = 0;
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        bilder += paare ? bildname(zeilen.at(i).links) + bildname(zeilen.at(i).rechts)
+                        : bildname(eintraege.at(i + (d.titel.isEmpty() ? 0 : 1)));
+    return bilder;
+}
+
+// Every picture is named as written and stands as its file's absolute, cleaned path in the
+// folder; every content of the list is a word as written or one of those pictures.
+void pruefeBilder(const QStringList& eintraege, const QList<int>& zeilennummern,
+                  const vun::Wortdatei& d, const QDir& ordner) {
+    pruefe(d.bilder.size() == bilderDerZeilen(eintraege, d));
+    QSet<QString> pfade;
+    for (const vun::Bildstelle& b : d.bilder) {
+        pruefe(bildname(b.name) &&
+               std::binary_search(zeilennummern.begin(), zeilennummern.end(), b.nummer));
+        pruefe(b.pfad == QDir::cleanPath(ordner.absolutePath() + u'/' + alsPfad(b.name)));
+        pfade.insert(b.pfad);
+    }
+    for (const auto& [links, rechts] : d.eintraege) {
+        for (const vun::Karteninhalt& inhalt : {links, rechts}) {
+            pruefe(inhalt.istBild() != !inhalt.wort.isEmpty());
+            pruefe(inhalt.istBild() ? pfade.contains(inhalt.bild) : !bildname(inhalt.wort));
+        }
+    }
+}
+
+// A folder's name changes no line's kind and no count: lists in both folders are judged alike.
+// Without pictures nothing of a list depends on its folder.
+void pruefeOrdnerGleich(const QByteArray& bytes, const vun::Wortdatei& d) {
+    if (d.bilder.isEmpty())
+        return;
+    for (const vun::Bildstelle& b : d.bilder)
+        if (fuehrtHinaus(b.name))
+            return; // out of two different folders, two names may reach one file in one only
+    const vun::Wortdatei t = vun::wortdateiBeurteilen(bytes, Trennerordner);
+    pruefe(t.fehler == d.fehler && t.art == d.art && t.anzahl == d.anzahl &&
+           t.verschiedene == d.verschiedene && t.titel == d.titel &&
+           t.fehlerhafteZeilen == d.fehlerhafteZeilen &&
+           t.fehlerhafteZeilenGesamt == d.fehlerhafteZeilenGesamt &&
+           t.bilder.size() == d.bilder.size() && t.eintraege.size() == d.eintraege.size());
+    for (qsizetype i = 0; i < d.eintraege.size(); ++i)
+        pruefe(t.eintraege.at(i).links.wort == d.eintraege.at(i).links.wort &&
+               t.eintraege.at(i).rechts.wort == d.eintraege.at(i).rechts.wort);
+}
+
+// The list's folder holds nothing, so no name may ever reach the reader.
+struct NieGefragt : vun::Bildleser {
+    vun::Bildbefund pruefen(QIODevice&, const QString&) const override { std::abort(); }
+};
+
+// In an empty folder every picture is refused, as outside the folder exactly where its name is
+// absolute or leads out with "..", and nothing is opened.
+void pruefeBilderAufDerPlatte(const QByteArray& bytes) {
+    static QTemporaryDir tmp;
+    const QDir ordner(tmp.path());
+    const vun::Wortdatei d = vun::wortdateiBeurteilen(bytes, ordner);
+    const vun::Bildpruefung p = vun::bilderPruefen(d.bilder, ordner, NieGefragt(), 1 << 30);
+    pruefe(p.gesamt == d.bilder.size() && p.erste.size() == d.bilder.size());
+    const QString innen = QDir::cleanPath(ordner.absolutePath()) + u'/';
+    for (qsizetype i = 0; i < p.erste.size(); ++i) {
+        const vun::FehlerhaftesBild& f = p.erste.at(i);
+        pruefe(f.name == d.bilder.at(i).name && f.nummer == d.bilder.at(i).nummer);
+        pruefe(f.grund == vun::Bildfehler::Fehlt || f.grund == vun::Bildfehler::Ausserhalb);
+        pruefe((f.grund == vun::Bildfehler::Ausserhalb) == fuehrtHinaus(f.name));
+        if (f.grund == vun::Bildfehler::Fehlt)
+            pruefe(d.bilder.at(i).pfad.startsWith(innen));
+    }
+}
+
+// A usable pair list: no content empty, no pair twice in either order, and a deal puts nine
+// pairs on the board of which no two share a content, each on two cards.
+void pruefePaare(const vun::Wortdatei& d) {
+    const QList<vun::Kartenpaar>& paare = d.eintraege;
+    pruefe(paare.size() >= 9 && d.anzahl == paare.size() && d.verschiedene == 9);
+    QSet<vun::Kartenpaar> gesehen;
+    for (const vun::Kartenpaar& paar : paare) {
+        pruefe(!paar.links.leer() && !paar.rechts.leer());
+        pruefe(!gesehen.contains(paar) && !gesehen.contains({paar.rechts, paar.links}));
         gesehen.insert(paar);
     }
     vun::Wortliste liste;
     liste.ersetzen(paare, vun::Listenart::Paare);
     vun::Zufallsgenerator zufall(static_cast<quint32>(paare.size()));
-    QStringList liste1, kennungen;
+    QList<vun::Spielkarte> liste1;
     vun::Modul1 modul1;
-    pruefe(vun::KartenMischen(liste, liste1, kennungen, modul1, zufall));
-    QHash<QString, QString> paarVonText;
-    QHash<QString, int> karten;
-    for (int k = 0; k < 18; ++k) {
-        pruefe(paarVonText.value(liste1.at(k), kennungen.at(k)) == kennungen.at(k));
-        paarVonText.insert(liste1.at(k), kennungen.at(k));
-        ++karten[kennungen.at(k)];
-        const auto [erste, zweite] = vun::haelften(kennungen.at(k));
-        pruefe(liste1.at(k) == erste || liste1.at(k) == zweite);
+    pruefe(vun::KartenMischen(liste, liste1, modul1, zufall) && liste1.size() == 18);
+    QHash<int, QList<vun::Karteninhalt>> karten;
+    QHash<vun::Karteninhalt, int> paarVonInhalt;
+    for (const vun::Spielkarte& karte : liste1) {
+        pruefe(paarVonInhalt.value(karte.inhalt, karte.paar) == karte.paar);
+        paarVonInhalt.insert(karte.inhalt, karte.paar);
+        karten[karte.paar].append(karte.inhalt);
     }
     pruefe(karten.size() == 9);
-    for (int anzahl : karten)
-        pruefe(anzahl == 2);
+    for (auto it = karten.cbegin(); it != karten.cend(); ++it) {
+        pruefe(it.key() >= 1 && it.key() <= 9 && it->size() == 2);
+        pruefe(gesehen.contains({it->at(0), it->at(1)}) ||
+               gesehen.contains({it->at(1), it->at(0)}));
+    }
 }
 
 // Why a list is faulty agrees with its entries; a heading is none of its faulty lines.
-void pruefeFehler(const vun::Wortdatei& d, const QStringList& eintraege) {
+void pruefeFehler(const vun::Wortdatei& d, const QStringList& eintraege,
+                  const QList<int>& zeilennummern) {
     pruefe(d.eintraege.isEmpty());
     if (d.fehler == vun::Wortdateifehler::KeinePaarzeilen) {
         const qsizetype ab = d.titel.isEmpty() ? 0 : 1;
@@ -90,75 +223,25 @@ void pruefeFehler(const vun::Wortdatei& d, const QStringList& eintraege) {
         pruefe(2 * paarzeilen > zeilen && paarzeilen < zeilen);
         pruefe(d.fehlerhafteZeilenGesamt == zeilen - paarzeilen);
         for (const vun::FehlerhafteZeile& z : d.fehlerhafteZeilen)
-            pruefe(vun::paarzeileLesen(eintraege.at(z.nummer - 1)).fehler == z.grund);
+            pruefe(vun::paarzeileLesen(eintraege.value(zeilennummern.indexOf(z.nummer))).fehler ==
+                   z.grund);
     } else if (d.fehler == vun::Wortdateifehler::ZuWenigVerschiedene) {
-        pruefe(vun::verschiedeneTexte(eintraege) < vun::Paarzahl);
+        const QSet<QString> zeilen(eintraege.begin(), eintraege.end());
+        pruefe(d.verschiedene < vun::Paarzahl && d.verschiedene <= zeilen.size());
     }
 }
 
-// The reader's early stop counts entries on the bytes as they arrive: it never refuses a file of
-// as many entries as allowed, and it does stop within a few entries beyond.
-void pruefeFruehesEnde(const QByteArray& bytes, int eintraege) {
-    static QTemporaryFile datei;
-    pruefe((datei.isOpen() || datei.open()) && datei.resize(0) && datei.seek(0) &&
-           datei.write(bytes) == bytes.size() && datei.flush());
-    vun::Wortdateifehler fehler{};
-    if (bytes.size() > vun::MaxDateigroesse)
-        return;
-    pruefe(vun::dateiBytesLesen(datei.fileName(), eintraege, fehler) == bytes);
-    if (eintraege >= 3)
-        pruefe(!vun::dateiBytesLesen(datei.fileName(), eintraege - 3, fehler) &&
-               fehler == vun::Wortdateifehler::ZuVieleEintraege);
-}
-
-// The list's folder holds nothing, so no name may ever reach the reader.
-struct NieGefragt : vun::Bildleser {
-    vun::Bildbefund pruefen(QIODevice&, const QString&) const override { std::abort(); }
-};
-
-// Picture entries: resolving keeps a pair a pair and writes each picture as a path; in an
-// empty folder every picture is refused, as outside the folder exactly where its name is
-// absolute or leads out with "..", and nothing is opened.
-void pruefeBilder(const QStringList& eintraege) {
-    static QTemporaryDir tmp;
-    const QDir ordner(tmp.path());
-    QStringList aufgeloest = eintraege;
-    vun::bilderAufloesen(aufgeloest, ordner);
-    pruefe(aufgeloest.size() == eintraege.size());
-    int stellen = 0;
-    QList<QString> namen;
+// A usable list of words: each line as written, a picture as its path, nine different.
+void pruefeWoerter(const vun::Wortdatei& d, const QStringList& eintraege) {
+    pruefe(d.eintraege.size() == eintraege.size() && d.titel.isEmpty() &&
+           vun::verschiedeneInhalte(d.eintraege) == vun::Paarzahl);
     for (qsizetype i = 0; i < eintraege.size(); ++i) {
-        const vun::Paarzeile vorher = vun::paarzeileLesen(eintraege.at(i));
-        const vun::Paarzeile nachher = vun::paarzeileLesen(aufgeloest.at(i));
-        // A line's kind is judged as written; a pair's halves are read again once resolved.
-        if (!vorher.fehler)
-            pruefe(!nachher.fehler);
-        const QList<QStringView> bilder = vun::bildstellen(eintraege.at(i));
-        pruefe(vun::bildstellen(aufgeloest.at(i)).size() == bilder.size());
-        for (const QStringView b : bilder)
-            namen.append(b.toString());
-        stellen += static_cast<int>(bilder.size());
-        if (bilder.isEmpty())
-            pruefe(aufgeloest.at(i) == eintraege.at(i));
-    }
-    const vun::Bildpruefung p = vun::bilderPruefen(eintraege, {}, ordner, NieGefragt(), 1 << 30);
-    pruefe(p.gesamt == stellen && p.erste.size() == stellen);
-    const QString innen = QDir::cleanPath(ordner.absolutePath()) + u'/';
-    for (qsizetype i = 0; i < p.erste.size(); ++i) {
-        const vun::FehlerhaftesBild& f = p.erste.at(i);
-        pruefe(f.name == namen.at(i) && f.nummer >= 1 && f.nummer <= eintraege.size());
-        QString pfad = f.name;
-        pfad.replace(u'\\', u'/');
-        const QString sauber = QDir::cleanPath(pfad);
-        const bool laufwerk = pfad.size() > 1 && pfad.at(1) == u':' && pfad.at(0).isLetter() &&
-                              pfad.at(0).unicode() < 128;
-        const bool hinaus =
-            pfad.startsWith(u'/') || laufwerk || sauber == u".." || sauber.startsWith(u"../");
-        pruefe(f.grund == vun::Bildfehler::Fehlt || f.grund == vun::Bildfehler::Ausserhalb ||
-               f.grund == vun::Bildfehler::Gleichheitszeichen);
-        pruefe((f.grund == vun::Bildfehler::Ausserhalb) == hinaus);
-        if (f.grund == vun::Bildfehler::Fehlt)
-            pruefe(QDir::cleanPath(ordner.absolutePath() + u'/' + pfad).startsWith(innen));
+        const vun::Kartenpaar& wort = d.eintraege.at(i);
+        pruefe(wort.links == wort.rechts);
+        pruefe(wort.links.istBild()
+                   ? wort.links.bild ==
+                         QDir::cleanPath(Ordner.absolutePath() + u'/' + alsPfad(eintraege.at(i)))
+                   : wort.links.wort == eintraege.at(i));
     }
 }
 
@@ -166,28 +249,32 @@ void pruefeBilder(const QStringList& eintraege) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
-    const QStringList eintraege = vun::zeilenAusBytes(bytes);
+    QList<int> zeilennummern;
+    const QStringList eintraege = vun::zeilenAusBytes(bytes, &zeilennummern);
     for (const QString& eintrag : eintraege) {
         pruefe(!eintrag.isEmpty() && !rand(eintrag.front()) && !rand(eintrag.back()));
         pruefe(!eintrag.contains(QLatin1Char('\r')) && !eintrag.contains(QLatin1Char('\n')));
     }
     pruefeFruehesEnde(bytes, static_cast<int>(eintraege.size()));
     vergleicheAscii(bytes, eintraege);
-    pruefeBilder(eintraege);
-    const vun::Wortdatei d = vun::eintraegeBeurteilen(eintraege);
+    const vun::Wortdatei d = vun::wortdateiBeurteilen(bytes, Ordner);
+    pruefeBilder(eintraege, zeilennummern, d, Ordner);
+    pruefeOrdnerGleich(bytes, d);
+    if (qHash(bytes) % Stichprobe == 0)
+        pruefeBilderAufDerPlatte(bytes);
     if (d.fehler != vun::Wortdateifehler::Keiner)
-        pruefeFehler(d, eintraege);
+        pruefeFehler(d, eintraege, zeilennummern);
     else if (d.art == vun::Listenart::Paare)
-        pruefePaare(d.eintraege);
+        pruefePaare(d);
     else
-        pruefe(d.eintraege == eintraege && d.titel.isEmpty() &&
-               vun::verschiedeneTexte(eintraege) == vun::Paarzahl);
+        pruefeWoerter(d, eintraege);
     pruefe(d.titel.isEmpty() || (vun::titelzeile(eintraege) && d.titel == eintraege.constFirst()));
     vun::Wortliste liste;
-    liste.ersetzen(eintraege);
-    const QStringList& sortiert = liste.eintraege();
+    liste.ersetzen(vun::alsWoerter(eintraege));
+    const QList<vun::Kartenpaar>& sortiert = liste.eintraege();
     pruefe(sortiert.size() == eintraege.size());
     for (qsizetype i = 1; i < sortiert.size(); ++i)
-        pruefe(QString::compare(sortiert.at(i - 1), sortiert.at(i), Qt::CaseInsensitive) <= 0);
+        pruefe(QString::compare(sortiert.at(i - 1).links.wort, sortiert.at(i).links.wort,
+                                Qt::CaseInsensitive) <= 0);
     return 0;
 }

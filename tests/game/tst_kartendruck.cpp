@@ -61,7 +61,8 @@ private slots:
         spiel.memo.kartenDrucken(drucker);
         QCOMPARE(drucker.dokumentnamen, QStringList("VUNMEMO"));
         QCOMPARE(drucker.dateien, QStringList(spiel.ordner.filePath("VUNMEMO.pdf")));
-        QCOMPARE(drucker.gedruckt.first().karten, druckkarten(spiel.memo.liste2()).texte);
+        QCOMPARE(drucker.gedruckt.first().karten,
+                 test::texte(druckkarten(test::wortliste(test::Spiel::standardWoerter())).inhalte));
         QCOMPARE(spiel.dialoge.gezeigt.size(), 1);
         QCOMPARE(spiel.dialoge.gezeigt.first().prompt,
                  QStringLiteral("Die Karten konnten nicht gedruckt werden."));

@@ -1,8 +1,7 @@
 // Which cards match, and what the views are told while a game is played: the marks of a found
 // pair, the changes announced and the state each card reports to screen readers.
 #include "tests/support/spiel.h"
-#include "wordlist/bildeintrag.h"
-#include "wordlist/paarliste.h"
+#include "wordlist/wortdatei.h"
 
 using namespace vun;
 using namespace vun::test;
@@ -23,16 +22,15 @@ private slots:
         };
         s.klick(5);
         s.klick(5);
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
+        QCOMPARE(s.offen(), QList<int>{5});
         QVERIFY(markierte().isEmpty());
         const int p = s.partner(5);
         s.klick(p);
         QCOMPARE(markierte(), (QList<int>{qMin(5, p), qMax(5, p)}));
-        QCOMPARE(s.memo.spielstand().ErstesFeld, 0);
-        QCOMPARE(s.memo.spielstand().ZweitesFeld, 0);
+        QVERIFY(s.offen().isEmpty());
         s.klick(p); // a found card: both registers stay "0", no card changes
         QCOMPARE(markierte().size(), 2);
-        QCOMPARE(s.memo.spielstand().ErstesFeld, 0);
+        QVERIFY(s.offen().isEmpty());
     }
 
     // Two cards match only when they are partners: every ordered pair of cards, on boards dealt
@@ -45,11 +43,8 @@ private slots:
     }
     void nurPartnerPassen() {
         QFETCH(QStringList, liste);
-        QHash<QString, QString> gegenstueck;
-        for (const QString& eintrag : liste) {
-            const auto [links, rechts] = !paarzeileLesen(eintrag).fehler
-                                             ? haelften(eintrag)
-                                             : std::make_pair(eintrag, eintrag);
+        QHash<Karteninhalt, Karteninhalt> gegenstueck;
+        for (const auto& [links, rechts] : eintraegeBeurteilen(liste).eintraege) {
             gegenstueck.insert(links, rechts);
             gegenstueck.insert(rechts, links);
         }
@@ -58,12 +53,13 @@ private slots:
             for (int z = 1; z <= 18; ++z) {
                 if (z == e)
                     continue;
-                const QStringList& liste1 = s.memo.liste1();
-                const bool partner = gegenstueck.value(liste1.at(e - 1)) == liste1.at(z - 1);
+                const QList<Spielkarte>& liste1 = s.memo.liste1();
+                const bool partner =
+                    gegenstueck.value(liste1.at(e - 1).inhalt) == liste1.at(z - 1).inhalt;
                 s.klick(e);
                 s.klick(z);
-                QCOMPARE(!s.memo.spielstand().imSpiel(e), partner);
-                QCOMPARE(!s.memo.spielstand().imSpiel(z), partner);
+                QCOMPARE(!imSpiel(s.memo, e), partner);
+                QCOMPARE(!imSpiel(s.memo, z), partner);
                 s.neuesSpiel();
             }
         }
@@ -114,7 +110,6 @@ private slots:
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
         s.allePaareFinden(); // won: cleared with a mask of nothing but found
-        QCOMPARE(s.memo.spielstand().Restmaske, Spielstand::Maske{});
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(s.memo.zustand(k), Z::Verdeckt);
     }
@@ -136,28 +131,28 @@ private slots:
         s.datei(QStringLiteral("BILDER.TXT"), zeilen);
         s.memo.Datei1_Click(QStringLiteral("BILDER.TXT"));
         int k = 1;
-        while (!istBildeintrag(s.memo.liste1().at(k - 1)))
+        while (!s.memo.liste1().at(k - 1).inhalt.istBild())
             ++k;
-        const QString datei = s.memo.liste1().at(k - 1);
+        const QString datei = s.memo.liste1().at(k - 1).inhalt.bild;
         QVERIFY(QDir::isAbsolutePath(datei) && QFile::exists(datei));
         QCOMPARE(s.memo.zustand(k), Kartenzustand::Verdeckt);
-        QVERIFY(s.memo.karte(k).bild.isEmpty());
+        QVERIFY(s.memo.karte(k).inhalt.leer());
 
         s.klick(k);
-        QCOMPARE(s.memo.karte(k).bild, datei);
-        QVERIFY(s.memo.karte(k).beschriftung.isEmpty());
+        QCOMPARE(s.memo.karte(k).inhalt.bild, datei);
+        QVERIFY(s.memo.karte(k).inhalt.wort.isEmpty());
         QCOMPARE(s.memo.zustand(k), Kartenzustand::Offen);
         const int p = s.partner(k);
         s.klick(p);
         QCOMPARE(s.memo.zustand(k), Kartenzustand::Gefunden);
-        QVERIFY(s.memo.karte(p).bild.isEmpty());
-        QCOMPARE(s.memo.karte(p).beschriftung,
+        QVERIFY(!s.memo.karte(p).inhalt.istBild());
+        QCOMPARE(s.memo.karte(p).inhalt.wort,
                  QStringLiteral("Wort") + QFileInfo(datei).completeBaseName().mid(4));
 
         s.neuesSpiel();
         for (int karte = 1; karte <= Kartenzahl; ++karte) {
             QCOMPARE(s.memo.zustand(karte), Kartenzustand::Verdeckt);
-            QVERIFY(s.memo.karte(karte).bild.isEmpty());
+            QVERIFY(s.memo.karte(karte).inhalt.leer());
         }
     }
 };

@@ -4,7 +4,6 @@
 #include "pictures/bildvorrat.h"
 #include "ui/hauptfenster.h"
 #include "ui/karte.h"
-#include "wordlist/bildeintrag.h"
 
 #include <QList>
 #include <QTest>
@@ -30,9 +29,9 @@ public:
         return QTest::qWaitFor(
             [&] {
                 for (int k = 1; k <= Kartenzahl; ++k) {
-                    const QString& eintrag = memo.liste1().at(k - 1);
-                    if (istBildeintrag(eintrag) &&
-                        !gemeldet_.contains(std::pair{eintrag, fenster_.karte(k)->bildfeld()}))
+                    const Karteninhalt& inhalt = memo.liste1().at(k - 1).inhalt;
+                    if (inhalt.istBild() &&
+                        !gemeldet_.contains(std::pair{inhalt.bild, fenster_.karte(k)->bildfeld()}))
                         return false;
                 }
                 return true;

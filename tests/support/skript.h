@@ -1,9 +1,11 @@
 #pragma once
 
+#include "game/druckbogen.h"
 #include "seams/dialoge.h"
 #include "seams/drucker.h"
 #include "seams/sprecher.h"
 #include "seams/zufall.h"
+#include "tests/support/inhalte.h"
 
 #include <QIODevice>
 #include <QList>
@@ -78,7 +80,7 @@ private:
 // What the code under test gave a printer: on paper (no document name), or as a PDF (no backs,
 // marks of the sides always).
 struct Gedruckt {
-    QStringList karten;
+    QStringList karten; // what each card shows: its word, or its picture's path
     bool rueckseiten = false;
     QString titel; // the PDF's document name
     QList<Kartenseite> seiten;
@@ -104,13 +106,18 @@ public:
         return wahl;
     }
     bool drucken(const Kartensatz& karten, const Druckwahl& wahl) override {
-        gedruckt.append(
-            {karten.texte, wahl.rueckseiten, {}, karten.seiten, karten.titel, wahl.seitenzeichen});
+        gedruckt.append({texte(karten.inhalte),
+                         wahl.rueckseiten,
+                         {},
+                         karten.seiten,
+                         karten.titel,
+                         wahl.seitenzeichen});
         return gelingt;
     }
     // Writes the bytes of a stand-in PDF, whose content no rule reads.
     bool pdfMalen(QIODevice& ziel, const Kartensatz& karten, const QString& dokumentname) override {
-        gedruckt.append({karten.texte, false, dokumentname, karten.seiten, karten.titel, true});
+        gedruckt.append(
+            {texte(karten.inhalte), false, dokumentname, karten.seiten, karten.titel, true});
         return ziel.write(PdfInhalt) == qint64(sizeof(PdfInhalt) - 1) && gelingt;
     }
     static constexpr char PdfInhalt[] = "%PDF-1.4 aus dem Skript\n";

@@ -37,17 +37,22 @@ struct Spielgrundlage {
 // The moves and looks of a test game, on the game's `memo` and `dialoge`, whether it plays
 // without a window or in the program's.
 template <class Selbst> struct Spielhilfen {
-    // The two cards of a pair, in ascending order: of a word, or of a pair list's entry.
-    QList<int> paarVon(const QString& kennung) const {
+    // The cards dealt that word, in ascending order: the two of its pair on a list of words.
+    QList<int> paarVon(const QString& wort) const {
         QList<int> karten;
         for (int k = 1; k <= Kartenzahl; ++k)
-            if (memo().paarkennungen().at(k - 1) == kennung)
+            if (memo().liste1().at(k - 1).inhalt.wort == wort)
                 karten.append(k);
         return karten;
     }
+    // The card and its partner, in ascending order.
     QList<int> paarVonKarte(int karte) const {
-        return paarVon(memo().paarkennungen().at(karte - 1));
+        const int p = partner(karte);
+        return {std::min(karte, p), std::max(karte, p)};
     }
+    // What the card was dealt, and its word (empty for a picture).
+    const Karteninhalt& inhalt(int karte) const { return memo().liste1().at(karte - 1).inhalt; }
+    QString wort(int karte) const { return inhalt(karte).wort; }
     int partner(int karte) const { return test::partner(memo(), karte); }
     int andereKarte(int karte, const QList<int>& ausser = {}) const {
         return test::andereKarte(memo(), karte, ausser);
@@ -58,13 +63,11 @@ template <class Selbst> struct Spielhilfen {
         selbst().dialoge.antworten = {AntwortJa};
         selbst().memo.Bild4_Click();
     }
-    QString beschriftung(int karte) const { return memo().karte(karte).beschriftung; }
-    int offeneKarten() const {
-        int n = 0;
-        for (int k = 1; k <= Kartenzahl; ++k)
-            n += !beschriftung(k).isEmpty() && !memo().karte(k).kursiv;
-        return n;
-    }
+    QString beschriftung(int karte) const { return memo().karte(karte).inhalt.wort; }
+    // The cards open, and those found, in ascending order.
+    QList<int> offen() const { return karten(memo(), Kartenzustand::Offen); }
+    QList<int> gefunden() const { return karten(memo(), Kartenzustand::Gefunden); }
+    int offeneKarten() const { return static_cast<int>(offen().size()); }
     // Finds every pair in card order; stops before the last pair when asked to.
     void allePaareFinden(bool letztesAuslassen = false) {
         QList<int> erledigt;

@@ -35,7 +35,7 @@ Bildvorrat& vorrat(FensterSpiel& s) {
 // The picture file of an open card spoilt, to bytes no decoder reads: whatever shows it still
 // shows what was held, not read again.
 void verderben(FensterSpiel& s, int karte) {
-    QVERIFY(dateiSchreiben(s.memo.karte(karte).bild, "kein Bild"));
+    QVERIFY(dateiSchreiben(s.memo.karte(karte).inhalt.bild, "kein Bild"));
 }
 
 // Steps up from 100 % until the step is reached or no larger one fits.
@@ -123,7 +123,7 @@ private slots:
         QList<int> bildkarten;
         for (int k = 1; k <= Kartenzahl; ++k) {
             QVERIFY2(roteFlaeche(s.karte(k)->grab().toImage()).isEmpty(), "covered");
-            if (istBildeintrag(s.memo.liste1().at(k - 1)))
+            if (s.inhalt(k).istBild())
                 bildkarten << k;
         }
         QCOMPARE(bildkarten.size(), Paare);
@@ -132,7 +132,7 @@ private slots:
             const int k = bildkarten.at(i), p = s.partner(k);
             s.klickKarte(k);
             ausmalen();
-            QVERIFY(s.memo.karte(k).beschriftung.isEmpty());
+            QVERIFY(s.memo.karte(k).inhalt.wort.isEmpty());
             bildPruefen(s.karte(k), farbeVon(s.memo.karte(k).hintergrund));
             verderben(s, k);
             s.karte(k)->repaint();
@@ -146,7 +146,7 @@ private slots:
         // Held, their files spoilt: none larger than the field it is drawn in.
         const QSize feld = s.karte(1)->bildfeld();
         for (int i = 0; i < Paare - 1; ++i) {
-            const QImage gehalten = vorrat(s).bild(s.memo.karte(bildkarten.at(i)).bild, feld);
+            const QImage gehalten = vorrat(s).bild(s.memo.karte(bildkarten.at(i)).inhalt.bild, feld);
             QVERIFY(!gehalten.isNull());
             QVERIFY(gehalten.width() <= feld.width() && gehalten.height() <= feld.height());
         }
@@ -160,7 +160,7 @@ private slots:
         bilderLaden(s);
         QVERIFY(meldungen.abwarten(s.memo));
         int k = 1;
-        while (!istBildeintrag(s.memo.liste1().at(k - 1)))
+        while (!s.inhalt(k).istBild())
             ++k;
         s.klickKarte(k);
         ausmalen();
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(meldungen.abwarten(s.memo));
         ausmalen();
         verderben(s, k);
-        const QImage bild = vorrat(s).bild(s.memo.karte(k).bild, s.karte(k)->bildfeld());
+        const QImage bild = vorrat(s).bild(s.memo.karte(k).inhalt.bild, s.karte(k)->bildfeld());
         QCOMPARE(bild.height(), s.karte(k)->bildfeld().height());
         bildPruefen(s.karte(k), farbeVon(s.memo.karte(k).hintergrund));
     }
@@ -182,10 +182,9 @@ private slots:
         FensterSpiel s;
         bilderLaden(s);
         int k = 1;
-        while (!istBildeintrag(s.memo.liste1().at(k - 1)))
+        while (!s.inhalt(k).istBild())
             ++k;
-        const QString name =
-            QStringLiteral("Karte %1: Bild ") + bildname(s.memo.liste1().at(k - 1));
+        const QString name = QStringLiteral("Karte %1: Bild ") + bildname(s.inhalt(k).bild);
         QVERIFY(name.contains(QLatin1String("roter hund ")));
         QCOMPARE(s.karte(k)->zugangsname(), QStringLiteral("Karte %1, verdeckt").arg(k));
         s.karte(k)->setFocus();
@@ -195,7 +194,7 @@ private slots:
         s.klickKarte(p);
         QCOMPARE(s.karte(k)->zugangsname(), name.arg(k) + QStringLiteral(", gefunden"));
         QCOMPARE(s.karte(p)->zugangsname(),
-                 QStringLiteral("Karte %1: %2, gefunden").arg(p).arg(s.memo.liste1().at(p - 1)));
+                 QStringLiteral("Karte %1: %2, gefunden").arg(p).arg(s.wort(p)));
     }
 
     // A picture changed on disk after the list was read, to bytes no decoder reads: the card
@@ -204,7 +203,7 @@ private slots:
         FensterSpiel s;
         bilderLaden(s);
         int k = 1;
-        while (!s.memo.liste1().at(k - 1).endsWith(QLatin1String("roter_hund-2.png")))
+        while (!s.inhalt(k).bild.endsWith(QLatin1String("roter_hund-2.png")))
             ++k;
         QVERIFY(dateiSchreiben(s.ordner.filePath(bilddatei(2)), "kein Bild"));
         const Bildmeldungen meldungen(s.fenster);

@@ -66,7 +66,7 @@ class TstDateiliste : public QObject {
 private slots:
     void zeigenLaedtNichts() {
         ListenSpiel s;
-        const QStringList woerter = s.memo.liste2().eintraege();
+        const QList<Spielkarte> vorher = s.memo.liste1();
         s.fenster.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&s.fenster));
         QVERIFY(!s.liste()->isVisible());
@@ -83,7 +83,8 @@ private slots:
         s.klickBild(5);
         QVERIFY(s.liste()->isVisible());
         QVERIFY(s.dialoge.gezeigt.isEmpty());
-        QCOMPARE(s.memo.liste2().eintraege(), woerter);
+        QCOMPARE(s.memo.liste1(), vorher);
+        QCOMPARE(s.memo.gespielteDatei(), QStringLiteral("VUNMEMO.TXT"));
     }
 
     // A list's title joins its name in the tip, read for the tip alone, and for screen readers
@@ -111,7 +112,7 @@ private slots:
         s.klickEintrag(QStringLiteral("TIERE.TXT"));
         QCOMPARE(s.geladen(), QStringList{"TIERE.TXT wurde geladen!"});
         QVERIFY(!s.liste()->isVisible());
-        QVERIFY(s.memo.liste2().eintraege().contains(QStringLiteral("Katze")));
+        QCOMPARE(s.memo.gespielteDatei(), QStringLiteral("TIERE.TXT"));
         QCOMPARE(pixel(s.karte(1), {5, 30}), QColor(0, 0, 128));
         QVERIFY(s.beschriftung(1).isEmpty());
 

@@ -6,6 +6,7 @@
 #include "tests/support/dateien.h"
 #include "tests/support/druckaufruf.h"
 #include "tests/support/fensterhilfe.h"
+#include "tests/support/inhalte.h"
 #include "tests/support/pdf.h"
 #include "ui/bildknopf.h"
 
@@ -59,14 +60,14 @@ private slots:
         QTest::newRow("Wörter") << woerter << zweimal;
         QStringList paare = test::paareMitUmlauten(8);
         paare << QStringLiteral("der große Bär = ") + Langwort;
-        QStringList haelften;
+        QStringList seiten;
         for (int i = 0; i < 8; ++i)
-            haelften << QStringLiteral("Wörterbuch%1straße").arg(i)
-                     << QStringLiteral("Straßen%1wörter").arg(i);
-        haelften << "der"
-                 << "große"
-                 << "Bär" << Langwort;
-        QTest::newRow("Paare") << paare << haelften;
+            seiten << QStringLiteral("Wörterbuch%1straße").arg(i)
+                   << QStringLiteral("Straßen%1wörter").arg(i);
+        seiten << "der"
+               << "große"
+               << "Bär" << Langwort;
+        QTest::newRow("Paare") << paare << seiten;
     }
     void karten() {
         QFETCH(QStringList, zeilen);
@@ -161,8 +162,7 @@ private slots:
 
     // Each page followed by its back: the same number of cards, mirrored, and no word on it.
     void rueckseiten() {
-        Wortliste paare;
-        paare.ersetzen(test::nummeriertePaare(9), Listenart::Paare);
+        const Wortliste paare = test::paarliste(test::nummeriertePaare(9));
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("rueck.pdf"));
         {

@@ -137,7 +137,7 @@ private slots:
         menue()->close();
         s.stimmen.zuletzt->wartend(std::nullopt);
         s.klickKarte(1);
-        QCOMPARE(s.stimmen.zuletzt->gesagt, QStringList{s.memo.liste1().at(0)});
+        QCOMPARE(s.stimmen.zuletzt->gesagt, QStringList{s.wort(1)});
 
         waehlen(s, 5);
         QCOMPARE(s.stimmen.zuletzt->verstummt, 1);

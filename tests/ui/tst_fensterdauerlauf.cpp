@@ -95,12 +95,9 @@ constexpr bool mitAdressSanitizer() {
 // The card in play a player would click: now and then the partner of an open card, so that
 // games are won, otherwise any card.
 int karteWaehlen(const Memo& memo, QRandomGenerator& wuerfel) {
-    const int erste = memo.spielstand().ErstesFeld;
-    if (erste != 0 && wuerfel.bounded(2)) {
-        for (int k = 1; k <= Kartenzahl; ++k)
-            if (k != erste && memo.liste1().at(k - 1) == memo.liste1().at(erste - 1))
-                return k;
-    }
+    const QList<int> offen = test::karten(memo, Kartenzustand::Offen);
+    if (!offen.isEmpty() && wuerfel.bounded(2))
+        return test::partner(memo, offen.first());
     return 1 + wuerfel.bounded(Kartenzahl);
 }
 

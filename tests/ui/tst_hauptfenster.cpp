@@ -152,7 +152,7 @@ private slots:
         QVERIFY(fenster.isVisible());
         QCOMPARE(zufall.randomizeAufrufe, 1);
         QCOMPARE(memo.liste1().size(), 18);
-        QCOMPARE(memo.spielstand().Gestartet, false);
+        QCOMPARE(rundeLaeuft(memo), false);
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(pixel(fenster.karte(k), {5, 5}), farbeVon(Designblau));
         // Start-up does not make the file list; it is made hidden when first asked for.

@@ -119,15 +119,15 @@ struct Sitzung {
     // A miss first, then every pair in card order.
     void spielGewinnen() {
         int daneben = 2;
-        while (memo.liste1().at(daneben - 1) == memo.liste1().at(0))
+        while (partner(1) == daneben)
             ++daneben;
         karte(1);
         karte(daneben);
         for (int k = 1; k <= Kartenzahl; ++k)
-            if (memo.spielstand().imSpiel(k) && memo.spielstand().Gestartet) {
+            if (test::imSpiel(memo, k) && test::rundeLaeuft(memo)) {
                 karte(k);
                 karte(partner(k));
-            } else if (!memo.spielstand().Gestartet) {
+            } else if (!test::rundeLaeuft(memo)) {
                 break;
             }
     }

@@ -123,9 +123,9 @@ private slots:
         vun::Memo memo(dialoge, zufall, bildleser, ort.ordner, ort.startdatei);
         memo.Form_Load();
         const QStringList woerter = gut ? Tiere : vun::Standardliste();
-        for (const QString& wort : memo.liste1())
-            QVERIFY2(woerter.contains(wort), qPrintable(wort));
-        QCOMPARE(memo.liste2().eintraege().size(), 9);
+        for (const vun::Spielkarte& karte : memo.liste1())
+            QVERIFY2(woerter.contains(karte.inhalt.wort), qPrintable(karte.inhalt.wort));
+        QCOMPARE(memo.gespielteDatei().isEmpty(), !gut);
         if (gut) {
             QCOMPARE(dialoge.gezeigt.size(), 0);
         } else {

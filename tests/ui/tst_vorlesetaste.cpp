@@ -39,7 +39,7 @@ private slots:
         QVERIFY(s.schalter()->isChecked());
 
         doppelklick(s.karte(1));
-        QCOMPARE(s.gesagt(), QStringList{s.memo.liste1().at(0)});
+        QCOMPARE(s.gesagt(), QStringList{s.wort(1)});
         const int b = s.andereKarte(1);
         s.karte(b)->setFocus(Qt::TabFocusReason);
         QKeyEvent druck(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
@@ -47,7 +47,7 @@ private slots:
                          true);
         for (QKeyEvent* e : {&druck, &wieder, &wieder})
             QApplication::sendEvent(s.karte(b), e);
-        QCOMPARE(s.gesagt(), (QStringList{s.memo.liste1().at(0), s.memo.liste1().at(b - 1)}));
+        QCOMPARE(s.gesagt(), (QStringList{s.wort(1), s.wort(b)}));
 
         s.strgLHalten();
         QVERIFY(!s.schalter()->isChecked());

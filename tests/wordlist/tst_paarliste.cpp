@@ -7,6 +7,7 @@
 #include "wordlist/wortliste.h"
 
 #include "tests/support/dateien.h"
+#include "tests/support/inhalte.h"
 #include "tests/support/skript.h"
 
 #include <QRandomGenerator>
@@ -49,20 +50,19 @@ int versuchen(const QList<quint64>& paare, int i, quint64 belegt) {
         return ohne;
     return std::max(ohne, 1 + versuchen(paare, i + 1, belegt | paare.at(i)));
 }
-int versuchen(const QStringList& paare) {
-    QHash<QString, int> nummer;
-    const auto bit = [&](const QString& text) {
-        if (!nummer.contains(text))
-            nummer.insert(text, static_cast<int>(nummer.size()));
-        return 1ull << nummer.value(text);
+int versuchen(const QList<Kartenpaar>& paare) {
+    QHash<Karteninhalt, int> nummer;
+    const auto bit = [&](const Karteninhalt& inhalt) {
+        if (!nummer.contains(inhalt))
+            nummer.insert(inhalt, static_cast<int>(nummer.size()));
+        return 1ull << nummer.value(inhalt);
     };
     QList<quint64> masken;
-    for (const QString& paar : paare) {
-        const auto [a, b] = haelften(paar);
+    for (const auto& [a, b] : paare)
         masken << (bit(a) | bit(b));
-    }
     return versuchen(masken, 0, 0);
 }
+
 } // namespace
 
 class TstPaarliste : public QObject {
@@ -92,7 +92,8 @@ private slots:
                              .arg(zufall.bounded(wege));
             if (zufall.bounded(2))
                 paare << QStringLiteral("0b = 0b");
-            QCOMPARE(paareOhneGemeinsamenText(paare), std::min(9, versuchen(paare)));
+            QCOMPARE(paareOhneGemeinsamenText(test::paare(paare)),
+                     std::min(9, versuchen(test::paare(paare))));
         }
     }
 
@@ -121,25 +122,26 @@ private slots:
         QCOMPARE(d.art, Listenart::Paare);
         Wortliste l;
         l.ersetzen(d.eintraege, d.art);
-        QSet<std::pair<QString, QString>> zusammen;
-        for (const QString& paar : d.eintraege) {
-            const auto [a, b] = haelften(paar);
-            zusammen << std::make_pair(a, b) << std::make_pair(b, a);
-        }
+        QSet<Kartenpaar> zusammen;
+        for (const auto& [a, b] : d.eintraege)
+            zusammen << Kartenpaar{a, b} << Kartenpaar{b, a};
         Modul1 m;
-        QStringList liste1, kennungen;
-        QSet<QString> gesehen;
+        QList<Spielkarte> liste1;
+        QSet<Kartenpaar> gesehen;
         for (quint32 saat = 1; saat <= 400; ++saat) {
             Zufallsgenerator zufall(saat);
-            QVERIFY(KartenMischen(l, liste1, kennungen, m, zufall));
+            QVERIFY(KartenMischen(l, liste1, m, zufall));
             for (int k = 0; k < Kartenzahl; ++k) {
                 QList<int> partner;
                 for (int j = 0; j < Kartenzahl; ++j)
-                    if (j != k && zusammen.contains({liste1.at(k), liste1.at(j)}))
+                    if (j != k && zusammen.contains({liste1.at(k).inhalt, liste1.at(j).inhalt}))
                         partner << j;
-                QVERIFY2(partner.size() == 1 && kennungen.at(partner.first()) == kennungen.at(k),
+                QVERIFY2(partner.size() == 1 &&
+                             liste1.at(partner.first()).paar == liste1.at(k).paar,
                          qPrintable(QStringLiteral("seed %1, card %2").arg(saat).arg(k + 1)));
-                gesehen.insert(kennungen.at(k));
+                const Kartenpaar paar{liste1.at(k).inhalt, liste1.at(partner.first()).inhalt};
+                gesehen.insert(d.eintraege.contains(paar) ? paar
+                                                          : Kartenpaar{paar.rechts, paar.links});
             }
         }
         QCOMPARE(gesehen.size(), d.eintraege.size());
@@ -155,16 +157,18 @@ private slots:
             for (int j = i + 1; j < 9; ++j)
                 paare << QStringLiteral("K%1 = K%2").arg(i).arg(j);
         }
-        Wortliste l;
-        l.ersetzen(paare, Listenart::Paare);
+        const Wortliste l = paarliste(paare);
         QVERIFY(l.hatNeunVerschiedene());
         Zufallsgenerator zufall(5);
         Modul1 m;
-        QStringList liste1, kennungen;
+        QList<Spielkarte> liste1;
         for (int d = 0; d < 20; ++d) {
-            KartenMischen(l, liste1, kennungen, m, zufall);
-            for (const QString& kennung : kennungen)
-                QVERIFY2(kennung.contains('E'), qPrintable(kennung));
+            KartenMischen(l, liste1, m, zufall);
+            // Each of the nine pairs has its one E.
+            QCOMPARE(
+                std::count_if(liste1.begin(), liste1.end(),
+                              [](const Spielkarte& k) { return k.inhalt.wort.startsWith('E'); }),
+                9);
         }
     }
 
@@ -172,30 +176,27 @@ private slots:
     // card, about equally often; the two halves of a pair always lie on two different cards.
     void gebenGleichverteilt() {
         const QStringList paare = nummeriertePaare(12);
-        Wortliste l;
-        l.ersetzen(paare, Listenart::Paare);
+        const Wortliste l = paarliste(paare);
         Zufallsgenerator zufall(4711);
         Modul1 m;
-        QStringList liste1, kennungen;
+        QList<Spielkarte> liste1;
         const int deals = 12000;
         QHash<QString, int> gewaehlt;
         QHash<QString, QList<int>> aufKarte;
         for (int d = 0; d < deals; ++d) {
-            KartenMischen(l, liste1, kennungen, m, zufall);
+            KartenMischen(l, liste1, m, zufall);
             QCOMPARE(liste1.size(), 18);
-            QHash<QString, QList<int>> karten;
+            QHash<int, QStringList> karten;
             for (int k = 0; k < 18; ++k)
-                karten[kennungen.at(k)].append(k);
+                karten[liste1.at(k).paar].append(liste1.at(k).inhalt.wort);
             QCOMPARE(karten.size(), 9);
-            for (auto it = karten.cbegin(); it != karten.cend(); ++it) {
-                const auto [erste, zweite] = haelften(it.key());
-                QCOMPARE(it->size(), 2);
-                QCOMPARE(QSet<QString>({liste1.at(it->at(0)), liste1.at(it->at(1))}),
-                         QSet<QString>({erste, zweite}));
-                ++gewaehlt[it.key()];
+            for (QStringList beide : karten) {
+                QCOMPARE(beide.size(), 2);
+                beide.sort(); // "L…" before "R…", as the list writes them
+                ++gewaehlt[beide.join(" = ")];
             }
             for (int k = 0; k < 18; ++k) {
-                QList<int>& zaehler = aufKarte[liste1.at(k)];
+                QList<int>& zaehler = aufKarte[liste1.at(k).inhalt.wort];
                 zaehler.resize(18);
                 ++zaehler[k];
             }
@@ -207,8 +208,7 @@ private slots:
         for (const QString& paar : paare) {
             QVERIFY2(std::abs(gewaehlt[paar] - proPaar) < 4.5 * std::sqrt(proPaar * 0.25),
                      qPrintable(paar));
-            const auto [erste, zweite] = haelften(paar);
-            for (const QString& haelfte : {erste, zweite})
+            for (const QString& haelfte : paar.split(" = "))
                 for (int k = 0; k < 18; ++k)
                     QVERIFY2(std::abs(aufKarte[haelfte].value(k) - proKarte) <
                                  4.5 * std::sqrt(proKarte),

@@ -3,6 +3,7 @@
 #include "wordlist/wortdatei.h"
 
 #include "tests/support/dateien.h"
+#include "tests/support/inhalte.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -43,7 +44,7 @@ private slots:
             dateiSchreiben(pfad("neun.txt"), "\r\n\r\nA\r\n\r\nB\nC\rD\r\n\r\nE\nF\nG\nH\n\nI"));
         const Wortdatei d = wortdateiLesen(pfad("neun.txt"));
         QCOMPARE(d.fehler, Wortdateifehler::Keiner);
-        QCOMPARE(d.eintraege, (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
+        QCOMPARE(texte(d), (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
     }
 
     void fehlerhafteInhalte() {
@@ -63,7 +64,7 @@ private slots:
         QVERIFY(dateiSchreiben(pfad("lang.txt"), alsUtf8(nummerierteWoerter(8) << lang)));
         const Wortdatei d = wortdateiLesen(pfad("lang.txt"));
         QCOMPARE(d.fehler, Wortdateifehler::Keiner);
-        QCOMPARE(d.eintraege.last(), lang);
+        QCOMPARE(texte(d).last(), lang);
     }
 
     void nichtZuOeffnen() {
@@ -155,7 +156,7 @@ private slots:
             fruehesEndeStimmt(bytes);
             QCOMPARE(d.fehler, eintraegeBeurteilen(erwartet).fehler);
             if (d.fehler == Wortdateifehler::Keiner)
-                QCOMPARE(d.eintraege, erwartet);
+                QCOMPARE(texte(d), erwartet);
         }
     }
 
@@ -180,7 +181,7 @@ private slots:
         QCOMPARE(startdateiPfad(o), o.filePath("VUNMEMO.TXT"));
         QVERIFY(dateiSchreiben(o.filePath("vunmemo.txt"), alsUtf8(nummerierteWoerter(9))));
         QCOMPARE(startdateiPfad(o), o.filePath("vunmemo.txt"));
-        QCOMPARE(wortdateiLesen(startdateiPfad(o)).eintraege, nummerierteWoerter(9));
+        QCOMPARE(texte(wortdateiLesen(startdateiPfad(o))), nummerierteWoerter(9));
         // A folder of the exact name does not hide the file.
         QVERIFY(o.mkdir("VUNMEMO.TXT"));
         QCOMPARE(startdateiPfad(o), o.filePath("vunmemo.txt"));
@@ -212,7 +213,7 @@ private slots:
             const Wortdatei d = wortdateiLesen(pfad(name));
             QCOMPARE(d.fehler, Wortdateifehler::Keiner);
             QCOMPARE(d.art, Listenart::Paare);
-            QCOMPARE(d.eintraege, erwartet);
+            QCOMPARE(texte(d), erwartet);
         }
     }
 

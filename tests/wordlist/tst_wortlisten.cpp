@@ -1,6 +1,7 @@
 // The word lists that ship with the game: all of them load, and the start-up list is written
 // the way the old lists are.
 #include "tests/support/bildleser.h"
+#include "tests/support/inhalte.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/wortdatei.h"
 
@@ -34,9 +35,9 @@ private slots:
             QVERIFY2(d.fehler == Wortdateifehler::Keiner, qPrintable(name));
             QVERIFY2(d.eintraege.size() >= 20, qPrintable(name));
             // A word twice on the board would be two pairs of the same word.
-            QCOMPARE(QSet<QString>(d.eintraege.begin(), d.eintraege.end()).size(),
+            QCOMPARE(QSet<Kartenpaar>(d.eintraege.begin(), d.eintraege.end()).size(),
                      d.eintraege.size());
-            for (const QString& wort : d.eintraege)
+            for (const QString& wort : test::texte(d))
                 QVERIFY2(wort == wort.trimmed() && !wort.contains(QChar(0xFFFD)), qPrintable(wort));
             inUtf8 += kodierungErkennen(bytesVon(name)) == Kodierung::Utf8;
         }
@@ -54,7 +55,8 @@ private slots:
             QVERIFY2((d.art == Listenart::Paare) == paarlisten.contains(name), qPrintable(name));
         }
         // The times table as a teacher writes it: results such as 12 belong to several tasks.
-        const QStringList einmaleins = wortdateiLesen(Ordner.filePath("EINMALEINS.TXT")).eintraege;
+        const QStringList einmaleins =
+            test::texte(wortdateiLesen(Ordner.filePath("EINMALEINS.TXT")));
         QVERIFY(einmaleins.contains("2 · 6 = 12") && einmaleins.contains("3 · 4 = 12"));
         QCOMPARE(wortdateiLesen(Ordner.filePath("EINMAL6.TXT")).titel, "Einmaleins mit 6");
     }
