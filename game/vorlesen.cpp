@@ -4,6 +4,8 @@
 #include "seams/dialoge.h"
 #include "seams/sprecher.h"
 
+#include <array>
+
 namespace vun {
 
 namespace {
@@ -13,23 +15,15 @@ struct Wortlaut {
     const char* paket; // the Debian package that lets a voice speak
 };
 
-Wortlaut wortlaut(Sprachhindernis hindernis) {
-    switch (hindernis) {
-    case Sprachhindernis::KeineSprachausgabe:
-        return {"die Sprachausgabe fehlt", "vun-memory"};
-    case Sprachhindernis::KeinModul:
-        return {"das Vorlesemodul fehlt", "vun-memory"};
-    case Sprachhindernis::ModulOhneQt:
-        return {"Qt kann nicht sprechen", "libqt6texttospeech6"};
-    case Sprachhindernis::KeinSprachdienst:
-        return {"Qt findet keinen Sprachdienst", "qt6-speech-speechd-plugin"};
-    case Sprachhindernis::DienstAntwortetNicht:
-        return {"der Sprachdienst antwortet nicht", "speech-dispatcher"};
-    case Sprachhindernis::KeineDeutscheStimme:
-        return {"es gibt keine deutsche Stimme", "speech-dispatcher-espeak-ng"};
-    }
-    return {"", ""};
-}
+// Why, and what to install, in the order of Sprachhindernis.
+constexpr std::array<Wortlaut, 6> Wortlaute{{
+    {"die Sprachausgabe fehlt", "vun-memory"},
+    {"das Vorlesemodul fehlt", "vun-memory"},
+    {"Qt kann nicht sprechen", "libqt6texttospeech6"},
+    {"Qt findet keinen Sprachdienst", "qt6-speech-speechd-plugin"},
+    {"der Sprachdienst antwortet nicht", "speech-dispatcher"},
+    {"es gibt keine deutsche Stimme", "speech-dispatcher-espeak-ng"},
+}};
 
 } // namespace
 
@@ -44,7 +38,7 @@ Vorlesen::Vorlesen(Memo& memo, Dialoge& dialoge, Sprecherquelle quelle,
 Vorlesen::~Vorlesen() = default;
 
 QString vorlesenHindernistext(Sprachhindernis hindernis) {
-    const Wortlaut w = wortlaut(hindernis);
+    const Wortlaut& w = Wortlaute.at(static_cast<std::size_t>(hindernis));
     return QStringLiteral("Vorlesen geht hier nicht: ") + QString::fromUtf8(w.grund) + QChar(u'.') +
            CR + QStringLiteral("Bitte das Paket „") + QString::fromUtf8(w.paket) +
            QStringLiteral("“ installieren.") + CR +
