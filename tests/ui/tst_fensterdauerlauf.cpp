@@ -92,14 +92,36 @@ constexpr bool mitAdressSanitizer() {
     return false;
 }
 
-// The card in play a player would click: now and then the partner of an open card, so that
-// games are won, otherwise any card.
-int karteWaehlen(const Memo& memo, QRandomGenerator& wuerfel) {
-    const QList<int> offen = test::karten(memo, Kartenzustand::Offen);
-    if (!offen.isEmpty() && wuerfel.bounded(2))
-        return test::partner(memo, offen.first());
+// The card in play a player would click: now and then the partner of the turn's first open
+// card, so that games are won, otherwise any card.
+int karteWaehlen(const Memo& memo, int erste, QRandomGenerator& wuerfel) {
+    if (erste != 0 && wuerfel.bounded(2))
+        return test::partner(memo, erste);
     return 1 + wuerfel.bounded(Kartenzahl);
 }
+
+// The board before a click on a card, from which follows the turn's first open card after it
+// (0 for none) as the game keeps it: a click that changed nothing leaves it, a cleared board keeps
+// it until the next click, and the partner is taken before the click, which may win and deal anew.
+struct VorDemKlick {
+    bool lief;
+    QList<int> offen;
+    int partner; // of the one open card
+    std::array<Kartenbild, Kartenzahl> karten;
+
+    explicit VorDemKlick(const Memo& memo)
+        : lief(test::rundeLaeuft(memo)), offen(test::karten(memo, Kartenzustand::Offen)),
+          partner(offen.size() == 1 ? test::partner(memo, offen.first()) : 0) {
+        for (int k = 1; k <= Kartenzahl; ++k)
+            karten[k - 1] = memo.karte(k);
+    }
+    int ersteNach(const Memo& memo, int karte, int erste) const {
+        for (int k = 1; k <= Kartenzahl; ++k)
+            if (memo.karte(k) != karten[k - 1])
+                return !lief || offen.size() != 1 ? karte : karte == partner ? 0 : offen.first();
+        return erste;
+    }
+};
 
 // What the windows show agrees with the game; empty when it does.
 QString ansichtWeicht(const Sitzung& p) {
@@ -139,6 +161,7 @@ struct Dauerlauf {
     ZufallsSpieler spieler{wuerfel};
     std::unique_ptr<Sitzung> programm;
     int neustarts = 0, dateiKlicks = 0, infoKlicks = 0, zoomSchritte = 0;
+    int erste = 0; // the turn's first open card
 
     // One click on whatever the player's hand lands on among the things that take clicks.
     void klicken() {
@@ -165,7 +188,10 @@ struct Dauerlauf {
             else
                 groesse.stufeWechseln(art - 1);
         } else if (wurf < 88) {
-            QTest::mouseClick(p.fenster.karte(karteWaehlen(p.memo, wuerfel)), Qt::LeftButton);
+            const int karte = karteWaehlen(p.memo, erste, wuerfel);
+            const VorDemKlick vorher(p.memo);
+            QTest::mouseClick(p.fenster.karte(karte), Qt::LeftButton);
+            erste = vorher.ersteNach(p.memo, karte, erste);
         } else {
             const QString bild = QStringLiteral("Bild%1").arg(1 + wuerfel.bounded(6));
             QTest::mouseClick(p.fenster.findChild<QWidget*>(bild, Qt::FindDirectChildrenOnly),
@@ -183,6 +209,7 @@ struct Dauerlauf {
         QVERIFY(!info || !info->isVisible());
         programm.reset();
         programm = std::make_unique<Sitzung>(spieler.dialoge, ordner, 1 + klick);
+        erste = 0;
         ++neustarts;
     }
 };
