@@ -146,7 +146,8 @@ private slots:
         // Held, their files spoilt: none larger than the field it is drawn in.
         const QSize feld = s.karte(1)->bildfeld();
         for (int i = 0; i < Paare - 1; ++i) {
-            const QImage gehalten = vorrat(s).bild(s.memo.karte(bildkarten.at(i)).inhalt.bild, feld);
+            const QImage gehalten =
+                vorrat(s).bild(s.memo.karte(bildkarten.at(i)).inhalt.bild, feld);
             QVERIFY(!gehalten.isNull());
             QVERIFY(gehalten.width() <= feld.width() && gehalten.height() <= feld.height());
         }
