@@ -9,16 +9,17 @@ void Memo::PaarMarkieren() {
     const int a = spielstand_.ErstesFeld;
     const int b = spielstand_.ZweitesFeld;
     const Rgb gefunden = QBColor(GefundenFarbnummer);
-    for (int k = 1; k <= Kartenzahl; ++k)
+    for (int k = 1; k <= kartenzahl(); ++k)
         if (k == a || k == b)
             setzeHintergrund(k, gefunden);
-    for (int k = 1; k <= Kartenzahl; ++k)
+    for (int k = 1; k <= kartenzahl(); ++k)
         if (k == a || k == b)
             setzeKursiv(k, true);
     spielstand_.ErstesFeld = 0;
     spielstand_.ZweitesFeld = 0;
 }
 
+// Every place a board can have, so that a board dealt larger later starts on cleared cards.
 void Memo::FelderLeeren() {
     const Rgb verdeckt = QBColor(VerdecktFarbnummer);
     for (int k = 1; k <= Kartenzahl; ++k)

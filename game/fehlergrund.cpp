@@ -1,13 +1,26 @@
 #include "game/fehlergrund.h"
 
+#include <array>
+
 namespace vun {
 
 namespace {
 
 const QString Beispiel = QStringLiteral("„Haus = Häuser“");
-const QString FreiePaare =
-    QStringLiteral("Für ein Spiel werden neun Paare ohne gemeinsamen Text gebraucht, sonst "
-                   "stünden gleiche Karten auf dem Feld, die nicht zusammengehören.");
+
+// The number of pairs as the reasons write it: a word, as every reason always wrote "neun".
+QString zahlwort(int paare) {
+    static const std::array<const char*, Paarzahl + 1> Woerter{
+        "null", "ein", "zwei", "drei", "vier", "fünf", "sechs", "sieben", "acht", "neun"};
+    return paare >= 0 && paare <= Paarzahl ? QString::fromUtf8(Woerter.at(paare))
+                                           : QString::number(paare);
+}
+
+QString freiePaare(int paare) {
+    return QStringLiteral("Für ein Spiel werden %1 Paare ohne gemeinsamen Text gebraucht, sonst "
+                          "stünden gleiche Karten auf dem Feld, die nicht zusammengehören.")
+        .arg(zahlwort(paare));
+}
 
 QString zeilenfehler(const FehlerhafteZeile& zeile) {
     switch (zeile.grund) {
@@ -84,13 +97,14 @@ QString fehlerhafteBilder(const Wortdatei& datei) {
     return text;
 }
 
-QString zuWenigEintraege(int anzahl) {
+QString zuWenigEintraege(int anzahl, int paare) {
     const QString hat = anzahl == 0 ? QStringLiteral("Die Liste ist leer.")
                         : anzahl == 1
                             ? QStringLiteral("Die Liste hat nur einen Eintrag.")
                             : QStringLiteral("Die Liste hat nur %1 Einträge.").arg(anzahl);
-    return hat + QStringLiteral(" Gebraucht werden mindestens neun verschiedene Wörter, eines "
-                                "in jeder Zeile.");
+    return hat + QStringLiteral(" Gebraucht werden mindestens %1 verschiedene Wörter, eines "
+                                "in jeder Zeile.")
+                     .arg(zahlwort(paare));
 }
 
 } // namespace
@@ -114,27 +128,30 @@ QString fehlergrund(const Wortdatei& datei) {
         return QStringLiteral("Die Liste hat mehr als %1 Einträge. Mehr fasst das Spiel nicht.")
             .arg(Wortliste::MaxEintraege);
     case Wortdateifehler::ZuWenigEintraege:
-        return zuWenigEintraege(datei.anzahl);
+        return zuWenigEintraege(datei.anzahl, datei.paare);
     case Wortdateifehler::ZuWenigVerschiedene:
         return QStringLiteral("Die Liste hat %1 Einträge, aber nur %2 verschiedene Wörter. "
-                              "Gebraucht werden mindestens neun verschiedene.")
+                              "Gebraucht werden mindestens %3 verschiedene.")
             .arg(datei.anzahl)
-            .arg(datei.verschiedene);
+            .arg(datei.verschiedene)
+            .arg(zahlwort(datei.paare));
     case Wortdateifehler::ZuWenigPaare:
         return QStringLiteral("Die Paarliste hat nur %1 verschiedene Paare. Gebraucht werden "
-                              "mindestens neun.")
-            .arg(datei.anzahl);
+                              "mindestens %2.")
+            .arg(datei.anzahl)
+            .arg(zahlwort(datei.paare));
     case Wortdateifehler::ZuWenigFreiePaare:
         return QStringLiteral("Die Paarliste hat %1 Paare, aber höchstens %2 davon haben keinen "
                               "Text gemeinsam. ")
                    .arg(datei.anzahl)
                    .arg(datei.verschiedene) +
-               FreiePaare;
+               freiePaare(datei.paare);
     case Wortdateifehler::NichtZuMischen:
-        return QStringLiteral("Beim Mischen ließen sich aus den %1 Paaren der Liste keine neun "
+        return QStringLiteral("Beim Mischen ließen sich aus den %1 Paaren der Liste keine %2 "
                               "Paare ohne gemeinsamen Text legen. ")
-                   .arg(datei.anzahl) +
-               FreiePaare;
+                   .arg(datei.anzahl)
+                   .arg(zahlwort(datei.paare)) +
+               freiePaare(datei.paare);
     case Wortdateifehler::KeinePaarzeilen:
         return keinePaarzeilen(datei);
     case Wortdateifehler::FehlerhafteBilder:

@@ -2,6 +2,7 @@
 
 #include "game/fehlergrund.h"
 #include "seams/dialoge.h"
+#include "wordlist/paarauswahl.h"
 #include "wordlist/standardliste.h"
 #include "wordlist/wortdatei.h"
 
@@ -21,9 +22,9 @@ void verwerfen(const QString& name, const Wortdatei& datei, Wortliste& liste2, D
 }
 
 QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
-              const QString& meldung) {
+              int paare, const QString& meldung) {
     liste2.leeren();
-    Wortdatei datei = wortdateiLesen(pfad, bildleser);
+    Wortdatei datei = wortdateiLesen(pfad, bildleser, paare);
     if (datei.fehler == Wortdateifehler::Keiner) {
         liste2.ersetzen(std::move(datei.eintraege), datei.art, datei.titel);
         return QFileInfo(pfad).fileName();
@@ -39,22 +40,40 @@ QString startlisteFehlerhaft(const QString& name) {
 } // namespace
 
 QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
-                   const QDir& ordner) {
+                   const QDir& ordner, int paare) {
     const QString pfad = startdateiPfad(ordner);
-    return laden(pfad, liste2, dialoge, bildleser,
+    return laden(pfad, liste2, dialoge, bildleser, paare,
                  startlisteFehlerhaft(QFileInfo(pfad).fileName()));
 }
 
 QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge,
-                      const Bildleser& bildleser, const QDir& ordner) {
-    return laden(ordner.filePath(name), liste2, dialoge, bildleser,
+                      const Bildleser& bildleser, const QDir& ordner, int paare) {
+    return laden(ordner.filePath(name), liste2, dialoge, bildleser, paare,
                  QStringLiteral("Gewählte Datei ist fehlerhaft!"));
 }
 
-void listeVerwerfen(const QString& name, Wortliste& liste2, Dialoge& dialoge) {
+void listeVerwerfen(const QString& name, Wortliste& liste2, Dialoge& dialoge, int paare) {
     Wortdatei datei;
+    datei.paare = paare;
     datei.fehler = Wortdateifehler::NichtZuMischen;
     datei.anzahl = static_cast<int>(liste2.eintraege().size());
+    verwerfen(name, datei, liste2, dialoge, startlisteFehlerhaft(name));
+}
+
+void listeZuKurz(const QString& name, Wortliste& liste2, int paare, Dialoge& dialoge) {
+    const QList<Kartenpaar>& eintraege = liste2.eintraege();
+    Wortdatei datei;
+    datei.paare = paare;
+    datei.anzahl = static_cast<int>(eintraege.size());
+    if (liste2.art() == Listenart::Paare) {
+        datei.verschiedene = paareOhneGemeinsamenText(eintraege, paare);
+        datei.fehler = datei.anzahl < paare ? Wortdateifehler::ZuWenigPaare
+                                            : Wortdateifehler::ZuWenigFreiePaare;
+    } else {
+        datei.verschiedene = verschiedeneInhalte(eintraege, paare);
+        datei.fehler = datei.anzahl < paare ? Wortdateifehler::ZuWenigEintraege
+                                            : Wortdateifehler::ZuWenigVerschiedene;
+    }
     verwerfen(name, datei, liste2, dialoge, startlisteFehlerhaft(name));
 }
 

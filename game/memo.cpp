@@ -45,12 +45,45 @@ Kartenzustand Memo::zustand(int nummer) const {
 }
 
 void Memo::KartenMischen() {
-    if (!vun::KartenMischen(liste2_, liste1_, modul1_, zufall_)) {
+    if (!vun::KartenMischen(liste2_, liste1_, modul1_, zufall_, paarzahl_)) {
         // The built-in words lie dealt already; the list goes as a faulty file does.
-        listeVerwerfen(gespielteDatei_, liste2_, dialoge_);
+        listeVerwerfen(gespielteDatei_, liste2_, dialoge_, paarzahl_);
         gespielteDatei_.clear();
     }
     emit gemischt();
+}
+
+void Memo::paarzahlWaehlen(int paare) {
+    if (!paarzahlErlaubt(paare) || paare == paarzahl_)
+        return;
+    // Before the first deal (from the command line) the number is all there is to set.
+    if (liste1_.isEmpty()) {
+        paarzahl_ = paare;
+        spielstand_.RundeStarten(kartenzahl());
+        emit brettGeaendert();
+        return;
+    }
+    FelderLeeren();
+    paarzahl_ = paare;
+    spielstand_.RundeStarten(kartenzahl());
+    emit brettGeaendert();
+    // A list read for fewer pairs may be too short for more.
+    if (!liste2_.hatVerschiedene(paarzahl_)) {
+        listeZuKurz(gespielteDatei_, liste2_, paarzahl_, dialoge_);
+        gespielteDatei_.clear();
+    }
+    KartenMischen();
+}
+
+void Memo::brettformWaehlen(Brettform form) {
+    if (form == brettform_)
+        return;
+    brettform_ = form;
+    emit brettGeaendert();
+}
+
+void Memo::brettformNachListe() {
+    brettformWaehlen(liste2_.hatBilder() ? Brettform::Quadrate : Brettform::Streifen);
 }
 
 } // namespace vun

@@ -32,6 +32,10 @@ public:
          QString startdatei = {});
 
     // --- What a view shows ---
+    // The board: how many pairs are dealt (cards 1 to 2 x paarzahl()), and its form.
+    int paarzahl() const { return paarzahl_; }
+    int kartenzahl() const { return 2 * paarzahl_; }
+    Brettform brettform() const { return brettform_; }
     const Kartenbild& karte(int nummer) const { return karten_.at(nummer - 1); }
     // Covered without its content; showing it, found while its round runs, else open.
     Kartenzustand zustand(int nummer) const;
@@ -56,6 +60,10 @@ public:
     void Bild4_Click();                     // new game
     void Bild5_Click();                     // show or hide the file list
     void Datei1_Click(const QString& name); // a word-list file chosen in the file list
+    // "Paare": another number of pairs deals anew, as the new-game button does after "Ja".
+    void paarzahlWaehlen(int paare);
+    // "Große Karten": squares or strips for the list being played, until another list is chosen.
+    void brettformWaehlen(Brettform form);
     // Ctrl+P: the cards of the list being played on paper, through the print dialog.
     void kartenDrucken(Drucker& drucker);
 
@@ -64,6 +72,9 @@ public:
     const QList<Spielkarte>& liste1() const { return liste1_; }
 
 signals:
+    // The board's form or its number of cards changed; a deal follows (gemischt) where the number
+    // did.
+    void brettGeaendert();
     // Only on real changes, so a view repaints no more than changed.
     void karteGeaendert(int karte);
     void titelGeaendert(const QString& titel);
@@ -86,6 +97,8 @@ private:
     void DateiLaden(const QString& name);
     // Before printing that many pages of cards: true when few enough, or the player said yes.
     bool druckenErlaubt(int seiten);
+    // The board a newly read list asks for: squares for pictures, strips for words.
+    void brettformNachListe();
 
     // Shows the content on the card's face, or covers it with the empty content.
     void setzeBeschriftung(int karte, const Karteninhalt& inhalt);
@@ -98,6 +111,8 @@ private:
     QDir arbeitsordner_;
     QString startdatei_;
 
+    int paarzahl_ = Paarzahl;
+    Brettform brettform_ = Brettform::Streifen;
     Spielstand spielstand_;
     QList<Spielkarte> liste1_;
     Wortliste liste2_;

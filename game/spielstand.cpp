@@ -5,12 +5,12 @@
 namespace vun {
 
 bool Spielstand::imSpiel(int karte) const {
-    return karte < 1 || karte > Kartenzahl || Restmaske.at(karte - 1);
+    return karte < 1 || karte > Restmaske.size() || Restmaske.at(karte - 1);
 }
 
 void Spielstand::gefundenMarkieren(int karte) {
-    if (karte >= 1 && karte <= Kartenzahl)
-        Restmaske.at(karte - 1) = false;
+    if (karte >= 1 && karte <= Restmaske.size())
+        Restmaske[karte - 1] = false;
 }
 
 bool Spielstand::alleGefunden() const {

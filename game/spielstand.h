@@ -2,18 +2,19 @@
 
 #include "wordlist/brett.h"
 
-#include <array>
+#include <QList>
 
 namespace vun {
 
-// The board state between two clicks. Card numbers are 1 to Kartenzahl, 0 for none.
+// The board state between two clicks. Card numbers are 1 to the board's number of cards, 0 for
+// none.
 struct Spielstand {
-    using Maske = std::array<bool, Kartenzahl>;
+    using Maske = QList<bool>;
 
     bool Gestartet = false; // while a round runs
-    // Entry i-1 for card i: still to be found in this round. Before the first round no card is
-    // found yet.
-    Maske Restmaske = alleImSpiel();
+    // Entry i-1 for card i: still to be found in this round, one entry for each card of the
+    // board. Before the first round no card is found yet.
+    Maske Restmaske = alleImSpiel(Kartenzahl);
     int ErstesFeld = 0;  // first open card of the turn
     int ZweitesFeld = 0; // second open card of the turn
     int KlickFeld = 0;   // the card of the click being evaluated
@@ -22,13 +23,9 @@ struct Spielstand {
     bool imSpiel(int karte) const;
     void gefundenMarkieren(int karte);
     bool alleGefunden() const;
-    void RundeStarten() { Restmaske = alleImSpiel(); }
+    void RundeStarten(int karten) { Restmaske = alleImSpiel(karten); }
 
-    static constexpr Maske alleImSpiel() {
-        Maske maske{};
-        maske.fill(true);
-        return maske;
-    }
+    static Maske alleImSpiel(int karten) { return Maske(karten, true); }
 };
 
 } // namespace vun

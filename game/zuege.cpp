@@ -4,7 +4,7 @@
 namespace vun {
 
 void Memo::Bezeichnung_Click(int karte) {
-    if (karte < 1 || karte > Kartenzahl)
+    if (karte < 1 || karte > kartenzahl())
         return;
     spielstand_.KlickFeld = karte;
     FeldGeklickt();
@@ -13,7 +13,7 @@ void Memo::Bezeichnung_Click(int karte) {
 void Memo::FeldGeklickt() {
     Spielstand& s = spielstand_;
     if (!s.Gestartet) {
-        s.RundeStarten();
+        s.RundeStarten(kartenzahl());
         s.Gestartet = true;
         s.ErstesFeld = 0;
         s.ZweitesFeld = 0;
@@ -52,7 +52,7 @@ void Memo::FeldGeklickt() {
 void Memo::PaarZudecken() {
     const int e = spielstand_.ErstesFeld;
     const int z = spielstand_.ZweitesFeld;
-    for (int i = 1; i <= Kartenzahl; ++i)
+    for (int i = 1; i <= kartenzahl(); ++i)
         if (i == e || i == z)
             setzeBeschriftung(i, {});
     spielstand_.ErstesFeld = 0;

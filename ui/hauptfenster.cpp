@@ -59,8 +59,8 @@ constexpr QRect beschriftungsrahmen(int i) {
     return twips(120, 600 + 960 * i, 495, 255);
 }
 constexpr QRect kartenrahmen(int nummer) {
-    const int spalte = (nummer - 1) / KartenJeSpalte, zeile = (nummer - 1) % KartenJeSpalte;
-    return twips(960 + 3240 * spalte, 240 + 600 * zeile, 3135, 495);
+    const Zelle z = zelle(Brettform::Streifen, Paarzahl, nummer);
+    return twips(960 + 3240 * z.spalte, 240 + 600 * z.zeile, 3135, 495);
 }
 // A 2 pixel line drawn at x = 48 covers the pixel columns 47 and 48.
 constexpr QRect Linienrahmen(720 / TwipsProPixel - 1, 0, 2, 5760 / TwipsProPixel);

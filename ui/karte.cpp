@@ -13,7 +13,6 @@ namespace vun::ui {
 namespace {
 
 const QColor Randfarbe = Qt::black; // the single thin line around a card
-constexpr int Zeilen = KartenJeSpalte;
 constexpr int Beschriftungsart = Qt::AlignCenter | Qt::TextWordWrap;
 
 // The focus mark lies two pixels inside the border; the caption keeps clear of it. Both grow
@@ -145,17 +144,15 @@ void Karte::paintEvent(QPaintEvent*) {
 }
 
 int Karte::nachbar(int nummer, int taste) {
-    const int zeile = (nummer - 1) % Zeilen;
-    const bool links = nummer <= Zeilen;
     switch (taste) {
     case Qt::Key_Up:
-        return zeile > 0 ? nummer - 1 : nummer;
+        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Hoch);
     case Qt::Key_Down:
-        return zeile < Zeilen - 1 ? nummer + 1 : nummer;
+        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Runter);
     case Qt::Key_Left:
-        return links ? nummer : nummer - Zeilen;
+        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Links);
     case Qt::Key_Right:
-        return links ? nummer + Zeilen : nummer;
+        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Rechts);
     default:
         return nummer;
     }

@@ -12,8 +12,8 @@ namespace vun {
 
 class Zufallsquelle;
 
-// A card of a deal, an entry of Liste1: what it shows, and the number of its pair, 1 to
-// Paarzahl, the same on both cards of the pair and on no other card.
+// A card of a deal, an entry of Liste1: what it shows, and the number of its pair, 1 to the
+// number of pairs, the same on both cards of the pair and on no other card.
 struct Spielkarte {
     Karteninhalt inhalt;
     int paar = 0;
@@ -31,13 +31,13 @@ struct Modul1 {
     std::array<Karteninhalt, Tabellenplaetze> Kartenwort;
 };
 
-// Deals nine different words of liste2, each onto two of the 18 cards, into liste1 (entry i-1
-// is card i). A list without nine different words could never be dealt from; the deal then
-// takes the nine built-in words instead of drawing forever. From a pair list it deals nine
-// different pairs of which no two share a content, one half on each of the pair's two cards.
-// False where the pair list's count promised nine such pairs and the choice found none: the
-// built-in words are dealt then, never fewer pairs.
+// Deals `paare` (at most Paarzahl) different words of liste2, each onto two cards, into liste1
+// (entry i-1 is card i, 2 x paare cards). A list without as many different words could never be
+// dealt from; the deal then takes the built-in words instead of drawing forever. From a pair
+// list it deals as many different pairs of which no two share a content, one half on each of
+// the pair's two cards. False where the pair list's count promised enough such pairs and the
+// choice found none: the built-in words are dealt then, never fewer pairs.
 bool KartenMischen(const Wortliste& liste2, QList<Spielkarte>& liste1, Modul1& modul1,
-                   Zufallsquelle& zufall);
+                   Zufallsquelle& zufall, int paare = Paarzahl);
 
 } // namespace vun

@@ -28,12 +28,12 @@ bool genugFuerEinSpiel(Wortdatei& datei, const QList<Kartenpaar>& eintraege,
                        Wortdateifehler zuWenige, Wortdateifehler zuWenigVerschiedene,
                        Zaehlen verschiedene) {
     datei.anzahl = static_cast<int>(eintraege.size());
-    if (datei.anzahl < Paarzahl) {
+    if (datei.anzahl < datei.paare) {
         datei.fehler = zuWenige;
         return false;
     }
     datei.verschiedene = verschiedene(eintraege);
-    if (datei.verschiedene < Paarzahl) {
+    if (datei.verschiedene < datei.paare) {
         datei.fehler = zuWenigVerschiedene;
         return false;
     }
@@ -84,9 +84,9 @@ void woerterBeurteilen(Wortdatei& datei, const QStringList& eintraege, const Zei
         const Karteninhalt wort = leser.lesen(eintraege.at(i), zeilen.nummern.at(i));
         woerter.append({wort, wort});
     }
-    if (genugFuerEinSpiel(datei, woerter, Wortdateifehler::ZuWenigEintraege,
-                          Wortdateifehler::ZuWenigVerschiedene,
-                          [](const QList<Kartenpaar>& w) { return verschiedeneInhalte(w); }))
+    if (genugFuerEinSpiel(
+            datei, woerter, Wortdateifehler::ZuWenigEintraege, Wortdateifehler::ZuWenigVerschiedene,
+            [&datei](const QList<Kartenpaar>& w) { return verschiedeneInhalte(w, datei.paare); }))
         datei.eintraege = std::move(woerter);
 }
 
@@ -102,7 +102,9 @@ void paareBeurteilen(Wortdatei& datei, const Zeilen& zeilen, Inhaltsleser& leser
     paare = paareVereinheitlichen(std::move(paare));
     if (!genugFuerEinSpiel(datei, paare, Wortdateifehler::ZuWenigPaare,
                            Wortdateifehler::ZuWenigFreiePaare,
-                           [](const QList<Kartenpaar>& p) { return paareOhneGemeinsamenText(p); }))
+                           [&datei](const QList<Kartenpaar>& p) {
+                               return paareOhneGemeinsamenText(p, datei.paare);
+                           }))
         return;
     datei.art = Listenart::Paare;
     datei.eintraege = std::move(paare);
@@ -150,8 +152,9 @@ QString wortdateiTitel(const QString& pfad) {
 }
 
 Wortdatei eintraegeBeurteilen(const QStringList& eintraege, const QDir& ordner,
-                              const QList<int>& zeilennummern) {
+                              const QList<int>& zeilennummern, int paare) {
     Wortdatei datei;
+    datei.paare = paare;
     if (eintraege.size() > Wortliste::MaxEintraege) {
         datei.fehler = Wortdateifehler::ZuVieleEintraege;
         datei.anzahl = static_cast<int>(eintraege.size());
@@ -193,10 +196,10 @@ Wortdatei eintraegeBeurteilen(const QStringList& eintraege, const QDir& ordner,
     return datei;
 }
 
-Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner) {
+Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner, int paare) {
     QList<int> zeilennummern;
     const QStringList eintraege = zeilenAusBytes(bytes, &zeilennummern);
-    return eintraegeBeurteilen(eintraege, ordner, zeilennummern);
+    return eintraegeBeurteilen(eintraege, ordner, zeilennummern, paare);
 }
 
 const Bildleser& keinBildleser() {
@@ -207,14 +210,15 @@ const Bildleser& keinBildleser() {
     return leser;
 }
 
-Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser) {
+Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser, int paare) {
     Wortdatei datei;
+    datei.paare = paare;
     const std::optional<QByteArray> bytes =
         dateiBytesLesen(pfad, Wortliste::MaxEintraege, datei.fehler);
     if (!bytes)
         return datei;
     const QDir ordner = QFileInfo(pfad).absoluteDir();
-    datei = wortdateiBeurteilen(*bytes, ordner);
+    datei = wortdateiBeurteilen(*bytes, ordner, paare);
     Bildpruefung bilder =
         bilderPruefen(datei.bilder, ordner, bildleser, Wortdatei::GemeldeteZeilen);
     if (bilder.gesamt == 0)
@@ -223,6 +227,7 @@ Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser) {
     fehlerhaft.fehler = Wortdateifehler::FehlerhafteBilder;
     fehlerhaft.art = datei.art;
     fehlerhaft.anzahl = datei.anzahl;
+    fehlerhaft.paare = datei.paare;
     fehlerhaft.titel = datei.titel;
     fehlerhaft.fehlerhafteBilder = std::move(bilder.erste);
     fehlerhaft.fehlerhafteBilderGesamt = bilder.gesamt;

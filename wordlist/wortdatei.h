@@ -38,9 +38,11 @@ struct Wortdatei {
     QList<Kartenpaar> eintraege;
     Listenart art = Listenart::Woerter;
     Wortdateifehler fehler = Wortdateifehler::Keiner;
+    // The pairs a deal takes, which the list was judged for.
+    int paare = Paarzahl;
     // The entries, or a pair list's different pairs.
     int anzahl = 0;
-    // The different words, or the pairs that can lie on the board together, counted up to nine.
+    // The different words, or the pairs that can lie on the board together, counted up to paare.
     int verschiedene = 0;
     // A faulty pair list's lines that are no pairs: the first few, and how many in all.
     QList<FehlerhafteZeile> fehlerhafteZeilen;
@@ -66,17 +68,17 @@ QString wortdateiTitel(const QString& pfad);
 
 // Judges the entries of a file, each line's kind as it is written: a pair list when every entry
 // is a pair line; a faulty pair list when more than half are; otherwise a list of words. Usable
-// are at least nine and at most Wortliste::MaxEintraege entries, with nine different words, or
-// nine pairs that share no content. A heading (titelzeile) is kept apart as the list's title.
+// are at least `paare` and at most Wortliste::MaxEintraege entries, with `paare` different words,
+// or as many pairs that share no content. A heading (titelzeile) is kept apart as the list's title.
 // Every entry, or half of a pair, becomes a card's content (inhaltLesen), its pictures resolved
 // in the folder, so a folder named "Klasse - 3b" or "Klasse=1a" makes no picture a pair.
 // zeilennummern gives each entry's line for the message; without them entry i is line i + 1.
 // Nothing on disk is looked at: the pictures are named in bilder, not checked.
 Wortdatei eintraegeBeurteilen(const QStringList& eintraege, const QDir& ordner = QDir(),
-                              const QList<int>& zeilennummern = {});
+                              const QList<int>& zeilennummern = {}, int paare = Paarzahl);
 
 // The bytes of a word-list file lying in that folder, judged as eintraegeBeurteilen does.
-Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner);
+Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner, int paare = Paarzahl);
 
 // A reader that finds no file a picture: where it is given, every picture of a list is refused
 // once its name has passed the rules of the folder.
@@ -85,7 +87,8 @@ const Bildleser& keinBildleser();
 // Reads and judges the file. Where its lines make a list (or fail only in their number), its
 // pictures are checked too (bilderPruefen): where one cannot be shown the list is faulty
 // (FehlerhafteBilder).
-Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser = keinBildleser());
+Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser = keinBildleser(),
+                         int paare = Paarzahl);
 
 // The start-up list's file in the folder: VUNMEMO.TXT, or where no regular file has exactly that
 // name, one whose name differs only in letter case (vunmemo.txt, as a list copied from Windows

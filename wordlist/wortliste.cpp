@@ -4,6 +4,7 @@
 #include "wordlist/paarauswahl.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace vun {
 
@@ -18,10 +19,15 @@ void Wortliste::ersetzen(QList<Kartenpaar> eintraege, Listenart art, QString tit
             eintraege_, [](const Kartenpaar& wort) { return faltschluessel(wort.links.text()); });
 }
 
-bool Wortliste::hatNeunVerschiedene() const {
-    const int verschiedene = art_ == Listenart::Paare ? paareOhneGemeinsamenText(eintraege_)
-                                                      : verschiedeneInhalte(eintraege_);
-    return verschiedene >= Paarzahl;
+bool Wortliste::hatVerschiedene(int paare) const {
+    const int verschiedene = art_ == Listenart::Paare ? paareOhneGemeinsamenText(eintraege_, paare)
+                                                      : verschiedeneInhalte(eintraege_, paare);
+    return verschiedene >= paare;
+}
+
+bool Wortliste::hatBilder() const {
+    return std::any_of(eintraege_.begin(), eintraege_.end(),
+                       [](const Kartenpaar& p) { return p.links.istBild() || p.rechts.istBild(); });
 }
 
 QList<Kartenpaar> alsWoerter(const QStringList& woerter) {

@@ -37,8 +37,11 @@ public:
 
     const QList<Kartenpaar>& eintraege() const { return eintraege_; }
 
-    // Whether a deal can finish: nine different words, or nine pairs that share no content.
-    bool hatNeunVerschiedene() const;
+    // Whether a deal of that many pairs can finish: as many different words, or pairs that share
+    // no content.
+    bool hatVerschiedene(int paare = Paarzahl) const;
+    // Whether a card of the list shows a picture.
+    bool hatBilder() const;
 
 private:
     QList<Kartenpaar> eintraege_;

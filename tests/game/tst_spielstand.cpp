@@ -11,13 +11,13 @@ private slots:
     void anfangszustand() {
         const Spielstand s;
         QVERIFY(!s.Gestartet);
-        QCOMPARE(s.Restmaske, Spielstand::alleImSpiel());
+        QCOMPARE(s.Restmaske, Spielstand::alleImSpiel(18));
         QVERIFY(s.ErstesFeld == 0 && s.ZweitesFeld == 0 && s.KlickFeld == 0);
     }
 
     void maske() {
         Spielstand s;
-        s.RundeStarten();
+        s.RundeStarten(18);
         s.gefundenMarkieren(12);
         s.gefundenMarkieren(1);
         QVERIFY(!s.imSpiel(12) && !s.imSpiel(1));
@@ -25,7 +25,7 @@ private slots:
         for (int k = 1; k <= 18; ++k)
             s.gefundenMarkieren(k);
         QVERIFY(s.alleGefunden());
-        s.RundeStarten();
+        s.RundeStarten(18);
         QVERIFY(!s.alleGefunden());
     }
 
