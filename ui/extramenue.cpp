@@ -28,8 +28,19 @@ QMenu* Extramenue::bauen() {
     menue->setObjectName(QStringLiteral("Extras"));
     menue->setAttribute(Qt::WA_DeleteOnClose);
     menue->setFont(skaliert(QApplication::font(menue), fenster_.groesse().faktor()));
-    // The window's own actions: an entry is its key, and shows its mark.
-    menue->addActions(fenster_.extras().menueeintraege());
+    // The window's own actions: an entry is its key, and shows its mark; one of choices opens
+    // them beside it.
+    const Extras& extras = fenster_.extras();
+    for (QAction* eintrag : extras.menueeintraege()) {
+        const QList<QAction*> wahl = extras.auswahl(eintrag);
+        if (wahl.isEmpty()) {
+            menue->addAction(eintrag);
+            continue;
+        }
+        QMenu* unter = menue->addMenu(eintrag->text());
+        unter->setFont(menue->font());
+        unter->addActions(wahl);
+    }
     return menue;
 }
 

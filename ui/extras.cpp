@@ -1,8 +1,12 @@
 #include "ui/extras.h"
 
+#include "wordlist/brett.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QWidget>
+#include <span>
 
 namespace vun::ui {
 
@@ -13,6 +17,7 @@ struct Zeile {
     const char* text;                      // the menu's entry; none where the keys alone reach it
     std::array<QKeyCombination, 2> tasten; // the first is the one the menu shows
     bool schalter;
+    std::span<const int> wahl = {}; // the numbers to choose from, shown below the entry
 };
 
 // The extras in the order the menu lists them; a new one adds its line and says in its owner
@@ -26,6 +31,9 @@ constexpr std::array<Zeile, Extrazahl> Tabelle{{
     {Extra::Normalgroesse, "Normale Größe", {Qt::CTRL | Qt::Key_0}, false},
     {Extra::Drucken, "Karten drucken", {Qt::CTRL | Qt::Key_P}, false},
     {Extra::Vorlesen, "Vorlesen", {Qt::CTRL | Qt::Key_L}, true},
+    // For the board and the class, which a teacher sets once; no key a child could hit.
+    {Extra::GrosseKarten, "Große Karten", {}, true},
+    {Extra::Paare, "Paare", {}, false, Paarzahlen},
 }};
 
 } // namespace
@@ -44,16 +52,36 @@ Extras::Extras(QWidget& fenster) : QObject(&fenster) {
             if (taste.key() != Qt::Key_unknown)
                 tasten.append(QKeySequence(taste));
         // After a tab the menu shows the key in a column of its own.
-        const QString text =
-            z.text ? QString::fromUtf8(z.text) + QLatin1Char('\t') + tastenname(tasten.first())
-                   : QString();
+        QString text = z.text ? QString::fromUtf8(z.text) : QString();
+        if (z.text && !tasten.isEmpty())
+            text += QLatin1Char('\t') + tastenname(tasten.first());
         auto* aktion = new QAction(text, &fenster);
         aktion->setShortcuts(tasten);
         aktion->setCheckable(z.schalter);
         // Its keys act wherever the focus is in the window.
         fenster.addAction(aktion);
         aktionen_.at(int(z.extra)) = aktion;
+        auswahlBauen(z.extra, z.wahl);
     }
+}
+
+void Extras::auswahlBauen(Extra extra, std::span<const int> wahl) {
+    if (wahl.empty())
+        return;
+    auto* gruppe = new QActionGroup(this);
+    for (const int zahl : wahl) {
+        auto* a = new QAction(QString::number(zahl), gruppe);
+        a->setCheckable(true);
+        a->setData(zahl);
+        auswahl_.at(int(extra)).append(a);
+    }
+}
+
+QList<QAction*> Extras::auswahl(const QAction* eintrag) const {
+    for (int i = 0; i < Extrazahl; ++i)
+        if (aktionen_.at(i) == eintrag)
+            return auswahl_.at(i);
+    return {};
 }
 
 QList<QAction*> Extras::menueeintraege() const {
@@ -74,7 +102,23 @@ void Extras::belegen(Extra extra, std::function<void()> tun, std::function<bool(
     abgleichen();
 }
 
+void Extras::belegen(Extra extra, std::function<void(int)> waehlen, std::function<int()> gewaehlt) {
+    gewaehlt_.at(int(extra)) = std::move(gewaehlt);
+    for (QAction* a : auswahl_.at(int(extra)))
+        connect(a, &QAction::triggered, this, [this, a, waehlen] {
+            waehlen(a->data().toInt());
+            abgleichen();
+        });
+    abgleichen();
+}
+
 void Extras::abgleichen() {
+    for (int i = 0; i < Extrazahl; ++i)
+        if (gewaehlt_.at(i)) {
+            const int zahl = gewaehlt_.at(i)();
+            for (QAction* a : auswahl_.at(i))
+                a->setChecked(a->data().toInt() == zahl);
+        }
     for (int i = 0; i < Extrazahl; ++i) {
         if (!zustaende_.at(i))
             continue;

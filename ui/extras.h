@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <span>
 
 class QAction;
 class QKeySequence;
@@ -11,8 +12,9 @@ class QWidget;
 
 namespace vun::ui {
 
-// The extras beside the game that keys reach: full screen and back, the zoom steps, printing
-// and reading aloud. Leaving full screen with Escape is an extra of its own, without an entry.
+// The extras beside the game: full screen and back, the zoom steps, printing, reading aloud, the
+// board of large cards and the number of pairs. Leaving full screen with Escape is an extra of its
+// own, without an entry.
 enum class Extra {
     Vollbild,
     VollbildVerlassen,
@@ -20,9 +22,11 @@ enum class Extra {
     Kleiner,
     Normalgroesse,
     Drucken,
-    Vorlesen
+    Vorlesen,
+    GrosseKarten,
+    Paare
 };
-inline constexpr int Extrazahl = int(Extra::Vorlesen) + 1;
+inline constexpr int Extrazahl = int(Extra::Paare) + 1;
 
 // The one action of each extra, made once from the table in extras.cpp with its keys, its entry
 // in the menu of the extras and, for a switch, its check mark. Its keys act anywhere in the main
@@ -43,12 +47,21 @@ public:
     // ends a state, whether there is one to end (Escape acts only in full screen). The state is
     // shown from now on, after each triggering and after each abgleichen().
     void belegen(Extra extra, std::function<void()> tun, std::function<bool()> zustand = {});
+    // An extra of choices (Paare): one checkable action per choice, the one `gewaehlt` names
+    // checked; each triggers `waehlen` with its number.
+    void belegen(Extra extra, std::function<void(int)> waehlen, std::function<int()> gewaehlt);
+    // The choices of the menu's entry, which the menu shows below it; none for most entries.
+    QList<QAction*> auswahl(const QAction* eintrag) const;
     // Shows every state anew; for whoever changed one by other ways than the action.
     void abgleichen();
 
 private:
+    void auswahlBauen(Extra extra, std::span<const int> wahl);
+
     std::array<QAction*, Extrazahl> aktionen_{};
     std::array<std::function<bool()>, Extrazahl> zustaende_;
+    std::array<QList<QAction*>, Extrazahl> auswahl_;
+    std::array<std::function<int()>, Extrazahl> gewaehlt_;
 };
 
 // A key as the menu shows it, in German: "Strg+P".

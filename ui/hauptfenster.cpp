@@ -4,6 +4,7 @@
 #include "ui/aussehen.h"
 #include "ui/bilder.h"
 #include "ui/bildknopf.h"
+#include "ui/brettlage.h"
 #include "ui/dateiliste.h"
 #include "ui/extramenue.h"
 #include "ui/extras.h"
@@ -21,7 +22,6 @@ namespace vun::ui {
 namespace {
 
 const QColor Cyan(0, 255, 255);
-constexpr QSize Entwurf = twips(0, 0, 7605, 5790).size();
 
 struct Werkzeugeintrag {
     Hauptfenster::Werkzeug werkzeug;
@@ -51,36 +51,19 @@ constexpr std::array<Werkzeugeintrag, 6> Werkzeuge{{
      nullptr},
 }};
 
-// The design, in twips: tool i at 120 + 960 * i, the cards in two columns of nine.
-constexpr QRect knopfrahmen(int i) {
-    return twips(120, 120 + 960 * i, 495, 495);
-}
-constexpr QRect beschriftungsrahmen(int i) {
-    return twips(120, 600 + 960 * i, 495, 255);
-}
-constexpr QRect kartenrahmen(int nummer) {
-    const Zelle z = zelle(Brettform::Streifen, Paarzahl, nummer);
-    return twips(960 + 3240 * z.spalte, 240 + 600 * z.zeile, 3135, 495);
-}
-// A 2 pixel line drawn at x = 48 covers the pixel columns 47 and 48.
-constexpr QRect Linienrahmen(720 / TwipsProPixel - 1, 0, 2, 5760 / TwipsProPixel);
-constexpr QRect Listenrahmen = twips(600, 720, 1815, 3630);
-// In full screen the title bar's caption stands in a strip above the board.
-constexpr int Kopfhoehe = 300 / TwipsProPixel;
-constexpr QRect Kopfrahmen(0, 0, Entwurf.width(), Kopfhoehe);
-
 } // namespace
 
 Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), eingabe_(eingabe) {
     festesFenster(this, QStringLiteral("memo"), Qt::WindowSystemMenuHint, QColor(192, 255, 255));
-    setFixedSize(Entwurf);
+    setFixedSize(Streifenentwurf);
     setWindowIcon(bildSymbol(u"programm"));
     setWindowTitle(titelFuerFenster(memo_.fenstertitel()));
     bauen();
     groesse_ = new Vergroesserung(
-        this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigNeuSetzen(); },
-        Kopfhoehe);
+        this, Streifenentwurf, [this](const Anordnung& a) { anordnen(a); },
+        [this] { mittigNeuSetzen(); }, Kopfhoehe);
     extrasBelegen();
+    connect(&memo_, &Memo::brettGeaendert, this, &Hauptfenster::brettFolgen);
     new Extramenue(*this);
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
         if (info_)
@@ -114,30 +97,6 @@ void Hauptfenster::bauen() {
     kartenBauen();
     werkzeugleisteBauen();
     tabfolgeSetzen();
-}
-
-void Hauptfenster::anordnen(const Anordnung& kopf) {
-    kopf.setzen(kopf_, Kopfrahmen, schrift(12, true));
-    kopf_->setVisible(kopf.vollbild);
-    Anordnung a = kopf;
-    if (kopf.vollbild)
-        a.versatz.ry() += qRound(Kopfhoehe * kopf.faktor);
-    a.schriftSetzen(this, schrift(8.25, true));
-    a.setzen(figur1_, twips(0, 0, 735, 5895));
-    a.setzen(linie1_, Linienrahmen);
-    for (Karte* k : karten_) {
-        // The scale first: a card's new size gets its picture ready for the field within the
-        // margins of that scale.
-        k->setzeMassstab(a.faktor);
-        a.setzen(k, kartenrahmen(k->nummer()), schrift(13.5, true));
-    }
-    for (int i = 0; i < int(Werkzeuge.size()); ++i) {
-        a.setzen(beschriftungen_.at(i), beschriftungsrahmen(i));
-        a.setzen(bilder_.at(i), knopfrahmen(i));
-        bilder_.at(i)->setzeMassstab(a.faktor);
-    }
-    if (datei1_)
-        a.setzen(datei1_, Listenrahmen, schrift(9.75, true));
 }
 
 // The order Qt itself follows when it picks the first focus or hides the focused widget;
@@ -242,6 +201,16 @@ void Hauptfenster::extrasBelegen() {
     extras_->belegen(Extra::Kleiner, [g] { g->stufeWechseln(-1); });
     extras_->belegen(Extra::Normalgroesse, [g] { g->stufeWechseln(0); });
     connect(g, &Vergroesserung::vollbildGeschaltet, extras_, &Extras::abgleichen);
+    extras_->belegen(
+        Extra::GrosseKarten,
+        [this] {
+            memo_.brettformWaehlen(memo_.brettform() == Brettform::Quadrate ? Brettform::Streifen
+                                                                            : Brettform::Quadrate);
+        },
+        [this] { return memo_.brettform() == Brettform::Quadrate; });
+    extras_->belegen(
+        Extra::Paare, [this](int paare) { memo_.paarzahlWaehlen(paare); },
+        [this] { return memo_.paarzahl(); });
 }
 
 // The buttons whose work is the window's: quitting closes both windows, Info shows its own.

@@ -74,6 +74,10 @@ private:
     // Every child at its design rectangle and font, at the zoom's factor; in full screen below
     // the caption.
     void anordnen(const Anordnung& anordnung);
+    void kartenAnordnen(const Anordnung& anordnung);
+    // Squares in full screen: the cards filling what the caption and the tool column leave.
+    void kartenFuellen(const Anordnung& anordnung);
+    void brettFolgen();
     void tabfolgeSetzen();
     void werkzeugGeklickt(Werkzeug werkzeug);
     void dateilisteZeigen();

@@ -4,8 +4,10 @@
 #include "pictures/bildvorrat.h"
 #include "ui/aussehen.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace vun::ui {
@@ -19,6 +21,31 @@ constexpr int Beschriftungsart = Qt::AlignCenter | Qt::TextWordWrap;
 // with the window's zoom.
 constexpr int FokusAbstand = 3;
 constexpr int TextAbstand = 5;
+
+// Behind a picture: line drawings and clip-art with transparent parts show on it as on paper.
+const QColor Bildgrund = Qt::white;
+
+bool passt(const QFont& schrift, QRect feld, const QString& text) {
+    const QSize noetig = QFontMetrics(schrift).boundingRect(feld, Beschriftungsart, text).size();
+    return noetig.width() <= feld.width() && noetig.height() <= feld.height();
+}
+
+// The largest pixel size at which the text fits the field, wrapped at its blanks only: a word
+// too wide for any line makes it smaller rather than being split. At most half the field's
+// height, so that a short word does not fill a card alone.
+QFont groessteSchrift(QFont schrift, QRect feld, const QString& text) {
+    int klein = 4, gross = std::max(klein, feld.height() / 2);
+    while (klein < gross) {
+        const int mitte = (klein + gross + 1) / 2;
+        schrift.setPixelSize(mitte);
+        if (passt(schrift, feld, text))
+            klein = mitte;
+        else
+            gross = mitte - 1;
+    }
+    schrift.setPixelSize(klein);
+    return schrift;
+}
 
 } // namespace
 
@@ -75,6 +102,8 @@ QFont Karte::beschriftungsschrift() const {
     const Kartenbild& bild = memo_.karte(nummer_);
     QFont f = font();
     f.setItalic(bild.kursiv);
+    if (memo_.brettform() == Brettform::Quadrate)
+        return groessteSchrift(f, textfeld(), bild.inhalt.wort);
     return passendeSchrift(f, textfeld(), Beschriftungsart, bild.inhalt.wort);
 }
 
@@ -108,8 +137,10 @@ void Karte::bildMalen(QPainter& maler, const QString& pfad) {
                          (bild.width() >= pixel.width() - 1 || bild.height() >= pixel.height() - 1);
     if (!passend) {
         // The size before, until the picture for this size is decoded.
+        const QRectF ziel = eingepasst(QSizeF(bild.size()), QRectF(feld));
+        maler.fillRect(ziel, Bildgrund);
         maler.setRenderHint(QPainter::SmoothPixmapTransform);
-        maler.drawImage(eingepasst(QSizeF(bild.size()), QRectF(feld)), bild);
+        maler.drawImage(ziel, bild);
         return;
     }
     // Pixel for pixel: the picture was decoded at the size it has on the screen, and starts on
@@ -118,10 +149,11 @@ void Karte::bildMalen(QPainter& maler, const QString& pfad) {
     const auto ecke = [dichte](double anfang, double platz, double laenge) {
         return std::floor((anfang + (platz - laenge) / 2) * dichte) / dichte;
     };
-    maler.drawImage(QRectF(QPointF(ecke(feld.x(), feld.width(), groesse.width()),
-                                   ecke(feld.y(), feld.height(), groesse.height())),
-                           groesse),
-                    bild);
+    const QRectF ziel(QPointF(ecke(feld.x(), feld.width(), groesse.width()),
+                              ecke(feld.y(), feld.height(), groesse.height())),
+                      groesse);
+    maler.fillRect(ziel, Bildgrund);
+    maler.drawImage(ziel, bild);
 }
 
 void Karte::paintEvent(QPaintEvent*) {
@@ -143,16 +175,16 @@ void Karte::paintEvent(QPaintEvent*) {
     }
 }
 
-int Karte::nachbar(int nummer, int taste) {
+int Karte::nachbar(int nummer, int taste, Brettform form, int paare) {
     switch (taste) {
     case Qt::Key_Up:
-        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Hoch);
+        return vun::nachbar(form, paare, nummer, Richtung::Hoch);
     case Qt::Key_Down:
-        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Runter);
+        return vun::nachbar(form, paare, nummer, Richtung::Runter);
     case Qt::Key_Left:
-        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Links);
+        return vun::nachbar(form, paare, nummer, Richtung::Links);
     case Qt::Key_Right:
-        return vun::nachbar(Brettform::Streifen, Paarzahl, nummer, Richtung::Rechts);
+        return vun::nachbar(form, paare, nummer, Richtung::Rechts);
     default:
         return nummer;
     }
@@ -166,7 +198,7 @@ void Karte::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     tastaturBenutzen(true);
-    const int ziel = nachbar(nummer_, taste);
+    const int ziel = nachbar(nummer_, taste, memo_.brettform(), memo_.paarzahl());
     if (ziel != nummer_)
         emit weiter(ziel);
     ereignis->accept();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/schaltflaeche.h"
+#include "wordlist/brett.h"
 
 #include <QFont>
 
@@ -28,8 +29,8 @@ public:
 
     // Where the caption goes, clear of the border and the focus mark.
     QRect textfeld() const;
-    // The font the caption is drawn in: the card font, smaller only when the caption would not
-    // fit the text field otherwise.
+    // The font the caption is drawn in: on a strip the card font, smaller only when the caption
+    // would not fit the text field otherwise; on a square as large as fits.
     QFont beschriftungsschrift() const;
     // Where the picture of a picture card goes: the caption's field, in device pixels.
     QSize bildfeld() const;
@@ -37,9 +38,10 @@ public:
     // card is a picture card: after a deal and whenever the card's size changes.
     void bildVorbereiten();
 
-    // The card an arrow key leads to from card n in the two columns of nine, or n itself at
-    // the edge of the board or for any other key.
-    static int nachbar(int nummer, int taste);
+    // The card an arrow key leads to from card n on the board, or n itself at the edge of the
+    // board or for any other key.
+    static int nachbar(int nummer, int taste, Brettform form = Brettform::Streifen,
+                       int paare = Paarzahl);
 
 signals:
     void geklickt(int nummer);

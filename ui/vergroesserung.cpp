@@ -1,5 +1,6 @@
 #include "ui/vergroesserung.h"
 
+#include "ui/bildgroessen.h"
 #include "ui/fensterrahmen.h"
 
 #include <QScreen>
@@ -45,7 +46,25 @@ QSize Vergroesserung::freieFlaeche() const {
     return fenster_->screen()->availableGeometry().size().shrunkBy(rahmen);
 }
 
+void Vergroesserung::setzeEntwurf(QSize entwurf) {
+    if (entwurf == entwurf_)
+        return;
+    entwurf_ = entwurf;
+    if (vollbild_) {
+        anordnen();
+        return;
+    }
+    groesseFestlegen();
+    mittig_();
+}
+
 void Vergroesserung::groesseFestlegen() {
+    // A larger design may not fit the screen at the step chosen for a smaller one.
+    const QSize frei = freieFlaeche();
+    while (stufe_ != Zoomstufen.front() &&
+           (skaliert(entwurf_, stufe_ / 100.0).width() > frei.width() ||
+            skaliert(entwurf_, stufe_ / 100.0).height() > frei.height()))
+        stufe_ = naechsteStufe(stufe_, -1, entwurf_, frei);
     fenster_->setFixedSize(skaliert(entwurf_, stufe_ / 100.0));
     anordnen();
 }

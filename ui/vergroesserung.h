@@ -38,6 +38,11 @@ public:
     void vollbildSetzen(bool an);
     // Lays the window out again at its size, as after a widget of the layout is made.
     void anordnen();
+    // A new design, as for another board: the window takes its size at the step, or at the
+    // largest smaller step that fits the screen, and stays centred; in full screen it is only
+    // laid out anew.
+    void setzeEntwurf(QSize entwurf);
+    QSize entwurf() const { return entwurf_; }
 
 signals:
     void massstabGeaendert(double faktor);

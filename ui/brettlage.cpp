@@ -1,0 +1,56 @@
+#include "ui/brettlage.h"
+
+#include <algorithm>
+
+namespace vun::ui {
+
+namespace {
+
+// A square card at 100 %: its picture field of 130 pixels holds a photo of 4:3 or of 3:4 at
+// 130 x 97 or 97 x 130, large enough to tell apart from across a table.
+constexpr int Seite = 140;
+// The gap between two cards, as between the strips; the same margin right and below as above.
+constexpr int Luecke = 7;
+constexpr int Rand = 16;
+
+Gitter streifen(int paare) {
+    const QRect erste = twips(960, 240, 3135, 495);
+    return {raster(Brettform::Streifen, paare), erste.topLeft(), erste.size(),
+            twips(0, 0, 3240, 600).width() - erste.width()};
+}
+
+Gitter quadrate(int paare) {
+    return {raster(Brettform::Quadrate, paare), {}, {Seite, Seite}, Luecke};
+}
+
+} // namespace
+
+QSize brettEntwurf(Brettform form, int paare) {
+    if (form == Brettform::Streifen)
+        return Streifenentwurf;
+    const QSize brett = quadrate(paare).groesse();
+    return {Brettlinks + brett.width() + Rand,
+            std::max(Streifenentwurf.height(), brett.height() + 2 * Rand)};
+}
+
+QRect kartenrahmen(Brettform form, int paare, int nummer) {
+    const Zelle z = zelle(form, paare, nummer);
+    if (form == Brettform::Streifen)
+        return streifen(paare).rahmen(z);
+    Gitter g = quadrate(paare);
+    g.ecke = {Brettlinks, (brettEntwurf(form, paare).height() - g.groesse().height()) / 2};
+    return g.rahmen(z);
+}
+
+Gitter quadrateIn(int paare, QRect flaeche, int luecke) {
+    const Raster r = raster(Brettform::Quadrate, paare);
+    const QRect innen = flaeche.adjusted(luecke, luecke, -luecke, -luecke);
+    Gitter g{r, {}, {}, luecke};
+    g.karte = QSize(std::max(1, (innen.width() - (r.spalten - 1) * luecke) / r.spalten),
+                    std::max(1, (innen.height() - (r.zeilen - 1) * luecke) / r.zeilen));
+    const QSize rest = innen.size() - g.groesse();
+    g.ecke = innen.topLeft() + QPoint(rest.width() / 2, rest.height() / 2);
+    return g;
+}
+
+} // namespace vun::ui
