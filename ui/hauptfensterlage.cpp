@@ -52,7 +52,7 @@ void Hauptfenster::anordnen(const Anordnung& gross) {
     a.schriftSetzen(this, schrift(8.25, true));
     // The column's strip and line reach down as far as the board does.
     const int hoehe = fuellen ? int(std::ceil((height() - a.versatz.y()) / a.faktor))
-                              : groesse_->entwurf().height();
+                              : brettEntwurf(memo_.brettform(), memo_.paarzahl()).height();
     const int tiefer = std::max(0, hoehe - Streifenentwurf.height());
     a.setzen(figur1_, Saeulenrahmen.adjusted(0, 0, 0, tiefer));
     a.setzen(linie1_, Linienrahmen.adjusted(0, 0, 0, tiefer));

@@ -53,7 +53,7 @@ private slots:
             texte.append(a->text());
         QCOMPARE(texte, (QStringList{"Vollbild\tF11", "Größer\tStrg++", "Kleiner\tStrg+-",
                                      "Normale Größe\tStrg+0", "Karten drucken\tStrg+P",
-                                     "Vorlesen\tStrg+L"}));
+                                     "Vorlesen\tStrg+L", "Große Karten", "Paare"}));
         QCOMPARE(m->pos(), s.fenster.mapToGlobal(frei(s)));
         m->close();
         s.klickBild(5);
