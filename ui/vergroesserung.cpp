@@ -107,7 +107,8 @@ void Vergroesserung::vollbildSetzen(bool an) {
     if (fenster_->isVisible())
         fenster_->showNormal();
     groesseFestlegen();
-    if (normalRahmen_.isEmpty())
+    // A board changed in full screen has a window of another size, which belongs centred.
+    if (normalRahmen_.size() != fenster_->size())
         mittig_();
     else
         fenster_->setGeometry(normalRahmen_);
