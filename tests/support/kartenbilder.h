@@ -28,7 +28,7 @@ public:
     bool abwarten(const Memo& memo) const {
         return QTest::qWaitFor(
             [&] {
-                for (int k = 1; k <= Kartenzahl; ++k) {
+                for (int k = 1; k <= memo.kartenzahl(); ++k) {
                     const Karteninhalt& inhalt = memo.liste1().at(k - 1).inhalt;
                     if (inhalt.istBild() &&
                         !gemeldet_.contains(std::pair{inhalt.bild, fenster_.karte(k)->bildfeld()}))
