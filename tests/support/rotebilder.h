@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QStringList>
 
@@ -54,6 +55,16 @@ inline QStringList bilderliste() {
 
 inline bool istRot(QColor c) {
     return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+}
+
+// Where red shows in a picture: what a card draws of a red picture.
+inline QRect roteFlaeche(const QImage& bild) {
+    QRect rot;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if (istRot(bild.pixelColor(x, y)))
+                rot |= QRect(x, y, 1, 1);
+    return rot;
 }
 
 } // namespace vun::test

@@ -47,15 +47,6 @@ void aufStufe(ui::Vergroesserung& g, int stufe) {
     }
 }
 
-QRect roteFlaeche(const QImage& bild) {
-    QRect rot;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            if (istRot(bild.pixelColor(x, y)))
-                rot |= QRect(x, y, 1, 1);
-    return rot;
-}
-
 QRect inGeraetepixeln(QRect r, double dichte) {
     return QRectF(r.x() * dichte, r.y() * dichte, r.width() * dichte, r.height() * dichte).toRect();
 }
