@@ -84,7 +84,9 @@ Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), ein
         this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigNeuSetzen(); },
         Kopfhoehe);
     extrasBelegen();
+    // Among the labels, below the buttons.
     vorlesezeichen_ = new Vorlesezeichen(*extras_->aktion(Extra::Vorlesen), this);
+    vorlesezeichen_->stackUnder(bilder_.front());
     groesse_->anordnen();
     new Extramenue(*this);
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
