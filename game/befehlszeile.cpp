@@ -1,6 +1,5 @@
 #include "game/befehlszeile.h"
 
-#include <QSet>
 #include <algorithm>
 #include <array>
 
@@ -13,28 +12,17 @@ const QString Programm = QStringLiteral("vun-memory");
 // The pairs a board can hold in its two columns.
 constexpr std::array<int, 4> Paarzahlen{4, 6, 8, 9};
 
-// Qt's options that take the next argument as their value, and those that take none, each
-// without its dash; Qt takes them with one dash or two.
-bool qtOptionMitWert(QStringView name) {
-    static const QSet<QString> namen{
-        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
-        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"),  QStringLiteral("session"),
-        QStringLiteral("display"),       QStringLiteral("geometry"),
-        QStringLiteral("style"),         QStringLiteral("stylesheet"),
-        QStringLiteral("name"),          QStringLiteral("title"),
-        QStringLiteral("visual"),
-    };
-    return namen.contains(name.toString());
-}
+// Qt's own options, each without its dash (Qt takes them with one dash or two): those whose value
+// is the next argument, and those without one. QApplication takes them out of the arguments.
+constexpr std::array<QStringView, 15> QtMitWert{
+    u"platform",    u"platformpluginpath", u"platformtheme", u"plugin",  u"qwindowgeometry",
+    u"qwindowicon", u"qwindowtitle",       u"session",       u"display", u"geometry",
+    u"style",       u"stylesheet",         u"name",          u"title",   u"visual"};
+constexpr std::array<QStringView, 6> QtOhneWert{u"reverse", u"widgetcount", u"nograb",
+                                                u"dograb",  u"sync",        u"testability"};
 
-bool qtOptionOhneWert(QStringView name) {
-    static const QSet<QString> namen{
-        QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
-        QStringLiteral("dograb"),  QStringLiteral("sync"),        QStringLiteral("testability"),
-    };
-    return namen.contains(name.toString());
+template <std::size_t N> bool unter(const std::array<QStringView, N>& namen, QStringView name) {
+    return std::find(namen.cbegin(), namen.cend(), name) != namen.cend();
 }
 
 // An option of Qt's with "=" and its value in one argument (-style=Fusion, -qmljsdebugger=...).
@@ -43,7 +31,7 @@ bool qtOptionMitGleich(QStringView name) {
     if (gleich <= 0)
         return false;
     const QStringView vorne = name.first(gleich);
-    return qtOptionMitWert(vorne) || vorne == u"qmljsdebugger" || vorne == u"dialogs" ||
+    return unter(QtMitWert, vorne) || vorne == u"qmljsdebugger" || vorne == u"dialogs" ||
            vorne == u"fontengine";
 }
 
@@ -103,10 +91,11 @@ Befehlszeile befehlszeileLesen(const QStringList& argumente) {
                 return fehler(
                     QStringLiteral("--paare braucht 4, 6, 8 oder 9, nicht „%1“.").arg(wert));
         } else {
-            const QStringView option = QStringView(argument).sliced(argument.startsWith(u"--") ? 2 : 1);
-            if (qtOptionMitWert(option))
+            const QStringView option =
+                QStringView(argument).sliced(argument.startsWith(u"--") ? 2 : 1);
+            if (unter(QtMitWert, option))
                 ++i;
-            else if (!qtOptionOhneWert(option) && !qtOptionMitGleich(option))
+            else if (!unter(QtOhneWert, option) && !qtOptionMitGleich(option))
                 return fehler(QStringLiteral("unbekannter Schalter „%1“ (alle zeigt „%2 --help“).")
                                   .arg(argument, Programm));
         }

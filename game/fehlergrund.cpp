@@ -130,11 +130,12 @@ QString zuWenigEintraege(int anzahl) {
 
 QString weglassmeldung(const QString& name, const Wortdatei& datei) {
     const int n = datei.weggelasseneZeilen;
-    return name + (n == 1 ? QStringLiteral(": 1 Zeile mit einem Bild, das fehlt oder nicht geht, "
-                                           "wird weggelassen.")
-                          : QStringLiteral(": %1 Zeilen mit Bildern, die fehlen oder nicht gehen, "
-                                           "werden weggelassen.")
-                                .arg(n)) +
+    return name +
+           (n == 1 ? QStringLiteral(": 1 Zeile mit einem Bild, das fehlt oder nicht geht, "
+                                    "wird weggelassen.")
+                   : QStringLiteral(": %1 Zeilen mit Bildern, die fehlen oder nicht gehen, "
+                                    "werden weggelassen.")
+                         .arg(n)) +
            CR;
 }
 

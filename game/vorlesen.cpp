@@ -117,8 +117,8 @@ QString sprechbarerName(const QString& pfad) {
     const QString name = QFileInfo(pfad).completeBaseName().simplified();
     const bool buchstaben =
         std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.isLetter(); });
-    const bool nurWort = std::all_of(name.cbegin(), name.cend(),
-                                     [](QChar c) { return c.isLetter() || c == u' '; });
+    const bool nurWort =
+        std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.isLetter() || c == u' '; });
     return buchstaben && nurWort ? name : QString();
 }
 

@@ -197,8 +197,8 @@ Bildbefund svgPruefen(const QByteArray& bytes) {
 
 // Qt's name of each format, in the order of Bildformat.
 const char* qtFormat(Bildformat format) {
-    static constexpr std::array<const char*, 11> Namen{
-        "", "png", "jpeg", "gif", "bmp", "webp", "svg", "heif", "avif", "jxl", "tiff"};
+    static constexpr std::array<const char*, 11> Namen{"",    "png",  "jpeg", "gif", "bmp", "webp",
+                                                       "svg", "heif", "avif", "jxl", "tiff"};
     return Namen.at(static_cast<std::size_t>(format));
 }
 

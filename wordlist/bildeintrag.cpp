@@ -23,9 +23,9 @@ namespace {
 
 // A phone's and a camera's formats are pictures too, whether a reader for them is installed or
 // not: a photo is never dealt as a word reading its file's name.
-constexpr std::array<QStringView, 13> Bildendungen{
-    u".png", u".jpg",  u".jpeg", u".gif", u".bmp", u".webp", u".svg",
-    u".heic", u".heif", u".avif", u".jxl", u".tif",  u".tiff"};
+constexpr std::array<QStringView, 13> Bildendungen{u".png",  u".jpg", u".jpeg", u".gif",  u".bmp",
+                                                   u".webp", u".svg", u".heic", u".heif", u".avif",
+                                                   u".jxl",  u".tif", u".tiff"};
 
 // Why one picture cannot be shown.
 struct Befund {
@@ -157,8 +157,7 @@ QByteArray echterOrdner(const QDir& ordner) {
 QString andereSchreibung(const Bildstelle& stelle, const QByteArray& innen) {
     const QFileInfo info(stelle.pfad);
     const QDir ordner = info.dir();
-    const QByteArray echt =
-        QFile::encodeName(QFileInfo(ordner.absolutePath()).canonicalFilePath());
+    const QByteArray echt = QFile::encodeName(QFileInfo(ordner.absolutePath()).canonicalFilePath());
     if (echt.isEmpty() || !(echt + '/').startsWith(innen))
         return {};
     const QString gesucht = info.fileName();

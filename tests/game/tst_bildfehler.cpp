@@ -219,9 +219,9 @@ private slots:
         Bildordner o;
         o.bild("katze.jpg");
         o.bild("bilder/hund.png");
-        const Wortdatei d = o.lesen(QStringList{"Katze = Katze.jpg", "Hund = bilder\\Hund.PNG",
-                                                "Maus = maus.jpg"} +
-                                    nummeriertePaare(9));
+        const Wortdatei d =
+            o.lesen(QStringList{"Katze = Katze.jpg", "Hund = bilder\\Hund.PNG", "Maus = maus.jpg"} +
+                    nummeriertePaare(9));
         QCOMPARE(d.weggelasseneZeilen, 3);
         QCOMPARE(d.fehlerhafteBilder.at(0).vorschlag, QStringLiteral("katze.jpg"));
         QCOMPARE(d.fehlerhafteBilder.at(1).vorschlag, QStringLiteral("bilder\\hund.png"));
@@ -245,9 +245,10 @@ private slots:
         QTest::newRow("HEIF") << "HEIF" << Fotoformat::Heic << "HEIC-Fotos" + kde;
         QTest::newRow("avif") << "avif" << Fotoformat::Avif << "AVIF-Fotos" + kde;
         QTest::newRow("jxl") << "jxl" << Fotoformat::Jxl << "JPEG-XL-Fotos" + kde;
-        const QString tiff = QStringLiteral("TIFF-Bilder kann das Spiel hier nicht zeigen: bitte als "
-                                            "JPEG speichern oder das Paket "
-                                            "„qt6-image-formats-plugins“ installieren.");
+        const QString tiff =
+            QStringLiteral("TIFF-Bilder kann das Spiel hier nicht zeigen: bitte als "
+                           "JPEG speichern oder das Paket "
+                           "„qt6-image-formats-plugins“ installieren.");
         QTest::newRow("tif") << "tif" << Fotoformat::Tiff << tiff;
         QTest::newRow("tiff") << "tiff" << Fotoformat::Tiff << tiff;
     }

@@ -84,17 +84,29 @@ private slots:
         QTest::addColumn<QString>("bild");
         QTest::addColumn<QString>("andere");
         QTest::addColumn<QString>("gesagt");
-        QTest::newRow("Wort daneben") << "/l/hund.jpg" << "Hund" << "Hund";
-        QTest::newRow("Name mit Blank") << "/l/Mein Hund.JPG" << "" << "Mein Hund";
-        QTest::newRow("Umlaute") << "/l/bilder/Kätzchen groß.png" << "" << "Kätzchen groß";
-        QTest::newRow("Bild daneben") << "/l/hund.jpg" << "/l/katze.jpg" << "hund";
-        QTest::newRow("Ziffern") << "/l/IMG_2345.jpg" << "" << "";
-        QTest::newRow("Punkt im Namen") << "/l/hund.v2.png" << "" << "";
+        QTest::newRow("Wort daneben") << "/l/hund.jpg"
+                                      << "Hund"
+                                      << "Hund";
+        QTest::newRow("Name mit Blank") << "/l/Mein Hund.JPG"
+                                        << ""
+                                        << "Mein Hund";
+        QTest::newRow("Umlaute") << "/l/bilder/Kätzchen groß.png"
+                                 << ""
+                                 << "Kätzchen groß";
+        QTest::newRow("Bild daneben") << "/l/hund.jpg"
+                                      << "/l/katze.jpg"
+                                      << "hund";
+        QTest::newRow("Ziffern") << "/l/IMG_2345.jpg"
+                                 << ""
+                                 << "";
+        QTest::newRow("Punkt im Namen") << "/l/hund.v2.png"
+                                        << ""
+                                        << "";
     }
     void bildname() {
         QFETCH(QString, bild);
         QFETCH(QString, andere);
-        const Karteninhalt partner = andere.isEmpty()    ? Karteninhalt::alsBild(bild)
+        const Karteninhalt partner = andere.isEmpty()         ? Karteninhalt::alsBild(bild)
                                      : andere.startsWith('/') ? Karteninhalt::alsBild(andere)
                                                               : Karteninhalt::alsWort(andere);
         const QList<Spielkarte> liste1{{Karteninhalt::alsWort("Maus"), 1},

@@ -237,7 +237,9 @@ private slots:
                                     ? bild("tiff")
                                     : QByteArray("II*\0\x08\0\0\0", 8);
         QTest::newRow("TIFF") << tiff << QByteArray("tiff") << int(Fotoformat::Tiff) << true;
-        const QByteArray ftyp("\0\0\0\x1C" "ftypmif1\0\0\0\0mif1heicmiaf", 28);
+        const QByteArray ftyp("\0\0\0\x1C"
+                              "ftypmif1\0\0\0\0mif1heicmiaf",
+                              28);
         QTest::newRow("HEIC") << ftyp << QByteArray("heif") << int(Fotoformat::Heic) << false;
         QByteArray avif = ftyp;
         avif.replace("heic", "avif");
