@@ -11,6 +11,7 @@
 #include "ui/karte.h"
 #include "ui/massstab.h"
 #include "ui/vergroesserung.h"
+#include "ui/vorlesezeichen.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -68,6 +69,8 @@ constexpr QRect Listenrahmen = twips(600, 720, 1815, 3630);
 // In full screen the title bar's caption stands in a strip above the board.
 constexpr int Kopfhoehe = 300 / TwipsProPixel;
 constexpr QRect Kopfrahmen(0, 0, Entwurf.width(), Kopfhoehe);
+// The loudspeaker while Vorlesen is on: at the foot of the tool column, below the last label.
+constexpr QRect Vorlesezeichenrahmen = twips(262, 5580, 210, 210);
 
 } // namespace
 
@@ -81,6 +84,10 @@ Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), ein
         this, Entwurf, [this](const Anordnung& a) { anordnen(a); }, [this] { mittigNeuSetzen(); },
         Kopfhoehe);
     extrasBelegen();
+    // Among the labels, below the buttons.
+    vorlesezeichen_ = new Vorlesezeichen(*extras_->aktion(Extra::Vorlesen), this);
+    vorlesezeichen_->stackUnder(bilder_.front());
+    groesse_->anordnen();
     new Extramenue(*this);
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
         if (info_)
@@ -138,6 +145,8 @@ void Hauptfenster::anordnen(const Anordnung& kopf) {
     }
     if (datei1_)
         a.setzen(datei1_, Listenrahmen, schrift(9.75, true));
+    if (vorlesezeichen_)
+        a.setzen(vorlesezeichen_, Vorlesezeichenrahmen);
 }
 
 // The order Qt itself follows when it picks the first focus or hides the focused widget;
