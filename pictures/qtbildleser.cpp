@@ -1,5 +1,6 @@
 #include "pictures/qtbildleser.h"
 
+#include "pictures/fotopruefung.h"
 #include "pictures/svgpruefung.h"
 #include "wordlist/bildeintrag.h"
 
@@ -197,68 +198,9 @@ Bildbefund svgPruefen(const QByteArray& bytes) {
 
 // Qt's name of each format, in the order of Bildformat.
 const char* qtFormat(Bildformat format) {
-    static constexpr std::array<const char*, 11> Namen{"",    "png",  "jpeg", "gif", "bmp", "webp",
-                                                       "svg", "heif", "avif", "jxl", "tiff"};
+    static constexpr std::array<const char*, 7> Namen{"",    "png",  "jpeg", "gif",
+                                                      "bmp", "webp", "svg"};
     return Namen.at(static_cast<std::size_t>(format));
-}
-
-// The brands an ISO media file names in its first box: which of the HEIF family it is.
-Bildformat heifFamilie(QByteArrayView anfang) {
-    if (anfang.size() < 16 || anfang.sliced(4, 4) != "ftyp")
-        return Bildformat::Unbekannt;
-    const qsizetype ende = qMin<qsizetype>(anfang.size(), be32(anfang.toByteArray(), 0));
-    bool heif = false;
-    for (qsizetype i = 8; i + 4 <= ende; i += i == 8 ? 8 : 4) {
-        const QByteArrayView marke = anfang.sliced(i, 4);
-        if (marke == "avif" || marke == "avis")
-            return Bildformat::Avif;
-        heif |= marke == "heic" || marke == "heix" || marke == "heim" || marke == "heis" ||
-                marke == "hevc" || marke == "hevx" || marke == "mif1" || marke == "msf1";
-    }
-    return heif ? Bildformat::Heif : Bildformat::Unbekannt;
-}
-
-Fotoformat alsFoto(Bildformat format) {
-    switch (format) {
-    case Bildformat::Heif:
-        return Fotoformat::Heic;
-    case Bildformat::Avif:
-        return Fotoformat::Avif;
-    case Bildformat::Jxl:
-        return Fotoformat::Jxl;
-    case Bildformat::Tiff:
-        return Fotoformat::Tiff;
-    default:
-        return Fotoformat::Keines;
-    }
-}
-
-// The largest picture a card shows, in the megabytes Qt counts its decoded pictures in.
-constexpr int MaxBildMiB = int(MaxBildpunkte * 4 / (1024 * 1024)) + 1;
-
-// A photo of a phone's or a camera's format: its size from the header where the plugin tells it,
-// else from the picture decoded within the limits.
-Bildbefund fotoPruefen(const QByteArray& bytes, Bildformat format) {
-    Bildbefund befund;
-    if (!QImageReader::supportedImageFormats().contains(qtFormat(format))) {
-        befund.ohneLeser = alsFoto(format);
-        return befund;
-    }
-    QBuffer puffer;
-    puffer.setData(bytes);
-    puffer.open(QIODevice::ReadOnly);
-    QImageReader leser(&puffer, qtFormat(format));
-    leser.setAutoDetectImageFormat(false);
-    leser.setAllocationLimit(MaxBildMiB);
-    befund.groesse = leser.size();
-    if (befund.groesse.isValid()) {
-        befund.lesbar = !bildZuGross(befund.groesse) && leser.canRead();
-        return befund;
-    }
-    const QImage bild = leser.read();
-    befund.groesse = bild.size();
-    befund.lesbar = !bild.isNull();
-    return befund;
 }
 
 } // namespace
@@ -274,16 +216,8 @@ Bildformat bildformatAusInhalt(const QByteArray& anfang) {
         return Bildformat::Bmp;
     if (anfang.startsWith("RIFF") && anfang.mid(8, 4) == "WEBP")
         return Bildformat::Webp;
-    // Little-endian or big-endian, classic or BigTIFF.
-    for (const QByteArrayView tiff : {QByteArrayView("II*\0", 4), QByteArrayView("MM\0*", 4),
-                                      QByteArrayView("II+\0", 4), QByteArrayView("MM\0+", 4)})
-        if (anfang.startsWith(tiff))
-            return Bildformat::Tiff;
-    if (anfang.startsWith("\xFF\x0A") ||
-        anfang.startsWith(QByteArrayView("\0\0\0\x0CJXL \r\n\x87\n", 12)))
-        return Bildformat::Jxl;
-    if (const Bildformat heif = heifFamilie(anfang); heif != Bildformat::Unbekannt)
-        return heif;
+    if (const Bildformat foto = fotoformatAusInhalt(anfang); foto != Bildformat::Unbekannt)
+        return foto;
     // An SVG is XML text: after a UTF-8 byte-order mark and blanks, its first tag.
     QByteArrayView text(anfang);
     if (text.startsWith("\xEF\xBB\xBF"))
