@@ -50,6 +50,9 @@ int kartenSchreiben(const QString& liste, const QString& ausgabe, Drucker& druck
         return melden(dialoge,
                       QStringLiteral("Die Wortliste „%1“ lässt sich nicht drucken.").arg(liste),
                       fehlergrund(datei));
+    if (datei.weggelasseneZeilen > 0)
+        dialoge.MsgBox(weglassmeldung(QFileInfo(liste).fileName(), datei), NurOk, Programmname,
+                       weglassgrund(datei));
     // Written over, the list would be lost for a PDF of itself.
     const QFileInfo ziel(ausgabe);
     if (ziel.exists() && ziel.canonicalFilePath() == QFileInfo(liste).canonicalFilePath())
@@ -69,14 +72,6 @@ int kartenSchreiben(const QString& liste, const QString& ausgabe, Drucker& druck
 }
 
 } // namespace
-
-bool istDruckbefehl(int argc, char** argv) {
-    // Qt's own options may stand before it; they are taken out before the arguments are read.
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--drucken") == 0)
-            return true;
-    return false;
-}
 
 int druckbefehl(const QStringList& argumente, Drucker& drucker, Dialoge& dialoge,
                 const Bildleser& bildleser) {

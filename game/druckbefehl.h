@@ -9,9 +9,6 @@ class Bildleser;
 class Dialoge;
 class Drucker;
 
-// The command line "vun-memory --drucken LISTE.TXT AUSGABE.pdf": true when the arguments are one.
-bool istDruckbefehl(int argc, char** argv);
-
 // Runs the command on the arguments Qt left, the program's name first: writes the cards of the
 // list as a PDF through the printer. What went wrong is told through the dialogs, each message
 // titled with the program's name. Nothing is written where the list is faulty, the output is

@@ -1,5 +1,7 @@
 #include "game/fehlergrund.h"
 
+#include "seams/dialoge.h"
+
 #include <array>
 
 namespace vun {
@@ -58,10 +60,35 @@ QString keinePaarzeilen(const Wortdatei& datei) {
     return text;
 }
 
+struct Fotolaut {
+    const char* art;
+    const char* paket; // the Debian package of Qt's reader for it
+};
+
+// In the order of Fotoformat, from Heic on.
+constexpr std::array<Fotolaut, 4> Fotolaute{{
+    {"HEIC-Fotos", "kimageformat6-plugins"},
+    {"AVIF-Fotos", "kimageformat6-plugins"},
+    {"JPEG-XL-Fotos", "kimageformat6-plugins"},
+    {"TIFF-Bilder", "qt6-image-formats-plugins"},
+}};
+
+QString ohneLeser(Fotoformat format) {
+    const Fotolaut& laut = Fotolaute.at(static_cast<std::size_t>(format) - 1);
+    return QString::fromUtf8(laut.art) +
+           QStringLiteral(" kann das Spiel hier nicht zeigen: bitte als JPEG speichern oder das "
+                          "Paket „%1“ installieren.")
+               .arg(QString::fromUtf8(laut.paket));
+}
+
 QString bildfehler(const FehlerhaftesBild& bild) {
     const QString name = QStringLiteral("„%1“ ").arg(bild.name);
     switch (bild.grund) {
     case Bildfehler::Fehlt:
+        // Windows and a teacher's eye take "Katze.jpg" for "katze.jpg"; Linux does not.
+        if (!bild.vorschlag.isEmpty())
+            return name + QStringLiteral("ist nicht da – gemeint ist vielleicht „%1“?")
+                              .arg(bild.vorschlag);
         return name + QStringLiteral("ist nicht da");
     case Bildfehler::Ordner:
         return name + QStringLiteral("ist ein Ordner, kein Bild");
@@ -72,6 +99,10 @@ QString bildfehler(const FehlerhaftesBild& bild) {
         return name + QStringLiteral("ist zu groß");
     case Bildfehler::Ausserhalb:
         return name + QStringLiteral("liegt nicht im Ordner der Liste");
+    case Bildfehler::OhneLeser:
+        if (bild.format == Fotoformat::Keines)
+            break;
+        return QStringLiteral("„%1“: ").arg(bild.name) + ohneLeser(bild.format);
     }
     return {};
 }
@@ -90,7 +121,7 @@ QString fehlerhafteBilder(const Wortdatei& datei) {
         text += rest == 1 ? QStringLiteral("\n… und ein weiteres Bild.")
                           : QStringLiteral("\n… und %1 weitere Bilder.").arg(rest);
     text += QStringLiteral("\nBilder liegen im Ordner der Liste oder in einem Ordner darunter, "
-                           "als PNG, JPEG, GIF, BMP, WebP oder SVG.");
+                           "als PNG, JPEG, GIF, BMP, WebP, SVG, HEIC, AVIF, JPEG XL oder TIFF.");
     if (zuGross)
         text += QStringLiteral(" Ein Bild hat höchstens 32 MiB und 12 000 Bildpunkte an "
                                "jeder Seite, 50 Millionen Bildpunkte in allem.");
@@ -108,6 +139,21 @@ QString zuWenigEintraege(int anzahl, int paare) {
 }
 
 } // namespace
+
+QString weglassmeldung(const QString& name, const Wortdatei& datei) {
+    const int n = datei.weggelasseneZeilen;
+    return name +
+           (n == 1 ? QStringLiteral(": 1 Zeile mit einem Bild, das fehlt oder nicht geht, "
+                                    "wird weggelassen.")
+                   : QStringLiteral(": %1 Zeilen mit Bildern, die fehlen oder nicht gehen, "
+                                    "werden weggelassen.")
+                         .arg(n)) +
+           CR;
+}
+
+QString weglassgrund(const Wortdatei& datei) {
+    return fehlerhafteBilder(datei);
+}
 
 QString fehlergrund(const Wortdatei& datei) {
     switch (datei.fehler) {

@@ -26,8 +26,13 @@ QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const Bi
     liste2.leeren();
     Wortdatei datei = wortdateiLesen(pfad, bildleser, paare);
     if (datei.fehler == Wortdateifehler::Keiner) {
+        const QString name = QFileInfo(pfad).fileName();
+        // Said before the game goes on, so the teacher knows why a card of hers is missing.
+        if (datei.weggelasseneZeilen > 0)
+            dialoge.MsgBox(weglassmeldung(name, datei), NurOk, QStringLiteral("VUN-Memory"),
+                           weglassgrund(datei));
         liste2.ersetzen(std::move(datei.eintraege), datei.art, datei.titel);
-        return QFileInfo(pfad).fileName();
+        return name;
     }
     verwerfen(QFileInfo(pfad).fileName(), datei, liste2, dialoge, meldung);
     return {};

@@ -12,8 +12,8 @@ class Dialoge;
 
 // Start-up: fills liste2 from the start-up list, or tells the player and takes the built-in list.
 // Returns the name of the file now played, or the empty text for the built-in list. The list's
-// pictures are checked through bildleser.
-// The list must hold `paare` different words or pairs.
+// pictures are checked through bildleser; where lines are left out for theirs, one box says so
+// before the list is played. The list must hold `paare` different words or pairs.
 QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
                    const QDir& ordner, int paare = Paarzahl);
 

@@ -4,6 +4,8 @@
 #include "seams/dialoge.h"
 #include "seams/sprecher.h"
 
+#include <QFileInfo>
+#include <algorithm>
 #include <array>
 
 namespace vun {
@@ -105,10 +107,35 @@ void Vorlesen::ausschalten() {
 }
 
 void Vorlesen::karteAufgedeckt(int karte) {
-    // A picture speaks for itself.
-    const Karteninhalt& inhalt = memo_.karte(karte).inhalt;
-    if (!inhalt.istBild())
-        sagen(inhalt.wort);
+    sagen(vorzulesen(memo_.liste1(), karte));
+}
+
+namespace {
+
+// A file's name a voice can say: letters and blanks, no digits, signs or endings within.
+QString sprechbarerName(const QString& pfad) {
+    const QString name = QFileInfo(pfad).completeBaseName().simplified();
+    const bool buchstaben =
+        std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.isLetter(); });
+    const bool nurWort =
+        std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.isLetter() || c == u' '; });
+    return buchstaben && nurWort ? name : QString();
+}
+
+} // namespace
+
+QString vorzulesen(const QList<Spielkarte>& liste1, int karte) {
+    if (karte < 1 || karte > liste1.size())
+        return {};
+    const Spielkarte& gedreht = liste1.at(karte - 1);
+    if (!gedreht.inhalt.istBild())
+        return gedreht.inhalt.wort;
+    for (qsizetype i = 0; i < liste1.size(); ++i) {
+        const Spielkarte& andere = liste1.at(i);
+        if (i != karte - 1 && andere.paar == gedreht.paar && !andere.inhalt.istBild())
+            return andere.inhalt.wort;
+    }
+    return sprechbarerName(gedreht.inhalt.bild);
 }
 
 void Vorlesen::sagen(const QString& text) {

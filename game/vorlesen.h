@@ -1,6 +1,7 @@
 #pragma once
 
 #include "seams/sprecher.h"
+#include "wordlist/kartenmischen.h"
 
 #include <QObject>
 #include <QString>
@@ -13,9 +14,9 @@ namespace vun {
 class Dialoge;
 class Memo;
 
-// Reading aloud for children who cannot read yet: while it is on, a word card speaks its text
-// when the player turns it and the win message speaks as its box appears; picture cards and
-// everything else stay silent. It starts off, and nothing of speech is made until it is first
+// Reading aloud for children who cannot read yet: while it is on, a card speaks when the player
+// turns it (vorzulesen) and the win message speaks as its box appears; everything else stays
+// silent. It starts off, and nothing of speech is made until it is first
 // switched on, so a missing or slow speech service never holds up the game.
 class Vorlesen : public QObject {
     Q_OBJECT
@@ -65,6 +66,12 @@ private:
     Zustand zustand_ = Zustand::Aus;
     QString ausstehend_; // to say once the voice is ready
 };
+
+// What card karte (1..Kartenzahl) of the deal says when it is turned: a word its text; a picture
+// the word of its pair's other half, so a child hears "Hund" as the dog turns; a picture whose
+// pair has no word its file's name where that is a plain word, letters and blanks only
+// ("Mein Hund.JPG" says "Mein Hund"); else nothing ("IMG_2345.jpg" is no word to hear).
+QString vorzulesen(const QList<Spielkarte>& liste1, int karte);
 
 // The box shown where no German voice can speak: why, in the player's words, and the package to
 // install.

@@ -1,5 +1,6 @@
 #include "pictures/qtbildleser.h"
 
+#include "pictures/fotopruefung.h"
 #include "pictures/svgpruefung.h"
 #include "wordlist/bildeintrag.h"
 
@@ -215,6 +216,8 @@ Bildformat bildformatAusInhalt(const QByteArray& anfang) {
         return Bildformat::Bmp;
     if (anfang.startsWith("RIFF") && anfang.mid(8, 4) == "WEBP")
         return Bildformat::Webp;
+    if (const Bildformat foto = fotoformatAusInhalt(anfang); foto != Bildformat::Unbekannt)
+        return foto;
     // An SVG is XML text: after a UTF-8 byte-order mark and blanks, its first tag.
     QByteArrayView text(anfang);
     if (text.startsWith("\xEF\xBB\xBF"))
@@ -240,6 +243,8 @@ Bildbefund QtBildleser::pruefen(QIODevice& datei, const QString&) const {
         return {};
     if (format == Bildformat::Svg)
         return svgPruefen(bytes);
+    if (alsFoto(format) != Fotoformat::Keines)
+        return fotoPruefen(bytes, format);
 
     Bildbefund befund;
     QBuffer puffer;

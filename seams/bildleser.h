@@ -8,6 +8,10 @@ class QIODevice;
 
 namespace vun {
 
+// The formats of phones and cameras that Qt reads only through a plugin of its own, which a
+// machine may lack.
+enum class Fotoformat { Keines, Heic, Avif, Jxl, Tiff };
+
 // What a picture file is, as far as a list's check needs to know.
 struct Bildbefund {
     // The file is a picture of a format the game reads, complete and safe to draw.
@@ -17,6 +21,8 @@ struct Bildbefund {
     QSize groesse;
     // Drawn anew for any size (SVG): groesse gives only its proportions, and no size limit holds.
     bool vektor = false;
+    // The file is of that format, and no reader for it is installed here.
+    Fotoformat ohneLeser = Fotoformat::Keines;
 };
 
 // Tells whether a file decodes and how large it is. The program reads pictures with Qt's image

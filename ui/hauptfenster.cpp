@@ -12,6 +12,7 @@
 #include "ui/karte.h"
 #include "ui/massstab.h"
 #include "ui/vergroesserung.h"
+#include "ui/vorlesezeichen.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -63,6 +64,10 @@ Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), ein
         this, Streifenentwurf, [this](const Anordnung& a) { anordnen(a); },
         [this] { mittigNeuSetzen(); }, Kopfhoehe);
     extrasBelegen();
+    // Among the labels, below the buttons.
+    vorlesezeichen_ = new Vorlesezeichen(*extras_->aktion(Extra::Vorlesen), this);
+    vorlesezeichen_->stackUnder(bilder_.front());
+    groesse_->anordnen();
     connect(&memo_, &Memo::brettGeaendert, this, &Hauptfenster::brettFolgen);
     new Extramenue(*this);
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {

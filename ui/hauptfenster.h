@@ -99,6 +99,7 @@ private:
     std::array<Bildknopf*, 6> bilder_{};
     int brettkarte_ = 1; // the card Tab comes back to on the board
     Dateiliste* datei1_ = nullptr;
+    QWidget* vorlesezeichen_ = nullptr; // shown while Vorlesen is on
     std::unique_ptr<Infofenster> info_;
     QMargins gesetzterRahmen_; // the frame the window was centred with
     QPoint gesetzteEcke_;      // where its inside was put then

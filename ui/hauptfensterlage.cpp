@@ -28,6 +28,8 @@ constexpr QRect Saeulenrahmen(0, 0, 735 / TwipsProPixel, Saeulenhoehe);
 // A 2 pixel line drawn at x = 48 covers the pixel columns 47 and 48.
 constexpr QRect Linienrahmen(720 / TwipsProPixel - 1, 0, 2, 5760 / TwipsProPixel);
 constexpr QRect Listenrahmen = twips(600, 720, 1815, 3630);
+// The loudspeaker while Vorlesen is on: at the foot of the tool column, below the last label.
+constexpr QRect Vorlesezeichenrahmen = twips(262, 5580, 210, 210);
 
 void lageSetzen(QWidget* kind, QRect rahmen) {
     if (kind->geometry() != rahmen)
@@ -67,6 +69,8 @@ void Hauptfenster::anordnen(const Anordnung& gross) {
     }
     if (datei1_)
         a.setzen(datei1_, Listenrahmen, schrift(9.75, true));
+    if (vorlesezeichen_)
+        a.setzen(vorlesezeichen_, Vorlesezeichenrahmen);
 }
 
 void Hauptfenster::kartenAnordnen(const Anordnung& a) {

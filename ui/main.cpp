@@ -1,25 +1,23 @@
 // VUN-Memory: a word memory game. Starts the main window on the word lists of the folder it is
 // run in, or on a word-list file named as its argument and the lists beside it.
-#include "boxes/konsole.h"
-#include "game/druckbefehl.h"
+#include "game/befehlszeile.h"
 #include "ui/programm.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    // The cards as a PDF from the command line: no window, no display needed.
-    if (vun::istDruckbefehl(argc, argv))
-        return vun::ui::druckbefehlAusfuehren(argc, argv);
+    // Help, the version, a wrong switch and the cards as a PDF: no window, no display needed.
+    if (const std::optional<int> code = vun::ui::ohneFenster(argc, argv))
+        return *code;
     vun::ui::plattformWaehlen();
     QApplication app(argc, argv);
     vun::ui::anwendungEinrichten();
-    // QApplication has taken its own options (-platform, -style, ...) out of the arguments.
-    QStringList argumente = QCoreApplication::arguments();
-    const bool vollbild = vun::ui::vollbildVerlangt(argumente);
-    const bool vorlesen = vun::ui::vorlesenVerlangt(argumente);
-    vun::ui::Programm programm(vun::ui::startortAus(argumente));
+    // Read again as Qt left it: its own options (-platform, -style, ...) taken out, the list's
+    // name decoded as Qt decodes it.
+    const vun::Befehlszeile befehl = vun::befehlszeileLesen(QCoreApplication::arguments());
+    vun::ui::Programm programm(vun::ui::startortAus(befehl.liste));
     QObject::connect(&programm.fenster(), &vun::ui::Hauptfenster::programmEnde, &app,
                      &QApplication::quit);
-    programm.starten(vollbild, vorlesen);
+    programm.starten(befehl.vollbild, befehl.vorlesen, befehl.paare);
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 #include "ui/programm.h"
 
 #include "boxes/konsole.h"
+#include "game/befehlszeile.h"
 #include "game/druckbefehl.h"
 #include "seams/sprecher.h"
 #include "ui/extras.h"
+#include "ui/impressum.h"
 #include "ui/vergroesserung.h"
 #include "voice/sprecherladen.h"
 
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+#include <cstdio>
 
 namespace vun::ui {
 
@@ -38,19 +41,11 @@ void plattformWaehlen() {
         qputenv("QT_QPA_PLATFORM", wahl);
 }
 
-bool vollbildVerlangt(QStringList& argumente) {
-    return argumente.removeAll(QStringLiteral("--vollbild")) > 0;
-}
-
-bool vorlesenVerlangt(QStringList& argumente) {
-    return argumente.removeAll(QStringLiteral("--vorlesen")) > 0;
-}
-
-Startort startortAus(const QStringList& argumente, const QDir& gestartetIn) {
+Startort startortAus(const QString& liste, const QDir& gestartetIn) {
     // An empty argument names no file; a desktop passes none when nothing was chosen.
-    if (argumente.size() < 2 || argumente.at(1).isEmpty())
+    if (liste.isEmpty())
         return {gestartetIn, {}};
-    const QFileInfo datei(gestartetIn, argumente.at(1));
+    const QFileInfo datei(gestartetIn, liste);
     // Where the folder is gone too, the game stays where it was started; the file is then
     // reported faulty like any other that cannot be read.
     const QDir ordner(datei.absolutePath());
@@ -82,7 +77,8 @@ Programm::Programm(const Startort& ort, const Dienste& dienste)
     QObject::connect(&vorlesen_, &Vorlesen::geschaltet, &extras, &Extras::abgleichen);
 }
 
-void Programm::starten(bool vollbild, bool vorlesen) {
+void Programm::starten(bool vollbild, bool vorlesen, int paare) {
+    memo_.paarzahlWaehlen(paare);
     Extras& extras = fenster_.extras();
     if (vollbild)
         extras.aktion(Extra::Vollbild)->trigger();
@@ -93,6 +89,8 @@ void Programm::starten(bool vollbild, bool vorlesen) {
                                   Qt::QueuedConnection);
 }
 
+namespace {
+
 int druckbefehlAusfuehren(int argc, char** argv) {
     // No window is opened, so no display is needed whatever the desktop would choose.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -102,6 +100,33 @@ int druckbefehlAusfuehren(int argc, char** argv) {
     QtDrucker drucker;
     const QtBildleser bildleser;
     return druckbefehl(QCoreApplication::arguments(), drucker, dialoge, bildleser);
+}
+
+int ausgeben(FILE* ziel, const QString& text, int code) {
+    std::fputs(text.toLocal8Bit().constData(), ziel);
+    return code;
+}
+
+} // namespace
+
+std::optional<int> ohneFenster(int argc, char** argv) {
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente.append(QString::fromLocal8Bit(argv[i]));
+    const Befehlszeile befehl = befehlszeileLesen(argumente);
+    switch (befehl.auftrag) {
+    case Befehlszeile::Auftrag::Hilfe:
+        return ausgeben(stdout, hilfetext(), 0);
+    case Befehlszeile::Auftrag::Version:
+        return ausgeben(stdout, versionstext(QString::fromLatin1(impressum::Version)), 0);
+    case Befehlszeile::Auftrag::Fehler:
+        return ausgeben(stderr, befehl.fehler + u'\n', 2);
+    case Befehlszeile::Auftrag::Drucken:
+        return druckbefehlAusfuehren(argc, argv);
+    case Befehlszeile::Auftrag::Spielen:
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace vun::ui

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vun::ui {
 
@@ -30,16 +31,12 @@ struct Startort {
     QString startdatei;
 };
 
-// From the arguments Qt left: the word-list file the program was started with ("Open with" in a
-// file manager), made absolute against the folder the program was started in, and that file's
-// folder, so that the file list offers the lists beside it; without a file, the folder the
-// program was started in. Nothing changes the process's working folder.
-Startort startortAus(const QStringList& argumente, const QDir& gestartetIn = QDir::current());
-
-// Takes "--vollbild" (start full screen) out of the arguments; true where it stood there.
-bool vollbildVerlangt(QStringList& argumente);
-// Takes "--vorlesen" (start reading the cards aloud) out of the arguments; true where it stood.
-bool vorlesenVerlangt(QStringList& argumente);
+// From the list named on the command line (Befehlszeile::liste): the word-list file the program
+// was started with ("Open with" in a file manager), made absolute against the folder the program
+// was started in, and that file's folder, so that the file list offers the lists beside it;
+// without a file, the folder the program was started in. Nothing changes the process's working
+// folder.
+Startort startortAus(const QString& liste, const QDir& gestartetIn = QDir::current());
 
 // What the program needs from outside. Each one left empty is the real one: Qt's boxes over the
 // main window, random numbers seeded from the time of day, Qt's image readers, the printer
@@ -61,8 +58,9 @@ public:
     explicit Programm(const Startort& ort, const Dienste& dienste = {});
 
     // Shows the window with the game started; full screen and reading aloud where the command
-    // line asked for them, each switched by its extra as the player switches it.
-    void starten(bool vollbild = false, bool vorlesen = false);
+    // line asked for them, each switched by its extra as the player switches it, and the number
+    // of pairs it asked for dealt from the first deal on.
+    void starten(bool vollbild = false, bool vorlesen = false, int paare = Paarzahl);
 
     Memo& memo() { return memo_; }
     Hauptfenster& fenster() { return fenster_; }
@@ -88,8 +86,10 @@ QByteArray plattformWahl(const QByteArray& gesetzt, bool wayland, bool x11);
 // Puts the choice into QT_QPA_PLATFORM; before the application is made.
 void plattformWaehlen();
 
-// "vun-memory --drucken LISTE.TXT AUSGABE.pdf", as main() runs it instead of the window: the
-// cards as a PDF, the messages on the error output; it needs no display. Returns the exit code.
-int druckbefehlAusfuehren(int argc, char** argv);
+// What the command line asks without a window, before anything of Qt is made, so that it needs
+// no display: the help and the version on the standard output (exit code 0), a wrong switch on
+// the error output (2), and "vun-memory --drucken LISTE.TXT AUSGABE.pdf", the cards as a PDF
+// with its messages on the error output. Empty where the game is to be played.
+std::optional<int> ohneFenster(int argc, char** argv);
 
 } // namespace vun::ui

@@ -21,8 +21,18 @@ namespace vun {
 
 namespace {
 
-constexpr std::array<QStringView, 7> Bildendungen{u".png", u".jpg",  u".jpeg", u".gif",
-                                                  u".bmp", u".webp", u".svg"};
+// A phone's and a camera's formats are pictures too, whether a reader for them is installed or
+// not: a photo is never dealt as a word reading its file's name.
+constexpr std::array<QStringView, 13> Bildendungen{u".png",  u".jpg", u".jpeg", u".gif",  u".bmp",
+                                                   u".webp", u".svg", u".heic", u".heif", u".avif",
+                                                   u".jxl",  u".tif", u".tiff"};
+
+// Why one picture cannot be shown.
+struct Befund {
+    Befund(Bildfehler g, Fotoformat f = Fotoformat::Keines) : grund(g), format(f) {}
+    Bildfehler grund;
+    Fotoformat format;
+};
 
 // The name as a path inside the folder: "\" as "/", since a file name with a backslash is no
 // name a teacher gives, but a list written on Windows separates its folders so.
@@ -66,8 +76,8 @@ QByteArray echterPfad(const QByteArray& name, int& fehler) {
 #endif
 
 // One picture file, by its resolved path; innen is the folder's real path ending in "/".
-std::optional<Bildfehler> dateiPruefen(const QString& pfad, const QByteArray& innen,
-                                       const Bildleser& leser) {
+std::optional<Befund> dateiPruefen(const QString& pfad, const QByteArray& innen,
+                                   const Bildleser& leser) {
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(pfad);
     struct stat info {};
@@ -122,6 +132,8 @@ std::optional<Bildfehler> dateiPruefen(const QString& pfad, const QByteArray& in
         return Bildfehler::KeinBild;
 #endif
     const Bildbefund befund = leser.pruefen(datei, pfad);
+    if (befund.ohneLeser != Fotoformat::Keines)
+        return Befund{Bildfehler::OhneLeser, befund.ohneLeser};
     if (!befund.vektor && bildZuGross(befund.groesse))
         return Bildfehler::ZuGross;
     if (!befund.lesbar || befund.groesse.isEmpty())
@@ -139,6 +151,26 @@ QByteArray echterOrdner(const QDir& ordner) {
     return pfad;
 }
 
+// The name as written with its file's name as a file beside it is called where the two differ
+// only in letter case (a list written on Windows, where case does not matter); empty where no
+// such file lies in a folder inside the list's.
+QString andereSchreibung(const Bildstelle& stelle, const QByteArray& innen) {
+    const QFileInfo info(stelle.pfad);
+    const QDir ordner = info.dir();
+    const QByteArray echt = QFile::encodeName(QFileInfo(ordner.absolutePath()).canonicalFilePath());
+    if (echt.isEmpty() || !(echt + '/').startsWith(innen))
+        return {};
+    const QString gesucht = info.fileName();
+    const QStringList namen = ordner.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : namen) {
+        if (name != gesucht && name.compare(gesucht, Qt::CaseInsensitive) == 0) {
+            const QString geschrieben = alsPfad(stelle.name);
+            return stelle.name.first(geschrieben.lastIndexOf(u'/') + 1) + name;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 Karteninhalt inhaltLesen(QString geschrieben, const QString& ordner) {
@@ -151,16 +183,16 @@ Bildpruefung bilderPruefen(const QList<Bildstelle>& bilder, const QDir& ordner,
                            const Bildleser& leser, int hoechstens) {
     Bildpruefung pruefung;
     QByteArray innen;
-    QHash<QString, std::optional<Bildfehler>> geprueft;
+    QHash<QString, std::optional<Befund>> geprueft;
     for (const Bildstelle& stelle : bilder) {
         const QString pfad = alsPfad(stelle.name);
         const QString sauber = QDir::cleanPath(pfad);
-        std::optional<Bildfehler> fehler;
+        std::optional<Befund> fehler;
         // The name as written decides before any file is looked at.
         if (absolut(pfad) || sauber == u".." || sauber.startsWith(u"../")) {
-            fehler = Bildfehler::Ausserhalb;
+            fehler = Befund{Bildfehler::Ausserhalb};
         } else if (stelle.pfad.contains(QChar(0))) {
-            fehler = Bildfehler::Fehlt; // no file is named so; the system would cut it
+            fehler = Befund{Bildfehler::Fehlt}; // no file is named so; the system would cut it
         } else if (const auto schon = geprueft.constFind(stelle.pfad); schon != geprueft.cend()) {
             fehler = *schon;
         } else {
@@ -172,8 +204,14 @@ Bildpruefung bilderPruefen(const QList<Bildstelle>& bilder, const QDir& ordner,
         if (!fehler)
             continue;
         ++pruefung.gesamt;
-        if (pruefung.erste.size() < hoechstens)
-            pruefung.erste.append({stelle.nummer, *fehler, stelle.name});
+        if (pruefung.zeilen.isEmpty() || pruefung.zeilen.constLast() != stelle.nummer)
+            pruefung.zeilen.append(stelle.nummer);
+        if (pruefung.erste.size() >= hoechstens)
+            continue;
+        FehlerhaftesBild bild{stelle.nummer, fehler->grund, stelle.name, fehler->format, {}};
+        if (bild.grund == Bildfehler::Fehlt && !innen.isEmpty())
+            bild.vorschlag = andereSchreibung(stelle, innen);
+        pruefung.erste.append(std::move(bild));
     }
     return pruefung;
 }

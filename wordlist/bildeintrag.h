@@ -1,5 +1,6 @@
 #pragma once
 
+#include "seams/bildleser.h"
 #include "wordlist/karteninhalt.h"
 
 #include <QDir>
@@ -9,8 +10,6 @@
 #include <QtGlobal>
 
 namespace vun {
-
-class Bildleser;
 
 // The largest picture a card shows: a file of at most 32 MiB, at most 12 000 pixels on a side
 // and 50 million pixels in all (a photo of a good camera has 12 to 24 million). A larger one
@@ -45,6 +44,7 @@ enum class Bildfehler {
     KeinBild,   // empty, cut off, another format, no regular file, or not to be read
     ZuGross,    // more bytes or pixels than a card shows
     Ausserhalb, // an absolute path, ".." leading out, or a link whose target lies outside
+    OhneLeser,  // a photo of a format no installed reader takes (HEIC without its plugin)
 };
 
 // A picture of a list that cannot be shown: its line, the reason, and the name as written.
@@ -52,20 +52,27 @@ struct FehlerhaftesBild {
     int nummer = 0;
     Bildfehler grund = Bildfehler::Fehlt;
     QString name;
+    // For OhneLeser: the photo's format.
+    Fotoformat format = Fotoformat::Keines;
+    // For Fehlt: the name as written, its file's name in the letter case of a file that is
+    // there ("Katze.jpg" where "katze.jpg" lies beside the list); empty where none is.
+    QString vorschlag = {};
     bool operator==(const FehlerhaftesBild&) const = default;
 };
 
-// The list's faulty pictures: the first few (at most hoechstens), and how many in all.
+// The list's faulty pictures: the first few (at most hoechstens), and how many in all; and every
+// line that names one, in ascending order, each once.
 struct Bildpruefung {
     QList<FehlerhaftesBild> erste;
     int gesamt = 0;
+    QList<int> zeilen;
 };
 
 // Checks every picture a list names: the name must lead to a regular file inside the list's
 // folder, links followed to their real target, of at most MaxBilddatei bytes, which the reader
 // finds a whole picture within the size limits. Nothing outside the folder is opened, nor
 // anything but a regular file, so neither a link to a device nor a named pipe is read or
-// blocks; a file named twice is checked once.
+// blocks; a file named twice is checked once. The stellen come in the order of their lines.
 Bildpruefung bilderPruefen(const QList<Bildstelle>& bilder, const QDir& ordner,
                            const Bildleser& leser, int hoechstens);
 

@@ -24,7 +24,7 @@ enum class Wortdateifehler {
     ZuWenigFreiePaare,   // a pair list without nine pairs that share no text with each other
     KeinePaarzeilen,     // mostly pairs, but some lines are none
     NichtZuMischen,      // judged playable, yet the deal found no nine pairs that share no text
-    FehlerhafteBilder,   // some of its pictures cannot be shown
+    FehlerhafteBilder,   // without the lines whose pictures cannot be shown, too little is left
 };
 
 // No file of at most 32767 entries that a person would write comes near this size (that would

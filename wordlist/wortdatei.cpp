@@ -110,6 +110,24 @@ void paareBeurteilen(Wortdatei& datei, const Zeilen& zeilen, Inhaltsleser& leser
     datei.eintraege = std::move(paare);
 }
 
+// The entries judged again without those of the lines named (ascending).
+Wortdatei ohneZeilen(const QStringList& eintraege, const QList<int>& zeilennummern,
+                     const QList<int>& weglassen, const QDir& ordner, int paare) {
+    QStringList rest;
+    QList<int> restnummern;
+    auto weg = weglassen.cbegin();
+    for (qsizetype i = 0; i < eintraege.size(); ++i) {
+        const int nummer = zeilennummern.at(i);
+        while (weg != weglassen.cend() && *weg < nummer)
+            ++weg;
+        if (weg != weglassen.cend() && *weg == nummer)
+            continue;
+        rest.append(eintraege.at(i));
+        restnummern.append(nummer);
+    }
+    return eintraegeBeurteilen(rest, ordner, restnummern, paare);
+}
+
 } // namespace
 
 QStringList zeilenAusBytes(const QByteArray& bytes, QList<int>* zeilennummern) {
@@ -218,11 +236,23 @@ Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser, int pa
     if (!bytes)
         return datei;
     const QDir ordner = QFileInfo(pfad).absoluteDir();
-    datei = wortdateiBeurteilen(*bytes, ordner, paare);
+    QList<int> zeilennummern;
+    const QStringList eintraege = zeilenAusBytes(*bytes, &zeilennummern);
+    datei = eintraegeBeurteilen(eintraege, ordner, zeilennummern, paare);
     Bildpruefung bilder =
         bilderPruefen(datei.bilder, ordner, bildleser, Wortdatei::GemeldeteZeilen);
     if (bilder.gesamt == 0)
         return datei;
+    if (datei.fehler == Wortdateifehler::Keiner) {
+        Wortdatei rest = ohneZeilen(eintraege, zeilennummern, bilder.zeilen, ordner, paare);
+        // A list that would change its kind without them is not the list its teacher wrote.
+        if (rest.fehler == Wortdateifehler::Keiner && rest.art == datei.art) {
+            rest.weggelasseneZeilen = static_cast<int>(bilder.zeilen.size());
+            rest.fehlerhafteBilder = std::move(bilder.erste);
+            rest.fehlerhafteBilderGesamt = bilder.gesamt;
+            return rest;
+        }
+    }
     Wortdatei fehlerhaft;
     fehlerhaft.fehler = Wortdateifehler::FehlerhafteBilder;
     fehlerhaft.art = datei.art;

@@ -47,9 +47,12 @@ struct Wortdatei {
     // A faulty pair list's lines that are no pairs: the first few, and how many in all.
     QList<FehlerhafteZeile> fehlerhafteZeilen;
     int fehlerhafteZeilenGesamt = 0;
-    // A list's pictures that cannot be shown: the first few, and how many in all.
+    // A list's pictures that cannot be shown: the first few, and how many in all; in a list
+    // played without their lines too.
     QList<FehlerhaftesBild> fehlerhafteBilder;
     int fehlerhafteBilderGesamt = 0;
+    // The lines left out of a list played without them, for their pictures.
+    int weggelasseneZeilen = 0;
     // The heading above a pair list's pairs (see titelzeile); no card. Empty where there is none.
     QString titel;
     // Every picture the entries name, where they make a list or fail only in their number:
@@ -85,7 +88,9 @@ Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner, int p
 const Bildleser& keinBildleser();
 
 // Reads and judges the file. Where its lines make a list (or fail only in their number), its
-// pictures are checked too (bilderPruefen): where one cannot be shown the list is faulty
+// pictures are checked too (bilderPruefen). A line whose picture cannot be shown is left out
+// where the lines left still make a list of the same kind, judged as any list is
+// (weggelasseneZeilen, with the pictures named); otherwise the list is faulty
 // (FehlerhafteBilder).
 Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser = keinBildleser(),
                          int paare = Paarzahl);

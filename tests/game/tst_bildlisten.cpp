@@ -216,6 +216,37 @@ private slots:
         QVERIFY(drucker.gedruckt.first().karten.contains(
             QDir::cleanPath(g.ordner.filePath("hund.png"))));
     }
+
+    // A list that is still one without its lines with missing pictures: one box at start-up,
+    // then her words are dealt; --drucken prints them and says the same with the lines.
+    void zeilenWeggelassen() {
+        Spielgrundlage g(QStringList{"Katze = katz.jpg"} + nummeriertePaare(12));
+        Memo memo(g.dialoge, g.zufall, g.bildleser, QDir(g.ordner.path()));
+        memo.Form_Load();
+        QCOMPARE(g.dialoge.gezeigt.size(), 1);
+        const Gezeigt& box = g.dialoge.gezeigt.first();
+        QCOMPARE(box.prompt, "VUNMEMO.TXT: 1 Zeile mit einem Bild, das fehlt oder nicht geht, "
+                             "wird weggelassen.\r");
+        QCOMPARE(box.titel, QStringLiteral("VUN-Memory"));
+        QCOMPARE(box.stil, int(NurOk));
+        QVERIFY(box.details.startsWith("Ein Bild der Liste lässt sich nicht zeigen:\nZeile 1: "
+                                       "„katz.jpg“ ist nicht da\n"));
+        QCOMPARE(memo.gespielteDatei(), QStringLiteral("VUNMEMO.TXT"));
+        for (const Spielkarte& karte : memo.liste1())
+            QVERIFY2(karte.inhalt.wort.startsWith(u'L') || karte.inhalt.wort.startsWith(u'R'),
+                     qPrintable(karte.inhalt.text()));
+
+        SkriptDialoge konsole;
+        SkriptDrucker drucker;
+        QCOMPARE(druckbefehl({"vun-memory", "--drucken", g.ordner.filePath("VUNMEMO.TXT"),
+                              g.ordner.filePath("k.pdf")},
+                             drucker, konsole, g.bildleser),
+                 0);
+        QCOMPARE(drucker.gedruckt.first().karten.size(), 2 * 12);
+        QCOMPARE(konsole.gezeigt.size(), 1);
+        QCOMPARE(konsole.gezeigt.first().prompt, box.prompt);
+        QCOMPARE(konsole.gezeigt.first().details, box.details);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstBildlisten)

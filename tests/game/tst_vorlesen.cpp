@@ -60,8 +60,8 @@ private slots:
         QCOMPARE(beimZeigen.last(), QStringLiteral("Prima, du hast es geschafft!"));
     }
 
-    // A picture speaks for itself; its word partner speaks.
-    void bildkartenStill() {
+    // A picture says the word of its pair's other half: every card turned says a word.
+    void bildkartenSagenDasWort() {
         Vorlesespiel s;
         for (const QString& b : nummeriert(9, "b%1.png"))
             s.datei(b, QByteArray("bild"));
@@ -73,8 +73,48 @@ private slots:
             s.klick(k);
         QStringList woerter = s.gesagt();
         woerter.removeAll(QStringLiteral("Prima, du hast es geschafft!")); // all found by chance
-        QCOMPARE(woerter.size(), Kartenzahl / 2);
+        QCOMPARE(woerter.size(), Kartenzahl);
         QCOMPARE(woerter.filter(QRegularExpression("^W\\d+$")), woerter);
+        for (int k = 1; k <= Kartenzahl; ++k)
+            QCOMPARE(vorzulesen(s.memo.liste1(), k), vorzulesen(s.memo.liste1(), s.partner(k)));
+    }
+
+    // A picture whose pair has no word says its file's name where that is a plain word.
+    void bildname_data() {
+        QTest::addColumn<QString>("bild");
+        QTest::addColumn<QString>("andere");
+        QTest::addColumn<QString>("gesagt");
+        QTest::newRow("Wort daneben") << "/l/hund.jpg"
+                                      << "Hund"
+                                      << "Hund";
+        QTest::newRow("Name mit Blank") << "/l/Mein Hund.JPG"
+                                        << ""
+                                        << "Mein Hund";
+        QTest::newRow("Umlaute") << "/l/bilder/Kätzchen groß.png"
+                                 << ""
+                                 << "Kätzchen groß";
+        QTest::newRow("Bild daneben") << "/l/hund.jpg"
+                                      << "/l/katze.jpg"
+                                      << "hund";
+        QTest::newRow("Ziffern") << "/l/IMG_2345.jpg"
+                                 << ""
+                                 << "";
+        QTest::newRow("Punkt im Namen") << "/l/hund.v2.png"
+                                        << ""
+                                        << "";
+    }
+    void bildname() {
+        QFETCH(QString, bild);
+        QFETCH(QString, andere);
+        const Karteninhalt partner = andere.isEmpty()         ? Karteninhalt::alsBild(bild)
+                                     : andere.startsWith('/') ? Karteninhalt::alsBild(andere)
+                                                              : Karteninhalt::alsWort(andere);
+        const QList<Spielkarte> liste1{{Karteninhalt::alsWort("Maus"), 1},
+                                       {Karteninhalt::alsBild(bild), 2},
+                                       {Karteninhalt::alsWort("Maus"), 1},
+                                       {partner, 2}};
+        QTEST(vorzulesen(liste1, 2), "gesagt");
+        QCOMPARE(vorzulesen(liste1, 1), QStringLiteral("Maus"));
     }
 
     // While the voice is got ready the card turned last waits for it, and the switch works: off

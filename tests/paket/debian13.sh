@@ -16,6 +16,12 @@ fi
 bash "$hier/wurzel.sh" trixie "$ort" '
     set -e
     bash scripts/paket /root/paket
+    # Installed as a school installs it, its recommendations with it (the photo plugins); how
+    # it is called and its version come without a display.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q /root/paket/vun-memory_*.deb >/dev/null
+    env -i /usr/games/vun-memory --help | grep -q -- "--paare N"
+    env -i /usr/games/vun-memory --version
+    dpkg -s kimageformat6-plugins >/dev/null
     . scripts/pakete.sh
     # The preset configures the window tests as well, which take Qt'"'"'s private headers.
     pakete_sicherstellen "${BAU_PAKETE[@]}" qt6-base-private-dev

@@ -5,7 +5,8 @@
 # Started from the menu the main window must come up with no message box (the shipped
 # VUNMEMO.TXT read); opened with a word list named with blanks and umlauts, with Qt's own
 # options before it, and with the shipped picture list, likewise; opened with a faulty list, the
-# message box first. The picture list's pictures and Qt's plugins for them must be installed.
+# message box first. The picture list's pictures and Qt's plugins for them must be installed;
+# --help and --version answer without a display.
 # Needs root; purges an installed vun-memory. Exit status 1 when any check fails.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -52,6 +53,11 @@ plugins=$(grep -m1 '/qt6/plugins/imageformats$' "$arbeit/qtgui")
 for plugin in libqsvg.so libqwebp.so; do
     pruefe "Qt's picture plugin $plugin installed" test -f "$plugins/$plugin"
 done
+
+# How the program is called, and its version, in a session without any display.
+pruefe "--help without a display" bash -c "env -i '${befehl%% *}' --help | grep -q -- '--paare N'"
+pruefe "--version without a display" \
+    bash -c "env -i '${befehl%% *}' --version | grep -qx 'VUN-Memory (vun-memory) [0-9.]*'"
 
 x_starten
 

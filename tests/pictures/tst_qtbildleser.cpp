@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QtTest>
 #include <optional>
@@ -222,6 +223,48 @@ private slots:
         puffer.setData(w.first(w.size() / 2));
         puffer.open(QIODevice::ReadOnly);
         QVERIFY(!QtBildleser().pruefen(puffer, "a.webp").lesbar);
+    }
+
+    // A phone's and a camera's formats, told by their content: read where Qt has the plugin,
+    // else named as the format no reader here takes. TIFF as Qt writes it (the package depends on
+    // its plugin); HEIC and AVIF by the first box of their file, which no plugin decodes.
+    void fotoformate_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("qtName");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("bild");
+        const QByteArray tiff = QImageWriter::supportedImageFormats().contains("tiff")
+                                    ? bild("tiff")
+                                    : QByteArray("II*\0\x08\0\0\0", 8);
+        QTest::newRow("TIFF") << tiff << QByteArray("tiff") << int(Fotoformat::Tiff) << true;
+        const QByteArray ftyp("\0\0\0\x1C"
+                              "ftypmif1\0\0\0\0mif1heicmiaf",
+                              28);
+        QTest::newRow("HEIC") << ftyp << QByteArray("heif") << int(Fotoformat::Heic) << false;
+        QByteArray avif = ftyp;
+        avif.replace("heic", "avif");
+        QTest::newRow("AVIF") << avif << QByteArray("avif") << int(Fotoformat::Avif) << false;
+        QTest::newRow("JPEG XL") << QByteArray("\xFF\x0A\xFA\x7F", 4) << QByteArray("jxl")
+                                 << int(Fotoformat::Jxl) << false;
+    }
+    void fotoformate() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, qtName);
+        QFETCH(int, format);
+        QFETCH(bool, bild);
+        QBuffer puffer;
+        puffer.setData(bytes);
+        puffer.open(QIODevice::ReadOnly);
+        const Bildbefund befund = QtBildleser().pruefen(puffer, "foto");
+        if (!QImageReader::supportedImageFormats().contains(qtName)) {
+            QCOMPARE(int(befund.ohneLeser), format);
+            QVERIFY(!befund.lesbar);
+            return;
+        }
+        QCOMPARE(befund.ohneLeser, Fotoformat::Keines);
+        QCOMPARE(befund.lesbar, bild);
+        if (bild)
+            QCOMPARE(befund.groesse, QSize(40, 30));
     }
 
     // Every list that ships with the game shows all its pictures.

@@ -15,7 +15,7 @@ inline QString verletzteInvariante(const Memo& memo) {
         return QStringLiteral("%1 cards open").arg(offen.size());
     if (offen.size() == 2 && partner(memo, offen.at(0)) == offen.at(1))
         return QStringLiteral("open pair %1/%2 is a pair").arg(offen.at(0)).arg(offen.at(1));
-    for (int k = 1; k <= Kartenzahl; ++k) {
+    for (int k = 1; k <= memo.kartenzahl(); ++k) {
         const Kartenbild& bild = memo.karte(k);
         const bool gefunden = memo.zustand(k) == Kartenzustand::Gefunden;
         if (!bild.inhalt.leer() && bild.inhalt != memo.liste1().at(k - 1).inhalt)

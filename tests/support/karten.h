@@ -13,7 +13,7 @@ inline const Rgb Gefunden = QBColor(GefundenFarbnummer);
 // The other card of the same pair; 0 when there is none.
 inline int partner(const Memo& memo, int karte) {
     const QList<Spielkarte>& liste1 = memo.liste1();
-    for (int k = 1; k <= Kartenzahl; ++k)
+    for (int k = 1; k <= memo.kartenzahl(); ++k)
         if (k != karte && liste1.at(k - 1).paar == liste1.at(karte - 1).paar)
             return k;
     return 0;
@@ -27,7 +27,7 @@ inline bool imSpiel(const Memo& memo, int karte) {
 // The cards in that state, in ascending order.
 inline QList<int> karten(const Memo& memo, Kartenzustand zustand) {
     QList<int> gesucht;
-    for (int k = 1; k <= Kartenzahl; ++k)
+    for (int k = 1; k <= memo.kartenzahl(); ++k)
         if (memo.zustand(k) == zustand)
             gesucht.append(k);
     return gesucht;
@@ -36,13 +36,13 @@ inline QList<int> karten(const Memo& memo, Kartenzustand zustand) {
 // Whether a round runs: from the click that starts it until the board is cleared, a card shows
 // its face.
 inline bool rundeLaeuft(const Memo& memo) {
-    return karten(memo, Kartenzustand::Verdeckt).size() < Kartenzahl;
+    return karten(memo, Kartenzustand::Verdeckt).size() < memo.kartenzahl();
 }
 
 // A card in play of another pair than the given card's; 0 when there is none.
 inline int andereKarte(const Memo& memo, int karte, const QList<int>& ausser = {}) {
     const QList<Spielkarte>& liste1 = memo.liste1();
-    for (int k = 1; k <= Kartenzahl; ++k)
+    for (int k = 1; k <= memo.kartenzahl(); ++k)
         if (liste1.at(k - 1).paar != liste1.at(karte - 1).paar && imSpiel(memo, k) &&
             !ausser.contains(k))
             return k;

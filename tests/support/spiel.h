@@ -40,7 +40,7 @@ template <class Selbst> struct Spielhilfen {
     // The cards dealt that word, in ascending order: the two of its pair on a list of words.
     QList<int> paarVon(const QString& wort) const {
         QList<int> karten;
-        for (int k = 1; k <= Kartenzahl; ++k)
+        for (int k = 1; k <= memo().kartenzahl(); ++k)
             if (memo().liste1().at(k - 1).inhalt.wort == wort)
                 karten.append(k);
         return karten;
@@ -71,12 +71,12 @@ template <class Selbst> struct Spielhilfen {
     // Finds every pair in card order; stops before the last pair when asked to.
     void allePaareFinden(bool letztesAuslassen = false) {
         QList<int> erledigt;
-        for (int k = 1; k <= Kartenzahl; ++k) {
+        for (int k = 1; k <= memo().kartenzahl(); ++k) {
             if (erledigt.contains(k))
                 continue;
             const int p = partner(k);
             erledigt << k << p;
-            if (letztesAuslassen && erledigt.size() == Kartenzahl)
+            if (letztesAuslassen && erledigt.size() == memo().kartenzahl())
                 return;
             klick(k);
             klick(p);

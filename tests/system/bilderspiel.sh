@@ -5,16 +5,28 @@
 # not look alike, so the pairs are learnt as a child with a perfect memory learns them: a card is
 # turned, then another, and the pair is found when the first card changes from its open look to
 # the found look. Every step waits for the state it needs and fails at once, named, when it does
-# not come. The ninth pair brings the win message; answered, a new game is dealt. Exit status 77
+# not come. The last pair brings the win message; answered, a new game is dealt. Exit status 77
 # (skipped) where Xvfb, openbox or the X tools are missing; with VUN_SYSTEMTEST_PFLICHT=1 that
 # fails instead.
 #
-#   bilderspiel.sh PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN
+#   bilderspiel.sh PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN [PAARE [WIDTHxHEIGHT]]
+#
+# PAARE (default 9) pairs are dealt (--paare); with a screen size the game plays full screen on
+# a screen of that size (--vollbild). A picture list lies on big cards.
 set -euo pipefail
 programm=$(realpath "$1")
 lageplan=$(realpath "$2")
 kartenblick=$(realpath "$3")
 wortlisten=$(realpath "$4")
+paare=${5:-9}
+bildschirm=${6:-}
+karten=$((2 * paare))
+schalter=(--paare "$paare")
+plan=(--quadrate --paare "$paare")
+if [ -n "$bildschirm" ]; then
+    schalter+=(--vollbild)
+    plan+=(--vollbild "$bildschirm")
+fi
 . "$(dirname "$0")/../support/xsitzung.sh"
 . "$(dirname "$0")/../support/kartenpaare.sh"
 werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
@@ -24,14 +36,15 @@ export ASAN_OPTIONS=detect_leaks=0
 sitzung_beginnen
 
 orte=$arbeit/orte
-"$lageplan" >"$orte" || scheitern "the layout helper"
+"$lageplan" "${plan[@]}" >"$orte" || scheitern "the layout helper"
 orte_lesen
 
-x_starten || exit 1
+x_starten $bildschirm || exit 1
 mkdir "$arbeit/spiel"
 cp -R "$wortlisten"/. "$arbeit/spiel/"
 [ -f "$arbeit/spiel/BILDER.TXT" ] || scheitern "no BILDER.TXT among the shipped lists"
-(cd "$arbeit/spiel" && exec env -u QT_QPA_PLATFORM "$programm" BILDER.TXT) >"$arbeit/log" 2>&1 &
+(cd "$arbeit/spiel" && exec env -u QT_QPA_PLATFORM "$programm" "${schalter[@]}" BILDER.TXT) \
+    >"$arbeit/log" 2>&1 &
 spiel=$!
 # A faulty list is reported in a box before the main window shows.
 ohne_meldung() {
@@ -42,6 +55,12 @@ bis "the main window with BILDER.TXT, no message box" 15 ohne_meldung ||
     scheitern "BILDER.TXT opened: a message box (a faulty list), or no main window"
 sichtbar '^VUN-Memory$' >/dev/null && scheitern "BILDER.TXT reported as faulty"
 fenster=$(sichtbar '^VUN-Memospiel')
+# Full screen is the window manager's to give; the places are those of the whole screen.
+voll_da() { [ "$(innen "$fenster")" = "0 0 ${bildschirm/x/ }" ]; }
+if [ -n "$bildschirm" ]; then
+    bis "the window full screen on $bildschirm" 15 voll_da ||
+        scheitern "full screen: the window is at $(innen "$fenster")"
+fi
 
 # One grab of the main window at a time, so that every card of a state is read from one picture.
 greifen() { blick >"$arbeit/blick"; }
@@ -50,10 +69,9 @@ zu_alle() { greifen && [ "$(awk '{print $2}' "$arbeit/blick" | sort -u | wc -l)"
 
 bis "all cards covered at the start" 15 zu_alle || scheitern "the first deal"
 verdeckt=$(sieht 1)
-[ "$(wc -l <"$arbeit/blick")" = 18 ] || scheitern "the card viewer read $(wc -l <"$arbeit/blick") cards"
+[ "$(wc -l <"$arbeit/blick")" = "$karten" ] || scheitern "the card viewer read $(wc -l <"$arbeit/blick") cards"
 
 declare -A gefunden=() offen_sieht=() gefunden_sieht=()
-paare=0
 versuche=0
 offen_paar=""   # the two cards of an unequal pair left open by the last try
 
@@ -77,10 +95,12 @@ zweite_offen() {
 }
 
 # The pairs but the last, each found by trying its first card with the others in turn.
-for a in $(seq 18); do
+gesucht=$((paare - 1))
+paare=0
+for a in $(seq "$karten"); do
     [ -n "${gefunden[$a]:-}" ] && continue
-    [ "$paare" = 8 ] && break
-    for b in $(seq $((a + 1)) 18); do
+    [ "$paare" = "$gesucht" ] && break
+    for b in $(seq $((a + 1)) "$karten"); do
         [ -n "${gefunden[$b]:-}" ] && continue
         versuche=$((versuche + 1))
         karte "$a"
@@ -107,7 +127,7 @@ for a in $(seq 18); do
     done
     [ -n "${gefunden[$a]:-}" ] || scheitern "card $a became found with none of the other cards"
 done
-[ "$paare" = 8 ] || scheitern "$paare pairs found, not 8, before the last"
+[ "$paare" = "$gesucht" ] || scheitern "$paare pairs found, not $gesucht, before the last"
 
 # A word and its picture are two looks, found as open: the list played is BILDER.TXT, not nine
 # equal words.
@@ -125,14 +145,14 @@ done
 
 # The last pair, the two cards still covered: it wins the game.
 letzte=()
-for k in $(seq 18); do [ -n "${gefunden[$k]:-}" ] || letzte+=("$k"); done
+for k in $(seq "$karten"); do [ -n "${gefunden[$k]:-}" ] || letzte+=("$k"); done
 [ "${#letzte[@]}" = 2 ] || scheitern "${#letzte[@]} cards left for the last pair"
 karte "${letzte[0]}"
 bis "card ${letzte[0]} of the last pair turned" 15 erste_offen "${letzte[0]}" ||
     scheitern "the last pair's first card"
 karte "${letzte[1]}"
-antworten "the win message after the ninth pair" Memory Return || scheitern "the win message"
-echo "ok: nine pairs found in $((versuche + 1)) tries, the win message answered"
+antworten "the win message after the last pair" Memory Return || scheitern "the win message"
+echo "ok: $((gesucht + 1)) pairs found in $((versuche + 1)) tries, the win message answered"
 
 bis "a new game dealt, all cards covered" 15 zu_alle || scheitern "the new deal"
 kill -0 "$spiel" 2>/dev/null || scheitern "the program ended"

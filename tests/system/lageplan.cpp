@@ -1,14 +1,15 @@
 // Where a player finds things in the windows, so that a script driving the real program on an
 // X server clicks where the program lays them out, not where it once did. Lays out the real
 // windows offscreen and prints one line "NAME X Y" per place, the centre in pixels of the window
-// it lies in: karte1 to karte18, bild1 to bild6, the file list's first two entries datei1 and
+// it lies in: karte1 to the board's last card, bild1 to bild6, the file list's first two entries datei1 and
 // datei2, "O k a y" of the information window, okay, and the OK button of the message a won game
 // shows, gewinnok, measured from the centre of its box, which Qt puts over the main window's.
 //
-//   lageplan [--vollbild WIDTHxHEIGHT]
+//   lageplan [--vollbild WIDTHxHEIGHT] [--quadrate] [--paare N]
 //
 // With --vollbild the main window is laid out full screen on a screen of that size, and only the
-// cards and pictures are printed: what a script clicks in the full-screen game.
+// cards and pictures are printed: what a script clicks in the full-screen game. --quadrate lays
+// the board out in big cards, as a picture list is; --paare deals that many pairs.
 #include "tests/support/dialoghilfe.h"
 #include "ui/vergroesserung.h"
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryFile>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -47,14 +49,25 @@ std::unique_ptr<QTemporaryFile> bildschirmBeschreiben(QSize groesse) {
 
 int main(int argc, char* argv[]) {
     QSize vollbild;
-    if (argc == 3 && std::strcmp(argv[1], "--vollbild") == 0) {
-        const QStringList masse = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
-        if (masse.size() == 2)
-            vollbild = QSize(masse.at(0).toInt(), masse.at(1).toInt());
-        if (vollbild.isEmpty())
+    bool quadrate = false;
+    int paare = Paarzahl;
+    for (int i = 1; i < argc; ++i) {
+        const bool wert = i + 1 < argc;
+        if (std::strcmp(argv[i], "--quadrate") == 0) {
+            quadrate = true;
+        } else if (std::strcmp(argv[i], "--paare") == 0 && wert) {
+            paare = std::atoi(argv[++i]);
+            if (!paarzahlErlaubt(paare))
+                return 2;
+        } else if (std::strcmp(argv[i], "--vollbild") == 0 && wert) {
+            const QStringList masse = QString::fromLocal8Bit(argv[++i]).split(QLatin1Char('x'));
+            if (masse.size() == 2)
+                vollbild = QSize(masse.at(0).toInt(), masse.at(1).toInt());
+            if (vollbild.isEmpty())
+                return 2;
+        } else {
             return 2;
-    } else if (argc != 1) {
-        return 2;
+        }
     }
     // Never on the display the script drives: it must see nothing but the program.
     std::unique_ptr<QTemporaryFile> bildschirm;
@@ -69,6 +82,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The real boxes: the won game's is measured.
     FensterSpiel s(Spiel::standardWoerter(), Boxen::Qt);
+    s.memo.paarzahlWaehlen(paare);
+    if (quadrate)
+        s.memo.brettformWaehlen(Brettform::Quadrate);
     if (vollbild.isValid()) {
         s.fenster.groesse().vollbildSetzen(true);
         // The window system gives the window the screen in its own time. A platform that
@@ -81,7 +97,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    for (int k = 1; k <= 18; ++k)
+    for (int k = 1; k <= s.memo.kartenzahl(); ++k)
         melden(QStringLiteral("karte%1").arg(k), s.karte(k)->geometry().center());
     for (int b = 1; b <= 6; ++b)
         melden(QStringLiteral("bild%1").arg(b), s.bild(b)->geometry().center());

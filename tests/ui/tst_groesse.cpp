@@ -1,5 +1,6 @@
 // The main window zoomed in steps and full screen, on a screen of 1920 x 1080 (the platform's
 // screen is set where the test is registered).
+#include "game/befehlszeile.h"
 #include "tests/support/dialoghilfe.h"
 #include "tests/support/systemtasten.h"
 #include "tests/support/tastenhilfe.h"
@@ -251,10 +252,10 @@ private slots:
 
     // "--vollbild" starts full screen, before the start-up list is loaded; it names no file.
     void vollbildstart() {
-        QStringList argumente{"vun-memory", "--vollbild", "LISTE.TXT"};
-        QVERIFY(ui::vollbildVerlangt(argumente));
-        QCOMPARE(argumente, QStringList({"vun-memory", "LISTE.TXT"}));
-        QVERIFY(!ui::vollbildVerlangt(argumente));
+        const Befehlszeile befehl = befehlszeileLesen({"vun-memory", "--vollbild", "LISTE.TXT"});
+        QVERIFY(befehl.vollbild);
+        QCOMPARE(befehl.liste, QStringLiteral("LISTE.TXT"));
+        QVERIFY(!befehlszeileLesen({"vun-memory", "LISTE.TXT"}).vollbild);
         FensterSpiel s(Spiel::standardWoerter(), Boxen::Skript, {.vollbild = true});
         ui::Hauptfenster& fenster = s.fenster;
         QVERIFY(fenster.isFullScreen());

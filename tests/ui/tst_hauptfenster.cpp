@@ -105,8 +105,8 @@ private slots:
         QCOMPARE(datei1->palette().color(QPalette::Text), QColor(0, 0, 192));
     }
 
-    // Strip at the bottom; the full screen's caption, labels, cards and line above it; buttons and
-    // file list on top.
+    // Strip at the bottom; the full screen's caption, labels, the loudspeaker, cards and line
+    // above it; buttons and file list on top.
     void stapelung() {
         FensterSpiel s;
         s.fenster.dateiliste(); // made when first needed
@@ -124,7 +124,7 @@ private slots:
                 obersteUntere = qMax(obersteUntere, i);
         }
         QVERIFY(obersteUntere < untersteObere);
-        QCOMPARE(reihe.size(), 1 + 1 + 1 + 18 + 6 + 6 + 1);
+        QCOMPARE(reihe.size(), 1 + 1 + 1 + 18 + 6 + 1 + 6 + 1);
 
         // Shown, the file list covers the left parts of cards 2 to 7 and card 1's lowest row.
         QCOMPARE(s.fenster.childAt(100, 70), s.karte(2));

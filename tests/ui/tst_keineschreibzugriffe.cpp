@@ -103,7 +103,7 @@ private:
 
 // The program as main() builds it, in the current folder, with the real Qt dialogs.
 struct Sitzung {
-    ui::Programm programm{ui::startortAus({QStringLiteral("vun-memory")})};
+    ui::Programm programm{ui::startortAus(QString())};
     Memo& memo = programm.memo();
     ui::Hauptfenster& fenster = programm.fenster();
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};

@@ -2,6 +2,7 @@
 // word-list file opened with it from a file manager.
 #include "ui/programm.h"
 
+#include "game/befehlszeile.h"
 #include "game/memo.h"
 #include "tests/support/bildleser.h"
 #include "tests/support/dateien.h"
@@ -35,8 +36,9 @@ struct Startordner {
                                   vun::test::alsWindows1252(vun::test::nummerierteWoerter(9)));
     }
     vun::ui::Startort ort(const QStringList& argumente) const {
-        return vun::ui::startortAus(QStringList{QStringLiteral("vun-memory")} + argumente,
-                                    QDir(start.path()));
+        return vun::ui::startortAus(
+            vun::befehlszeileLesen(QStringList{QStringLiteral("vun-memory")} + argumente).liste,
+            QDir(start.path()));
     }
 };
 } // namespace

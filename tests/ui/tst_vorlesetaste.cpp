@@ -18,6 +18,13 @@ struct Vorlesefenster : TastenSpiel {
     QAction* schalter() const { return fenster.extras().aktion(ui::Extra::Vorlesen); }
     QStringList gesagt() const { return stimmen.zuletzt ? stimmen.zuletzt->gesagt : QStringList(); }
     void strgLHalten() { halten(fenster, Qt::Key_L, Qt::ControlModifier); }
+    // The loudspeaker the window shows while reading aloud is on, found as a screen reader does.
+    bool zeichenZuSehen() const {
+        for (const QWidget* w : fenster.findChildren<QWidget*>())
+            if (w->accessibleName() == QStringLiteral("Vorlesen an"))
+                return w->isVisible() && fenster.rect().contains(w->geometry());
+        return false;
+    }
 };
 
 bool geladen(const char* name) {
@@ -30,13 +37,15 @@ bool geladen(const char* name) {
 class TstVorlesetaste : public QObject {
     Q_OBJECT
 private slots:
-    // A held Ctrl+L switches once, the entry's check follows; a double-click and a held Space
-    // on a card each say its word once.
+    // A held Ctrl+L switches once, the entry's check and the window's loudspeaker follow; a
+    // double-click and a held Space on a card each say its word once.
     void einmalProEingabe() {
         Vorlesefenster s;
         QVERIFY(!s.schalter()->isChecked());
+        QVERIFY(!s.zeichenZuSehen());
         s.strgLHalten();
         QVERIFY(s.schalter()->isChecked());
+        QVERIFY(s.zeichenZuSehen());
 
         doppelklick(s.karte(1));
         QCOMPARE(s.gesagt(), QStringList{s.wort(1)});
@@ -51,6 +60,7 @@ private slots:
 
         s.strgLHalten();
         QVERIFY(!s.schalter()->isChecked());
+        QVERIFY(!s.zeichenZuSehen());
         QCOMPARE(s.stimmen.zuletzt->verstummt, 1);
         QCOMPARE(s.stimmen.gemacht, 1);
     }
@@ -61,6 +71,7 @@ private slots:
         s.stimmen.vorlage.fehlt = Sprachhindernis::KeineDeutscheStimme;
         s.schalter()->trigger();
         QVERIFY(!s.schalter()->isChecked());
+        QVERIFY(!s.zeichenZuSehen());
         QCOMPARE(s.dialoge.gezeigt.size(), 1);
     }
 
