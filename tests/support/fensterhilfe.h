@@ -50,14 +50,14 @@ struct FensterSpiel : Spielgrundlage, Spielhilfen<FensterSpiel> {
     // Finds the pairs not yet found by mouse, in card order; nachPaar(k, p) checks every pair
     // but the last, whose click ends the game.
     template <class Pruefung> void uebrigePaareFinden(QList<int> erledigt, Pruefung nachPaar) {
-        for (int k = 1; k <= Kartenzahl; ++k) {
+        for (int k = 1; k <= memo.kartenzahl(); ++k) {
             if (erledigt.contains(k))
                 continue;
             const int p = partner(k);
             erledigt << k << p;
             klickKarte(k);
             klickKarte(p);
-            if (erledigt.size() < Kartenzahl)
+            if (erledigt.size() < memo.kartenzahl())
                 nachPaar(k, p);
         }
     }

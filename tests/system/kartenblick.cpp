@@ -1,7 +1,7 @@
 // What the cards of the real program show, as a script on its X server cannot see it: grabs
 // the main window and prints one line "NAME CHECKSUM" per card, over the middle of the card
-// (caption and colour, not the border). Equal sums are equal looks: two open cards with the
-// same word, or two covered cards.
+// (caption, colour and a picture's frame, not the border). Equal sums are equal looks: two open
+// cards with the same word, or two covered cards.
 //
 //   kartenblick WINDOW-ID < places      places: the layout helper's lines "NAME X Y"
 #include <QCryptographicHash>
@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "xcb");
@@ -24,16 +25,28 @@ int main(int argc, char* argv[]) {
     if (bild.isNull())
         return 1;
     QTextStream eingabe(stdin);
+    QList<std::pair<QString, QPoint>> karten;
     while (!eingabe.atEnd()) {
         const QStringList teile = eingabe.readLine().split(QLatin1Char(' '));
-        if (teile.size() != 3 || !teile.at(0).startsWith(QLatin1String("karte")))
-            continue;
-        const QImage mitte = bild.copy(teile.at(1).toInt() - 90, teile.at(2).toInt() - 10, 180, 20);
+        if (teile.size() == 3 && teile.at(0).startsWith(QLatin1String("karte")))
+            karten.append({teile.at(0), QPoint(teile.at(1).toInt(), teile.at(2).toInt())});
+    }
+    for (const auto& [name, mitte] : karten) {
+        // Across the card from its border's inside to the other, so that the frame a found
+        // picture card has around its picture comes into it; the nearest card beside it in the
+        // row tells how wide a card is, its gap taken off generously.
+        int abstand = 0;
+        for (const auto& [anderer, ort] : karten)
+            if (ort.y() == mitte.y() && ort.x() != mitte.x() &&
+                (!abstand || std::abs(ort.x() - mitte.x()) < abstand))
+                abstand = std::abs(ort.x() - mitte.x());
+        const int breite = abstand > 40 ? abstand - 14 : 120;
+        const QImage streifen = bild.copy(mitte.x() - breite / 2, mitte.y() - 10, breite, 20);
         const QByteArray summe =
-            QCryptographicHash::hash(QByteArrayView(mitte.constBits(), mitte.sizeInBytes()),
+            QCryptographicHash::hash(QByteArrayView(streifen.constBits(), streifen.sizeInBytes()),
                                      QCryptographicHash::Md5)
                 .toHex();
-        std::printf("%s %s\n", qPrintable(teile.at(0)), summe.constData());
+        std::printf("%s %s\n", qPrintable(name), summe.constData());
     }
     return 0;
 }
