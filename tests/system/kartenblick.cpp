@@ -34,13 +34,13 @@ int main(int argc, char* argv[]) {
     for (const auto& [name, mitte] : karten) {
         // Across the card from its border's inside to the other, so that the frame a found
         // picture card has around its picture comes into it; the nearest card beside it in the
-        // row tells how wide a card is, its gap taken off generously.
+        // row tells how wide a card is, its gap taken off.
         int abstand = 0;
         for (const auto& [anderer, ort] : karten)
             if (ort.y() == mitte.y() && ort.x() != mitte.x() &&
                 (!abstand || std::abs(ort.x() - mitte.x()) < abstand))
                 abstand = std::abs(ort.x() - mitte.x());
-        const int breite = abstand > 40 ? abstand - 14 : 120;
+        const int breite = abstand > 40 ? abstand - 10 : 120;
         const QImage streifen = bild.copy(mitte.x() - breite / 2, mitte.y() - 10, breite, 20);
         const QByteArray summe =
             QCryptographicHash::hash(QByteArrayView(streifen.constBits(), streifen.sizeInBytes()),
