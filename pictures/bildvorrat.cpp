@@ -61,9 +61,10 @@ void Bildvorrat::absagen(const Eintrag& eintrag) {
         eintrag.absage->store(true);
 }
 
-QImage Bildvorrat::bild(const QString& pfad, QSize feld) {
+QImage Bildvorrat::bild(const QString& pfad, QSize feld, bool genau) {
     const auto it = eintraege_.find(pfad);
-    if (it != eintraege_.end() && it->feld == feld && (it->fertig || !it->bild.isNull()))
+    if (it != eintraege_.end() && it->feld == feld &&
+        (it->fertig || (!genau && !it->bild.isNull())))
         return it->bild;
     if (it != eintraege_.end())
         absagen(*it);

@@ -37,8 +37,9 @@ public:
 
     // The picture to draw into feld: the one decoded for feld where it is held; while that one
     // is decoded in the background, the one held at the size before, to be drawn scaled until
-    // bereit says the right one is there; else decoded now.
-    QImage bild(const QString& pfad, QSize feld);
+    // bereit says the right one is there, unless `genau` asks for the right one now; else
+    // decoded now.
+    QImage bild(const QString& pfad, QSize feld, bool genau = false);
     // The picture fitted into feld decoded in the background, unless held or on its way. What
     // was on its way for another size is called off.
     void vorbereiten(const QString& pfad, QSize feld);

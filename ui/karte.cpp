@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vun::ui {
 
@@ -85,6 +86,9 @@ QString Karte::zugangsname() const {
 }
 
 void Karte::modellGeaendert() {
+    // A card just turned shows its picture as it will stay, never a stand-in of another size
+    // that sharpens a moment later: a child comparing two cards would see one change.
+    genau_ = memo_.karte(nummer_).inhalt.istBild();
     update();
     const QString name = zugangsname();
     if (name != gemeldeterName_) {
@@ -124,7 +128,7 @@ void Karte::resizeEvent(QResizeEvent* ereignis) {
 
 void Karte::bildMalen(QPainter& maler, const QString& pfad) {
     const QSize pixel = bildfeld();
-    const QImage bild = bilder_.bild(pfad, pixel);
+    const QImage bild = bilder_.bild(pfad, pixel, std::exchange(genau_, false));
     const QRect feld = textfeld();
     if (bild.isNull()) {
         const QString name = bildname(pfad);

@@ -64,6 +64,7 @@ private:
     int nummer_;
     Bildvorrat& bilder_;
     QString gemeldeterName_;
+    bool genau_ = false; // the next paint waits for the picture at the card's size
 };
 
 } // namespace vun::ui
