@@ -3,9 +3,9 @@
 # teacher opens it: the real program under openbox on a virtual X server, started with the list
 # in a copy of the shipped folder (the list and its pictures below it). A word and its picture do
 # not look alike, so the pairs are learnt as a child with a perfect memory learns them: a card is
-# turned, then another, and the pair is found when the first card changes from its open look to
-# the found look. Every step waits for the state it needs and fails at once, named, when it does
-# not come. The last pair brings the win message; answered, a new game is dealt. Exit status 77
+# turned, then another, and the pair is found when both show the found colour (a card's look
+# may change as the board is laid out anew, its colour does not). Every step waits for the state
+# it needs and fails at once, named, when it does not come. The last pair brings the win message; answered, a new game is dealt. Exit status 77
 # (skipped) where Xvfb, openbox or the X tools are missing; with VUN_SYSTEMTEST_PFLICHT=1 that
 # fails instead.
 #
@@ -65,6 +65,8 @@ fi
 # One grab of the main window at a time, so that every card of a state is read from one picture.
 greifen() { blick >"$arbeit/blick"; }
 sieht() { awk -v k="karte$1" '$1 == k {print $2}' "$arbeit/blick"; }
+# CARD: the card shows the found colour.
+gefunden_da() { [ "$(awk -v k="karte$1" '$1 == k {print $3}' "$arbeit/blick")" = gefunden ]; }
 zu_alle() { greifen && [ "$(awk '{print $2}' "$arbeit/blick" | sort -u | wc -l)" = 1 ]; }
 
 bis "all cards covered at the start" 15 zu_alle || scheitern "the first deal"
@@ -106,15 +108,13 @@ for a in $(seq "$karten"); do
         karte "$a"
         bis "card $a turned first (try $versuche, with card $b)" 15 erste_offen "$a" ||
             scheitern "card $a"
-        if [ -z "${offen_sieht[$a]:-}" ]; then
-            offen_sieht[$a]=$(sieht "$a")
-        elif [ "$(sieht "$a")" != "${offen_sieht[$a]}" ]; then
-            scheitern "card $a open looks other than before"
-        fi
+        gefunden_da "$a" && scheitern "card $a found before its partner was turned"
+        offen_sieht[$a]=$(sieht "$a")
         karte "$b"
         bis "card $b turned after card $a (try $versuche)" 15 zweite_offen "$b" ||
             scheitern "card $b"
-        if [ "$(sieht "$a")" != "${offen_sieht[$a]}" ]; then
+        if gefunden_da "$a"; then
+            gefunden_da "$b" || scheitern "card $a found, its partner $b not"
             gefunden[$a]=$b gefunden[$b]=$a
             gefunden_sieht[$a]=$(sieht "$a") gefunden_sieht[$b]=$(sieht "$b")
             paare=$((paare + 1))

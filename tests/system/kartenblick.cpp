@@ -1,7 +1,8 @@
 // What the cards of the real program show, as a script on its X server cannot see it: grabs
 // the main window and prints one line "NAME CHECKSUM" per card, over the middle of the card
 // (caption, colour and a picture's frame, not the border). Equal sums are equal looks: two open
-// cards with the same word, or two covered cards.
+// cards with the same word, or two covered cards. A third column tells whether the card shows
+// the found colour ("gefunden", else "-"): a found card says so whatever its picture looks like.
 //
 //   kartenblick WINDOW-ID < places      places: the layout helper's lines "NAME X Y"
 #include <QCryptographicHash>
@@ -46,7 +47,12 @@ int main(int argc, char* argv[]) {
             QCryptographicHash::hash(QByteArrayView(streifen.constBits(), streifen.sizeInBytes()),
                                      QCryptographicHash::Md5)
                 .toHex();
-        std::printf("%s %s\n", qPrintable(name), summe.constData());
+        // The palette's cyan of found cards, as the game paints it.
+        bool gefunden = false;
+        for (int y = 0; y < streifen.height() && !gefunden; ++y)
+            for (int x = 0; x < streifen.width() && !gefunden; ++x)
+                gefunden = streifen.pixel(x, y) == qRgb(0, 128, 128);
+        std::printf("%s %s %s\n", qPrintable(name), summe.constData(), gefunden ? "gefunden" : "-");
     }
     return 0;
 }
