@@ -1,9 +1,10 @@
 // Where a player finds things in the windows, so that a script driving the real program on an
 // X server clicks where the program lays them out, not where it once did. Lays out the real
 // windows offscreen and prints one line "NAME X Y" per place, the centre in pixels of the window
-// it lies in: karte1 to the board's last card, bild1 to bild6, the file list's first two entries datei1 and
-// datei2, "O k a y" of the information window, okay, and the OK button of the message a won game
-// shows, gewinnok, measured from the centre of its box, which Qt puts over the main window's.
+// it lies in: karte1 to the board's last card, bild1 to bild6, the file list's first two entries
+// datei1 and datei2, "O k a y" of the information window, okay, and the OK button of the message a
+// won game shows, gewinnok, measured from the centre of its box, which Qt puts over the main
+// window's.
 //
 //   lageplan [--vollbild WIDTHxHEIGHT] [--quadrate] [--paare N]
 //
