@@ -6,6 +6,23 @@
 
 declare -A ort aussehen gefunden partner
 
+# PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN, the arguments of every test that plays the real
+# program by mouse: their paths, the tools it needs (or exit 77), its session, and $orte, the file
+# the layout helper's places go into.
+spiel_beginnen() {
+    programm=$(realpath "$1")
+    lageplan=$(realpath "$2")
+    kartenblick=$(realpath "$3")
+    wortlisten=$(realpath "$4")
+    werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
+    # Under the sanitizers: the program and the card viewer go through the system's X libraries,
+    # which fail the strict string check and keep allocations to the end; the window tests look
+    # for this program's own leaks on the offscreen platform.
+    export ASAN_OPTIONS=detect_leaks=0
+    sitzung_beginnen
+    orte=$arbeit/orte
+}
+
 orte_lesen() {
     local name x y
     while read -r name x y; do ort[$name]="$x $y"; done <"$orte"

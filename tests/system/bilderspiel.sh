@@ -14,10 +14,6 @@
 # PAARE (default 9) pairs are dealt (--paare); with a screen size the game plays full screen on
 # a screen of that size (--vollbild). A picture list lies on big cards.
 set -euo pipefail
-programm=$(realpath "$1")
-lageplan=$(realpath "$2")
-kartenblick=$(realpath "$3")
-wortlisten=$(realpath "$4")
 paare=${5:-9}
 bildschirm=${6:-}
 karten=$((2 * paare))
@@ -29,13 +25,7 @@ if [ -n "$bildschirm" ]; then
 fi
 . "$(dirname "$0")/../support/xsitzung.sh"
 . "$(dirname "$0")/../support/kartenpaare.sh"
-werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
-# Under the sanitizers: the program and the card viewer go through the system's X libraries,
-# which fail the strict string check and keep allocations to the end.
-export ASAN_OPTIONS=detect_leaks=0
-sitzung_beginnen
-
-orte=$arbeit/orte
+spiel_beginnen "$@"
 "$lageplan" "${plan[@]}" >"$orte" || scheitern "the layout helper"
 orte_lesen
 

@@ -7,20 +7,9 @@
 #
 #   doppelklick.sh PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN
 set -euo pipefail
-programm=$(realpath "$1")
-lageplan=$(realpath "$2")
-kartenblick=$(realpath "$3")
-wortlisten=$(realpath "$4")
 . "$(dirname "$0")/../support/xsitzung.sh"
 . "$(dirname "$0")/../support/kartenpaare.sh"
-werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
-# Under the sanitizers: the program and the helper that reads the cards off the X server go
-# through the system's X libraries, which fail the strict string check and keep allocations to
-# the end; the window tests look for this program's own leaks on the offscreen platform.
-export ASAN_OPTIONS=detect_leaks=0
-sitzung_beginnen
-
-orte=$arbeit/orte
+spiel_beginnen "$@"
 "$lageplan" >"$orte" || scheitern "the layout helper"
 orte_lesen
 

@@ -8,20 +8,11 @@
 #
 #   vollbild.sh PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN
 set -euo pipefail
-programm=$(realpath "$1")
-lageplan=$(realpath "$2")
-kartenblick=$(realpath "$3")
-wortlisten=$(realpath "$4")
 . "$(dirname "$0")/../support/xsitzung.sh"
 . "$(dirname "$0")/../support/kartenpaare.sh"
-werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
-# Under the sanitizers the system's X libraries keep allocations to the end (see doppelklick.sh).
-export ASAN_OPTIONS=detect_leaks=0
 breite=1920 hoehe=1080
 bildschirm=${breite}x$hoehe
-sitzung_beginnen
-
-orte=$arbeit/orte
+spiel_beginnen "$@"
 "$lageplan" --vollbild "$bildschirm" >"$orte" || scheitern "the layout helper at full screen"
 orte_lesen
 

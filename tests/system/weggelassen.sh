@@ -9,17 +9,9 @@
 #
 #   weggelassen.sh PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN
 set -euo pipefail
-programm=$(realpath "$1")
-lageplan=$(realpath "$2")
-kartenblick=$(realpath "$3")
-wortlisten=$(realpath "$4")
 . "$(dirname "$0")/../support/xsitzung.sh"
 . "$(dirname "$0")/../support/kartenpaare.sh"
-werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop
-export ASAN_OPTIONS=detect_leaks=0
-sitzung_beginnen
-
-orte=$arbeit/orte
+spiel_beginnen "$@"
 # A list of pictures lies on big cards.
 "$lageplan" --quadrate >"$orte" || scheitern "the layout helper"
 orte_lesen
