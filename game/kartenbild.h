@@ -33,6 +33,8 @@ struct Kartenbild {
     Rgb hintergrund = Designblau;
     Rgb textfarbe = Weiss;
     bool kursiv = false;
+    // In group play, the group (1 to 6) that found the card, for its colour and symbol; else 0.
+    int finder = 0;
     friend bool operator==(const Kartenbild&, const Kartenbild&) = default;
 };
 

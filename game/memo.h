@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/gruppen.h"
 #include "game/kartenbild.h"
 #include "game/spielstand.h"
 #include "wordlist/kartenmischen.h"
@@ -64,6 +65,12 @@ public:
     void paarzahlWaehlen(int paare);
     // "Große Karten": squares or strips for the list being played, until another list is chosen.
     void brettformWaehlen(Brettform form);
+    // "Gruppenspiel": groups by those names (2 to 6) take turns from the next deal on, or the
+    // game has one player again; either deals anew, as the new-game button does after "Ja".
+    void gruppenspielStarten(const QStringList& namen, bool nachJedemZug);
+    void alleinSpielen();
+    // Off at every start: one player.
+    const Gruppenspiel& gruppenspiel() const { return gruppenspiel_; }
     // Ctrl+P: the cards of the list being played on paper, through the print dialog.
     void kartenDrucken(Drucker& drucker);
 
@@ -83,6 +90,10 @@ signals:
     void gemischt();
     // The player's click turned the card face up; a card clicked while open stays silent.
     void aufgedeckt(int karte);
+    // Groups started or ended, the turn passed, or a group's pairs changed.
+    void gruppenGeaendert();
+    // The turn passed to that group, after the card that ended the last turn was shown.
+    void zugGewechselt(int gruppe);
     // The win message, as its box is about to appear.
     void gewinnmeldung(const QString& text);
 
@@ -122,6 +133,7 @@ private:
     bool dateilisteSichtbar_ = false;
     QStringList dateiliste_;
     QString gespielteDatei_;
+    Gruppenspiel gruppenspiel_;
 };
 
 } // namespace vun

@@ -6,28 +6,34 @@
 
 namespace vun {
 
-// What one card shows: a word, or a picture named by its file's absolute, cleaned path, so that
-// two entries naming one file are one content, and whoever draws or prints the card finds the
-// file without knowing the list's folder. A dealt card has exactly one of the two; a covered card
-// has neither. Two contents are one when they show the same: words compare exactly, letter case
-// and all, as every rule of the game compares them.
+// What one card shows: a word or a picture, and a sound it plays, each file named by its
+// absolute, cleaned path, so that two entries naming one file are one content, and whoever draws,
+// prints or plays the card finds the file without knowing the list's folder. A dealt card has a
+// word or a picture (never both), a sound, or one of the two with a sound; a covered card has
+// none. Two contents are one when they show and sound the same: words compare exactly, letter
+// case and all, as every rule of the game compares them.
 struct Karteninhalt {
     QString wort;
     QString bild;
+    QString klang = {};
 
     static Karteninhalt alsWort(QString text) { return {std::move(text), {}}; }
     static Karteninhalt alsBild(QString pfad) { return {{}, std::move(pfad)}; }
+    static Karteninhalt alsKlang(QString pfad) { return {{}, {}, std::move(pfad)}; }
 
     bool istBild() const { return !bild.isEmpty(); }
-    bool leer() const { return wort.isEmpty() && bild.isEmpty(); }
-    // What a list is ordered by: the word, or the picture's path.
-    const QString& text() const { return istBild() ? bild : wort; }
+    bool hatKlang() const { return !klang.isEmpty(); }
+    // A sound alone: the card shows the loudspeaker.
+    bool nurKlang() const { return hatKlang() && wort.isEmpty() && bild.isEmpty(); }
+    bool leer() const { return wort.isEmpty() && bild.isEmpty() && klang.isEmpty(); }
+    // What a list is ordered by: the word, else the picture's path, else the sound's.
+    const QString& text() const { return istBild() ? bild : nurKlang() ? klang : wort; }
 
     friend bool operator==(const Karteninhalt&, const Karteninhalt&) = default;
 };
 
 inline size_t qHash(const Karteninhalt& inhalt, size_t saat = 0) noexcept {
-    return qHashMulti(saat, inhalt.wort, inhalt.bild);
+    return qHashMulti(saat, inhalt.wort, inhalt.bild, inhalt.klang);
 }
 
 // An entry of a list: the two contents its pair lays on two cards. A pair list's entry holds its
