@@ -107,6 +107,13 @@ void Vorlesen::ausschalten() {
 }
 
 void Vorlesen::karteAufgedeckt(int karte) {
+    // A card with a sound of its own plays that instead, and the word before falls silent for it.
+    if (memo_.liste1().at(karte - 1).inhalt.hatKlang()) {
+        ausstehend_.clear();
+        if (zustand_ == Zustand::An)
+            sprecher_->verstummen();
+        return;
+    }
     sagen(vorzulesen(memo_.liste1(), karte));
 }
 
@@ -132,7 +139,7 @@ QString vorzulesen(const QList<Spielkarte>& liste1, int karte) {
         return gedreht.inhalt.wort;
     for (qsizetype i = 0; i < liste1.size(); ++i) {
         const Spielkarte& andere = liste1.at(i);
-        if (i != karte - 1 && andere.paar == gedreht.paar && !andere.inhalt.istBild())
+        if (i != karte - 1 && andere.paar == gedreht.paar && !andere.inhalt.wort.isEmpty())
             return andere.inhalt.wort;
     }
     return sprechbarerName(gedreht.inhalt.bild);
