@@ -90,6 +90,9 @@ signals:
     void gemischt();
     // The player's click turned the card face up; a card clicked while open stays silent.
     void aufgedeckt(int karte);
+    // The player's click met a card that showed already, open or found, and changed nothing
+    // of it: its sound plays again.
+    void angetippt(int karte);
     // Groups started or ended, the turn passed, or a group's pairs changed.
     void gruppenGeaendert();
     // The turn passed to that group, after the card that ended the last turn was shown.

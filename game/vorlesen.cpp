@@ -108,6 +108,14 @@ void Vorlesen::ausschalten() {
 }
 
 void Vorlesen::karteAufgedeckt(int karte) {
+    // A card with a sound of its own plays that instead, and the word before falls silent for it.
+    if (memo_.liste1().at(karte - 1).inhalt.hatKlang()) {
+        ausstehend_.clear();
+        if (zustand_ == Zustand::An)
+            sprecher_->verstummen();
+        gesagt_.clear();
+        return;
+    }
     gesagt_ = vorzulesen(memo_.liste1(), karte);
     sagen(gesagt_);
 }

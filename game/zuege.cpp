@@ -18,8 +18,10 @@ void Memo::FeldGeklickt() {
         s.ErstesFeld = 0;
         s.ZweitesFeld = 0;
     }
-    if (!s.imSpiel(s.KlickFeld))
+    if (!s.imSpiel(s.KlickFeld)) {
+        emit angetippt(s.KlickFeld);
         return;
+    }
     if (s.ErstesFeld > 0 && s.ZweitesFeld > 0)
         PaarZudecken();
 
@@ -29,6 +31,8 @@ void Memo::FeldGeklickt() {
     setzeBeschriftung(c, liste1_.at(c - 1).inhalt);
     if (karte(c) != vorher)
         emit aufgedeckt(c);
+    else
+        emit angetippt(c);
     if (e == 0) {
         s.ErstesFeld = c;
         return;
