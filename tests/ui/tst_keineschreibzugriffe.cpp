@@ -147,11 +147,14 @@ void ordnerFuellen(const QDir& ordner) {
     const QDir mitgeliefert(QStringLiteral(VUN_WORTLISTEN));
     for (const QString& name : mitgeliefert.entryList({QStringLiteral("*.TXT")}, QDir::Files))
         QVERIFY(QFile::copy(mitgeliefert.filePath(name), ordner.filePath(name)));
-    // The pictures of BILDER.TXT beside it, as the package installs them.
-    const QDir bilder(mitgeliefert.filePath(QStringLiteral("bilder")));
-    QVERIFY(ordner.mkpath(QStringLiteral("bilder")));
-    for (const QString& name : bilder.entryList(QDir::Files))
-        QVERIFY(QFile::copy(bilder.filePath(name), ordner.filePath("bilder/" + name)));
+    // The pictures of BILDER.TXT and the sounds of HOEREN.TXT beside them, as the package
+    // installs them.
+    for (const QString& unter : {QStringLiteral("bilder"), QStringLiteral("klaenge")}) {
+        const QDir dateien(mitgeliefert.filePath(unter));
+        QVERIFY(ordner.mkpath(unter));
+        for (const QString& name : dateien.entryList(QDir::Files))
+            QVERIFY(QFile::copy(dateien.filePath(name), ordner.filePath(unter + "/" + name)));
+    }
     QVERIFY(dateiSchreiben(ordner.filePath("KAPUTT.TXT"), "eins\r\nzwei\r\n"));
     QVERIFY(dateiSchreiben(ordner.filePath("GLEICH.TXT"), QByteArray("Wort\r\n").repeated(12)));
     QVERIFY(dateiSchreiben(ordner.filePath("LEER.TXT"), ""));
