@@ -21,8 +21,8 @@ void Memo::Form_Load() {
     // without the load message; a faulty one is told as any chosen file is.
     gespielteDatei_ =
         startdatei_.isEmpty()
-            ? ListeLaden(liste2_, dialoge_, bildleser_, arbeitsordner_, paarzahl_)
-            : DateiEinlesen(startdatei_, liste2_, dialoge_, bildleser_, arbeitsordner_, paarzahl_);
+            ? ListeLaden(liste2_, dialoge_, pruefer_, arbeitsordner_, paarzahl_)
+            : DateiEinlesen(startdatei_, liste2_, dialoge_, pruefer_, arbeitsordner_, paarzahl_);
     brettformNachListe();
     zufall_.Randomize();
     KartenMischen();
@@ -75,7 +75,7 @@ void Memo::Datei1_Click(const QString& name) {
 }
 
 void Memo::DateiLaden(const QString& name) {
-    gespielteDatei_ = DateiEinlesen(name, liste2_, dialoge_, bildleser_, arbeitsordner_, paarzahl_);
+    gespielteDatei_ = DateiEinlesen(name, liste2_, dialoge_, pruefer_, arbeitsordner_, paarzahl_);
     brettformNachListe();
     dateilisteSichtbar_ = false;
     emit dateilisteGeaendert();

@@ -44,8 +44,8 @@ QString schreibfehlergrund(const QSaveFile& datei) {
 }
 
 int kartenSchreiben(const QString& liste, const QString& ausgabe, Drucker& drucker,
-                    Dialoge& dialoge, const Bildleser& bildleser) {
-    const Wortdatei datei = wortdateiLesen(liste, bildleser);
+                    Dialoge& dialoge, Listenpruefer pruefer) {
+    const Wortdatei datei = wortdateiLesen(liste, pruefer);
     if (datei.fehler != Wortdateifehler::Keiner)
         return melden(dialoge,
                       QStringLiteral("Die Wortliste „%1“ lässt sich nicht drucken.").arg(liste),
@@ -74,14 +74,14 @@ int kartenSchreiben(const QString& liste, const QString& ausgabe, Drucker& druck
 } // namespace
 
 int druckbefehl(const QStringList& argumente, Drucker& drucker, Dialoge& dialoge,
-                const Bildleser& bildleser) {
+                Listenpruefer pruefer) {
     if (argumente.size() != 4 || argumente.at(1) != QLatin1String("--drucken")) {
         // A usage line names the program itself; it carries no title before it.
         dialoge.MsgBox(QStringLiteral("Aufruf: vun-memory --drucken LISTE.TXT AUSGABE.pdf"), NurOk,
                        QString());
         return 2;
     }
-    return kartenSchreiben(argumente.at(2), argumente.at(3), drucker, dialoge, bildleser);
+    return kartenSchreiben(argumente.at(2), argumente.at(3), drucker, dialoge, pruefer);
 }
 
 } // namespace vun

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "wordlist/wortdatei.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace vun {
 
-class Bildleser;
 class Dialoge;
 class Drucker;
 
@@ -13,8 +14,8 @@ class Drucker;
 // list as a PDF through the printer. What went wrong is told through the dialogs, each message
 // titled with the program's name. Nothing is written where the list is faulty, the output is
 // the list itself or cannot be written (exit code 1); wrong arguments give 2, success 0. The
-// list's pictures are checked through bildleser, as for a game.
+// list's pictures and sounds are checked through pruefer, as for a game.
 int druckbefehl(const QStringList& argumente, Drucker& drucker, Dialoge& dialoge,
-                const Bildleser& bildleser);
+                Listenpruefer pruefer);
 
 } // namespace vun

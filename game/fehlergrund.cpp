@@ -128,6 +128,90 @@ QString fehlerhafteBilder(const Wortdatei& datei) {
     return text;
 }
 
+// A length as a teacher reads it off her player: seconds, minutes for longer ones, hours.
+QString dauerText(qint64 millisekunden) {
+    const qint64 sekunden = (millisekunden + 999) / 1000;
+    if (sekunden < 120)
+        return QStringLiteral("%1 Sekunden").arg(sekunden);
+    if (sekunden < 2 * 3600)
+        return QStringLiteral("%1 Minuten").arg(sekunden / 60);
+    return QStringLiteral("%1 Stunden").arg(sekunden / 3600);
+}
+
+QString klangfehler(const FehlerhafterKlang& klang) {
+    const QString name = QStringLiteral("„%1“ ").arg(klang.name);
+    switch (klang.grund) {
+    case Klangfehler::Fehlt:
+        if (!klang.vorschlag.isEmpty())
+            return name + QStringLiteral("ist nicht da – gemeint ist vielleicht „%1“?")
+                              .arg(klang.vorschlag);
+        return name + QStringLiteral("ist nicht da");
+    case Klangfehler::Ordner:
+        return name + QStringLiteral("ist ein Ordner, keine Tondatei");
+    case Klangfehler::KeinKlang:
+        return name + QStringLiteral("ist keine Tondatei, die das Spiel abspielen kann (leer, "
+                                     "unvollständig oder in einem anderen Format)");
+    case Klangfehler::ZuGross:
+        return name + QStringLiteral("ist zu groß");
+    case Klangfehler::ZuLang:
+        return name + QStringLiteral("ist zu lang: %1").arg(dauerText(klang.dauer));
+    case Klangfehler::Ausserhalb:
+        return name + QStringLiteral("liegt nicht im Ordner der Liste");
+    }
+    return {};
+}
+
+QString fehlerhafteKlaenge(const Wortdatei& datei) {
+    const int n = datei.fehlerhafteKlaengeGesamt;
+    QString text =
+        n == 1 ? QStringLiteral("Eine Tondatei der Liste lässt sich nicht abspielen:")
+               : QStringLiteral("%1 Tondateien der Liste lassen sich nicht abspielen:").arg(n);
+    bool zuGross = false;
+    for (const FehlerhafterKlang& klang : datei.fehlerhafteKlaenge) {
+        text += QStringLiteral("\nZeile %1: %2").arg(klang.nummer).arg(klangfehler(klang));
+        zuGross |= klang.grund == Klangfehler::ZuGross || klang.grund == Klangfehler::ZuLang;
+    }
+    const int rest = n - static_cast<int>(datei.fehlerhafteKlaenge.size());
+    if (rest > 0)
+        text += rest == 1 ? QStringLiteral("\n… und eine weitere Tondatei.")
+                          : QStringLiteral("\n… und %1 weitere Tondateien.").arg(rest);
+    text += QStringLiteral("\nTondateien liegen im Ordner der Liste oder in einem Ordner "
+                           "darunter, als OGG, Opus, WAV, MP3, M4A oder FLAC.");
+    if (zuGross)
+        text += QStringLiteral(" Eine Tondatei hat höchstens 32 MiB und spielt höchstens eine "
+                               "Minute.");
+    return text;
+}
+
+// The pictures that cannot be shown, then the sounds that cannot be played.
+QString fehlerhafteDateien(const Wortdatei& datei) {
+    QStringList teile;
+    if (datei.fehlerhafteBilderGesamt > 0)
+        teile << fehlerhafteBilder(datei);
+    if (datei.fehlerhafteKlaengeGesamt > 0)
+        teile << fehlerhafteKlaenge(datei);
+    return teile.join(u'\n');
+}
+
+// What the left-out lines hold that fails: pictures, sounds, or both.
+QString weggelassen(const Wortdatei& datei, int zeilen) {
+    const bool bilder = datei.fehlerhafteBilderGesamt > 0;
+    const bool klaenge = datei.fehlerhafteKlaengeGesamt > 0;
+    if (zeilen == 1)
+        return bilder && klaenge ? QStringLiteral("1 Zeile mit einem Bild und einer Tondatei, "
+                                                  "die fehlen oder nicht gehen, wird weggelassen.")
+               : klaenge ? QStringLiteral("1 Zeile mit einer Tondatei, die fehlt oder nicht geht, "
+                                          "wird weggelassen.")
+                         : QStringLiteral("1 Zeile mit einem Bild, das fehlt oder nicht geht, "
+                                          "wird weggelassen.");
+    const QString was = bilder && klaenge ? QStringLiteral("Bildern oder Tondateien")
+                        : klaenge         ? QStringLiteral("Tondateien")
+                                          : QStringLiteral("Bildern");
+    return QStringLiteral("%1 Zeilen mit %2, die fehlen oder nicht gehen, werden weggelassen.")
+        .arg(zeilen)
+        .arg(was);
+}
+
 QString zuWenigEintraege(int anzahl, int paare) {
     const QString hat = anzahl == 0 ? QStringLiteral("Die Liste ist leer.")
                         : anzahl == 1
@@ -141,18 +225,11 @@ QString zuWenigEintraege(int anzahl, int paare) {
 } // namespace
 
 QString weglassmeldung(const QString& name, const Wortdatei& datei) {
-    const int n = datei.weggelasseneZeilen;
-    return name +
-           (n == 1 ? QStringLiteral(": 1 Zeile mit einem Bild, das fehlt oder nicht geht, "
-                                    "wird weggelassen.")
-                   : QStringLiteral(": %1 Zeilen mit Bildern, die fehlen oder nicht gehen, "
-                                    "werden weggelassen.")
-                         .arg(n)) +
-           CR;
+    return name + QStringLiteral(": ") + weggelassen(datei, datei.weggelasseneZeilen) + CR;
 }
 
 QString weglassgrund(const Wortdatei& datei) {
-    return fehlerhafteBilder(datei);
+    return fehlerhafteDateien(datei);
 }
 
 QString fehlergrund(const Wortdatei& datei) {
@@ -201,7 +278,8 @@ QString fehlergrund(const Wortdatei& datei) {
     case Wortdateifehler::KeinePaarzeilen:
         return keinePaarzeilen(datei);
     case Wortdateifehler::FehlerhafteBilder:
-        return fehlerhafteBilder(datei);
+    case Wortdateifehler::FehlerhafteKlaenge:
+        return fehlerhafteDateien(datei);
     }
     return {};
 }

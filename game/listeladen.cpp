@@ -21,10 +21,10 @@ void verwerfen(const QString& name, const Wortdatei& datei, Wortliste& liste2, D
     liste2.ersetzen(alsWoerter(Standardliste()));
 }
 
-QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
+QString laden(const QString& pfad, Wortliste& liste2, Dialoge& dialoge, Listenpruefer pruefer,
               int paare, const QString& meldung) {
     liste2.leeren();
-    Wortdatei datei = wortdateiLesen(pfad, bildleser, paare);
+    Wortdatei datei = wortdateiLesen(pfad, pruefer, paare);
     if (datei.fehler == Wortdateifehler::Keiner) {
         const QString name = QFileInfo(pfad).fileName();
         // Said before the game goes on, so the teacher knows why a card of hers is missing.
@@ -44,16 +44,16 @@ QString startlisteFehlerhaft(const QString& name) {
 
 } // namespace
 
-QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, const Bildleser& bildleser,
-                   const QDir& ordner, int paare) {
+QString ListeLaden(Wortliste& liste2, Dialoge& dialoge, Listenpruefer pruefer, const QDir& ordner,
+                   int paare) {
     const QString pfad = startdateiPfad(ordner);
-    return laden(pfad, liste2, dialoge, bildleser, paare,
+    return laden(pfad, liste2, dialoge, pruefer, paare,
                  startlisteFehlerhaft(QFileInfo(pfad).fileName()));
 }
 
 QString DateiEinlesen(const QString& name, Wortliste& liste2, Dialoge& dialoge,
-                      const Bildleser& bildleser, const QDir& ordner, int paare) {
-    return laden(ordner.filePath(name), liste2, dialoge, bildleser, paare,
+                      Listenpruefer pruefer, const QDir& ordner, int paare) {
+    return laden(ordner.filePath(name), liste2, dialoge, pruefer, paare,
                  QStringLiteral("Gewählte Datei ist fehlerhaft!"));
 }
 

@@ -6,9 +6,9 @@ namespace vun {
 
 // The folder is not listed here: the file list is listed afresh whenever it is shown, and
 // start-up does not need it.
-Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, const Bildleser& bildleser, QDir ordner,
+Memo::Memo(Dialoge& dialoge, Zufallsquelle& zufall, Listenpruefer pruefer, QDir ordner,
            QString startdatei)
-    : dialoge_(dialoge), zufall_(zufall), bildleser_(bildleser), arbeitsordner_(std::move(ordner)),
+    : dialoge_(dialoge), zufall_(zufall), pruefer_(pruefer), arbeitsordner_(std::move(ordner)),
       startdatei_(std::move(startdatei)) {
 }
 

@@ -4,6 +4,7 @@
 #include "game/kartenbild.h"
 #include "game/spielstand.h"
 #include "wordlist/kartenmischen.h"
+#include "wordlist/wortdatei.h"
 #include "wordlist/wortliste.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 
 namespace vun {
 
-class Bildleser;
 class Dialoge;
 class Drucker;
 class Zufallsquelle;
@@ -27,9 +27,9 @@ class Memo : public QObject {
 public:
     // ordner: the folder of word lists, its start-up list and its file list. startdatei: a list
     // chosen when the program was started (opened from the file manager), read in place of the
-    // folder's start-up list and judged as a list the player chose. bildleser: checks the
-    // pictures of every list read.
-    Memo(Dialoge& dialoge, Zufallsquelle& zufall, const Bildleser& bildleser, QDir ordner,
+    // folder's start-up list and judged as a list the player chose. pruefer: checks the
+    // pictures and sounds of every list read.
+    Memo(Dialoge& dialoge, Zufallsquelle& zufall, Listenpruefer pruefer, QDir ordner,
          QString startdatei = {});
 
     // --- What a view shows ---
@@ -125,7 +125,7 @@ private:
 
     Dialoge& dialoge_;
     Zufallsquelle& zufall_;
-    const Bildleser& bildleser_;
+    Listenpruefer pruefer_;
     QDir arbeitsordner_;
     QString startdatei_;
 

@@ -57,7 +57,9 @@ Startort startortAus(const QString& liste, const QDir& gestartetIn) {
 Programm::Programm(const Startort& ort, const Dienste& dienste)
     : memo_(dienste.dialoge ? *dienste.dialoge : qtDialoge_,
             dienste.zufall ? *dienste.zufall : zeitzufall_,
-            dienste.bildleser ? *dienste.bildleser : qtBildleser_, ort.ordner, ort.startdatei),
+            {dienste.bildleser ? *dienste.bildleser : qtBildleser_,
+             dienste.klangleser ? *dienste.klangleser : klangkopfleser_},
+            ort.ordner, ort.startdatei),
       fenster_(memo_, eingabe_),
       vorlesen_(
           memo_, dienste.dialoge ? *dienste.dialoge : qtDialoge_,
@@ -104,7 +106,8 @@ int druckbefehlAusfuehren(int argc, char** argv) {
     KonsolenDialoge dialoge(fehler);
     QtDrucker drucker;
     const QtBildleser bildleser;
-    return druckbefehl(QCoreApplication::arguments(), drucker, dialoge, bildleser);
+    const Klangkopfleser klangleser;
+    return druckbefehl(QCoreApplication::arguments(), drucker, dialoge, {bildleser, klangleser});
 }
 
 int ausgeben(FILE* ziel, const QString& text, int code) {

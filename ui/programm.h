@@ -7,6 +7,7 @@
 #include "pictures/qtbildleser.h"
 #include "printing/qtdrucker.h"
 #include "seams/zufall.h"
+#include "sound/klangpruefung.h"
 #include "ui/bilder.h"
 #include "ui/eingabewache.h"
 #include "ui/hauptfenster.h"
@@ -40,14 +41,15 @@ struct Startort {
 Startort startortAus(const QString& liste, const QDir& gestartetIn = QDir::current());
 
 // What the program needs from outside. Each one left empty is the real one: Qt's boxes over the
-// main window, random numbers seeded from the time of day, Qt's image readers, the printer
-// through Qt's print dialog, the desktop's speech service through the speech module, the cards'
-// sounds through the sound module, and Qt's accessibility asked whether a screen reader listens.
-// Tests give their scripted ones here.
+// main window, random numbers seeded from the time of day, Qt's image readers, the checks of
+// sound files' headers, the printer through Qt's print dialog, the desktop's speech service
+// through the speech module, the cards' sounds through the sound module, and Qt's accessibility
+// asked whether a screen reader listens. Tests give their scripted ones here.
 struct Dienste {
     Dialoge* dialoge = nullptr;
     Zufallsquelle* zufall = nullptr;
     const Bildleser* bildleser = nullptr;
+    const Klangleser* klangleser = nullptr;
     Drucker* drucker = nullptr;
     Vorlesen::Sprecherquelle sprecher = {};
     Vorlesen::Bildschirmleser bildschirmleser = {};
@@ -74,6 +76,7 @@ private:
     QtDialoge qtDialoge_{[](int seite) { return gespeichertesBild(u"hilfe", seite); }};
     QtDrucker qtDrucker_;
     QtBildleser qtBildleser_;
+    Klangkopfleser klangkopfleser_;
     Zufallsgenerator zeitzufall_;
     Memo memo_;
     Hauptfenster fenster_;

@@ -2,6 +2,7 @@
 
 #include "seams/bildleser.h"
 #include "wordlist/karteninhalt.h"
+#include "wordlist/listendatei.h"
 
 #include <QDir>
 #include <QList>
@@ -24,18 +25,23 @@ inline bool bildZuGross(QSize groesse) {
            qint64(groesse.width()) * groesse.height() > MaxBildpunkte;
 }
 
-// A card's content as a list writes it: a picture where the text ends in a picture's file
-// ending (letter case ignored), a file in the list's folder or below it, else a word exactly as
-// written. ordner is the folder's absolute path; "\" separates folders as "/" does (a list
-// written on Windows). Nothing on disk is looked at.
+// A card's content as a list writes it: a sound joined by " + " to a word or a picture, or
+// alone, where the text names a sound file (see klangAbtrennen); a picture where the text ends in
+// a picture's file ending (letter case ignored), a file in the list's folder or below it; else a
+// word exactly as written. ordner is the folder's absolute path; "\" separates folders as "/"
+// does (a list written on Windows). Nothing on disk is looked at.
 Karteninhalt inhaltLesen(QString geschrieben, const QString& ordner);
 
-// A picture a list names: the entry's line, the name as written, and the file it resolves to.
-struct Bildstelle {
-    int nummer = 0;
-    QString name;
-    QString pfad;
+// A content as inhaltLesen reads it, with the names of its picture and its sound as written.
+struct GelesenerInhalt {
+    Karteninhalt inhalt;
+    QString bildname;
+    QString klangname;
 };
+GelesenerInhalt inhaltMitNamenLesen(QString geschrieben, const QString& ordner);
+
+// A picture a list names: the entry's line, the name as written, and the file it resolves to.
+using Bildstelle = Dateistelle;
 
 // Why a picture of a list cannot be shown.
 enum class Bildfehler {
@@ -60,13 +66,9 @@ struct FehlerhaftesBild {
     bool operator==(const FehlerhaftesBild&) const = default;
 };
 
-// The list's faulty pictures: the first few (at most hoechstens), and how many in all; and every
-// line that names one, in ascending order, each once.
-struct Bildpruefung {
-    QList<FehlerhaftesBild> erste;
-    int gesamt = 0;
-    QList<int> zeilen;
-};
+// The list's faulty pictures: the first few, and how many in all; and every line that names one,
+// in ascending order, each once.
+using Bildpruefung = Dateipruefung<FehlerhaftesBild>;
 
 // Checks every picture a list names: the name must lead to a regular file inside the list's
 // folder, links followed to their real target, of at most MaxBilddatei bytes, which the reader

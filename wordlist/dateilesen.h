@@ -25,6 +25,7 @@ enum class Wortdateifehler {
     KeinePaarzeilen,     // mostly pairs, but some lines are none
     NichtZuMischen,      // judged playable, yet the deal found no nine pairs that share no text
     FehlerhafteBilder,   // without the lines whose pictures cannot be shown, too little is left
+    FehlerhafteKlaenge,  // without the lines whose sounds cannot be played, too little is left
 };
 
 // No file of at most 32767 entries that a person would write comes near this size (that would

@@ -1,6 +1,7 @@
 #include "wordlist/wortdatei.h"
 
 #include "seams/bildleser.h"
+#include "seams/klangleser.h"
 #include "wordlist/bildeintrag.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/paarauswahl.h"
@@ -8,6 +9,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <iterator>
 
 namespace vun {
 
@@ -57,23 +59,26 @@ bool titelzeile(const QList<Paarzeile>& gelesen) {
     return paarzeilen == gelesen.size() - 1 || 2 * paarzeilen > gelesen.size();
 }
 
-// Turns what the lines write into cards' contents, noting every picture among them.
+// Turns what the lines write into cards' contents, noting every picture and sound among them.
 class Inhaltsleser {
 public:
-    Inhaltsleser(const QDir& ordner, QList<Bildstelle>& bilder)
-        : ordner_(ordner.absolutePath()), bilder_(bilder) {}
+    Inhaltsleser(const QDir& ordner, Wortdatei& datei)
+        : ordner_(ordner.absolutePath()), bilder_(datei.bilder), klaenge_(datei.klaenge) {}
 
     // A whole line is shared, not copied, where it is a word.
     Karteninhalt lesen(const QString& geschrieben, int nummer) {
-        Karteninhalt inhalt = inhaltLesen(geschrieben, ordner_);
-        if (inhalt.istBild())
-            bilder_.append({nummer, geschrieben, inhalt.bild});
-        return inhalt;
+        GelesenerInhalt gelesen = inhaltMitNamenLesen(geschrieben, ordner_);
+        if (gelesen.inhalt.istBild())
+            bilder_.append({nummer, std::move(gelesen.bildname), gelesen.inhalt.bild});
+        if (gelesen.inhalt.hatKlang())
+            klaenge_.append({nummer, std::move(gelesen.klangname), gelesen.inhalt.klang});
+        return std::move(gelesen.inhalt);
     }
 
 private:
     QString ordner_;
     QList<Bildstelle>& bilder_;
+    QList<Klangstelle>& klaenge_;
 };
 
 void woerterBeurteilen(Wortdatei& datei, const QStringList& eintraege, const Zeilen& zeilen,
@@ -206,7 +211,7 @@ Wortdatei eintraegeBeurteilen(const QStringList& eintraege, const QDir& ordner,
         return datei;
     }
     datei.fehlerhafteZeilen.clear();
-    Inhaltsleser leser(ordner, datei.bilder);
+    Inhaltsleser leser(ordner, datei);
     if (paarzeilen > 0 && paarzeilen == karten)
         paareBeurteilen(datei, zeilen, leser);
     else
@@ -228,7 +233,35 @@ const Bildleser& keinBildleser() {
     return leser;
 }
 
-Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser, int paare) {
+const Klangleser& keinKlangleser() {
+    struct KeinKlangleser : Klangleser {
+        Klangbefund pruefen(QIODevice&, const QString&) const override { return {}; }
+    };
+    static const KeinKlangleser leser;
+    return leser;
+}
+
+namespace {
+
+// The lines of both, ascending, each once.
+QList<int> zeilenVereint(const QList<int>& a, const QList<int>& b) {
+    QList<int> zeilen;
+    zeilen.reserve(a.size() + b.size());
+    std::set_union(a.cbegin(), a.cend(), b.cbegin(), b.cend(), std::back_inserter(zeilen));
+    zeilen.erase(std::unique(zeilen.begin(), zeilen.end()), zeilen.end());
+    return zeilen;
+}
+
+void dateienMelden(Wortdatei& datei, Bildpruefung& bilder, Klangpruefung& klaenge) {
+    datei.fehlerhafteBilder = std::move(bilder.erste);
+    datei.fehlerhafteBilderGesamt = bilder.gesamt;
+    datei.fehlerhafteKlaenge = std::move(klaenge.erste);
+    datei.fehlerhafteKlaengeGesamt = klaenge.gesamt;
+}
+
+} // namespace
+
+Wortdatei wortdateiLesen(const QString& pfad, Listenpruefer pruefer, int paare) {
     Wortdatei datei;
     datei.paare = paare;
     const std::optional<QByteArray> bytes =
@@ -240,27 +273,29 @@ Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser, int pa
     const QStringList eintraege = zeilenAusBytes(*bytes, &zeilennummern);
     datei = eintraegeBeurteilen(eintraege, ordner, zeilennummern, paare);
     Bildpruefung bilder =
-        bilderPruefen(datei.bilder, ordner, bildleser, Wortdatei::GemeldeteZeilen);
-    if (bilder.gesamt == 0)
+        bilderPruefen(datei.bilder, ordner, *pruefer.bildleser, Wortdatei::GemeldeteZeilen);
+    Klangpruefung klaenge =
+        klaengePruefen(datei.klaenge, ordner, *pruefer.klangleser, Wortdatei::GemeldeteZeilen);
+    if (bilder.gesamt == 0 && klaenge.gesamt == 0)
         return datei;
+    const QList<int> weglassen = zeilenVereint(bilder.zeilen, klaenge.zeilen);
     if (datei.fehler == Wortdateifehler::Keiner) {
-        Wortdatei rest = ohneZeilen(eintraege, zeilennummern, bilder.zeilen, ordner, paare);
+        Wortdatei rest = ohneZeilen(eintraege, zeilennummern, weglassen, ordner, paare);
         // A list that would change its kind without them is not the list its teacher wrote.
         if (rest.fehler == Wortdateifehler::Keiner && rest.art == datei.art) {
-            rest.weggelasseneZeilen = static_cast<int>(bilder.zeilen.size());
-            rest.fehlerhafteBilder = std::move(bilder.erste);
-            rest.fehlerhafteBilderGesamt = bilder.gesamt;
+            rest.weggelasseneZeilen = static_cast<int>(weglassen.size());
+            dateienMelden(rest, bilder, klaenge);
             return rest;
         }
     }
     Wortdatei fehlerhaft;
-    fehlerhaft.fehler = Wortdateifehler::FehlerhafteBilder;
+    fehlerhaft.fehler = bilder.gesamt > 0 ? Wortdateifehler::FehlerhafteBilder
+                                          : Wortdateifehler::FehlerhafteKlaenge;
     fehlerhaft.art = datei.art;
     fehlerhaft.anzahl = datei.anzahl;
     fehlerhaft.paare = datei.paare;
     fehlerhaft.titel = datei.titel;
-    fehlerhaft.fehlerhafteBilder = std::move(bilder.erste);
-    fehlerhaft.fehlerhafteBilderGesamt = bilder.gesamt;
+    dateienMelden(fehlerhaft, bilder, klaenge);
     return fehlerhaft;
 }
 

@@ -2,6 +2,7 @@
 
 #include "wordlist/bildeintrag.h"
 #include "wordlist/dateilesen.h"
+#include "wordlist/klangeintrag.h"
 #include "wordlist/paarliste.h"
 #include "wordlist/wortliste.h"
 
@@ -32,7 +33,7 @@ struct FehlerhafteZeile {
 // list's pairs each once, paareVereinheitlichen), otherwise no entries but what tells why.
 struct Wortdatei {
     // A faulty pair list names at most this many of its lines that are no pairs, a list with
-    // faulty pictures as many of those.
+    // faulty pictures or sounds as many of each.
     static constexpr int GemeldeteZeilen = 5;
 
     QList<Kartenpaar> eintraege;
@@ -51,13 +52,18 @@ struct Wortdatei {
     // played without their lines too.
     QList<FehlerhaftesBild> fehlerhafteBilder;
     int fehlerhafteBilderGesamt = 0;
-    // The lines left out of a list played without them, for their pictures.
+    // A list's sounds that cannot be played, told as its pictures are.
+    QList<FehlerhafterKlang> fehlerhafteKlaenge;
+    int fehlerhafteKlaengeGesamt = 0;
+    // The lines left out of a list played without them, for their pictures or sounds.
     int weggelasseneZeilen = 0;
     // The heading above a pair list's pairs (see titelzeile); no card. Empty where there is none.
     QString titel;
     // Every picture the entries name, where they make a list or fail only in their number:
     // what bilderPruefen checks.
     QList<Bildstelle> bilder;
+    // Every sound they name, alike: what klaengePruefen checks.
+    QList<Klangstelle> klaenge;
 };
 
 // Whether the first entry is the list's heading: it is no pair line, and every entry after it
@@ -76,7 +82,8 @@ QString wortdateiTitel(const QString& pfad);
 // Every entry, or half of a pair, becomes a card's content (inhaltLesen), its pictures resolved
 // in the folder, so a folder named "Klasse - 3b" or "Klasse=1a" makes no picture a pair.
 // zeilennummern gives each entry's line for the message; without them entry i is line i + 1.
-// Nothing on disk is looked at: the pictures are named in bilder, not checked.
+// Nothing on disk is looked at: the pictures are named in bilder and the sounds in klaenge, not
+// checked.
 Wortdatei eintraegeBeurteilen(const QStringList& eintraege, const QDir& ordner = QDir(),
                               const QList<int>& zeilennummern = {}, int paare = Paarzahl);
 
@@ -87,13 +94,27 @@ Wortdatei wortdateiBeurteilen(const QByteArray& bytes, const QDir& ordner, int p
 // once its name has passed the rules of the folder.
 const Bildleser& keinBildleser();
 
+// A reader that finds no file a sound, as keinBildleser finds no picture.
+const Klangleser& keinKlangleser();
+
+// The readers a list's files are checked with. Given a picture reader alone (as everything that
+// knows no sounds gives it), every sound is refused as keinKlangleser refuses it.
+struct Listenpruefer {
+    // Not explicit: a picture reader stands for the pair.
+    Listenpruefer(const Bildleser& bilder = keinBildleser(),
+                  const Klangleser& klaenge = keinKlangleser())
+        : bildleser(&bilder), klangleser(&klaenge) {}
+    const Bildleser* bildleser;
+    const Klangleser* klangleser;
+};
+
 // Reads and judges the file. Where its lines make a list (or fail only in their number), its
-// pictures are checked too (bilderPruefen). A line whose picture cannot be shown is left out
-// where the lines left still make a list of the same kind, judged as any list is
-// (weggelasseneZeilen, with the pictures named); otherwise the list is faulty
-// (FehlerhafteBilder).
-Wortdatei wortdateiLesen(const QString& pfad, const Bildleser& bildleser = keinBildleser(),
-                         int paare = Paarzahl);
+// pictures and sounds are checked too (bilderPruefen, klaengePruefen). A line whose picture
+// cannot be shown or whose sound cannot be played is left out where the lines left still make a
+// list of the same kind, judged as any list is (weggelasseneZeilen, with the files named);
+// otherwise the list is faulty (FehlerhafteBilder, or FehlerhafteKlaenge where only sounds
+// fail).
+Wortdatei wortdateiLesen(const QString& pfad, Listenpruefer pruefer = {}, int paare = Paarzahl);
 
 // The start-up list's file in the folder: VUNMEMO.TXT, or where no regular file has exactly that
 // name, one whose name differs only in letter case (vunmemo.txt, as a list copied from Windows

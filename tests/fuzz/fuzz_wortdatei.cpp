@@ -6,6 +6,7 @@
 #include "wordlist/bildeintrag.h"
 #include "wordlist/dateilesen.h"
 #include "wordlist/kartenmischen.h"
+#include "wordlist/klangeintrag.h"
 #include "wordlist/paarliste.h"
 #include "wordlist/wortdatei.h"
 #include "wordlist/wortliste.h"
@@ -43,7 +44,14 @@ const QDir Trennerordner(QStringLiteral("/Klasse=1a - 3b\tneu"));
 // comes back when the input is run again.
 constexpr size_t Stichprobe = 16;
 
+// What of a half is a word or a picture: the half without the sound joined to it.
+QStringView ohneKlang(QStringView halb) {
+    const vun::Klangteile teile = vun::klangAbtrennen(halb);
+    return teile.klang.isEmpty() ? halb : teile.rest;
+}
+
 bool bildname(QStringView name) {
+    name = ohneKlang(name);
     for (const QStringView endung :
          {u".png", u".jpg", u".jpeg", u".gif", u".bmp", u".webp", u".svg"})
         if (name.size() > endung.size() && name.endsWith(endung, Qt::CaseInsensitive))
@@ -126,10 +134,19 @@ void pruefeBilder(const QStringList& eintraege, const QList<int>& zeilennummern,
         pruefe(b.pfad == QDir::cleanPath(ordner.absolutePath() + u'/' + alsPfad(b.name)));
         pfade.insert(b.pfad);
     }
+    // Every sound likewise, its name a sound's and its line one of the list's.
+    QSet<QString> klaenge;
+    for (const vun::Klangstelle& k : d.klaenge) {
+        pruefe(vun::istKlangname(k.name) &&
+               std::binary_search(zeilennummern.begin(), zeilennummern.end(), k.nummer));
+        pruefe(k.pfad == QDir::cleanPath(ordner.absolutePath() + u'/' + alsPfad(k.name)));
+        klaenge.insert(k.pfad);
+    }
     for (const auto& [links, rechts] : d.eintraege) {
         for (const vun::Karteninhalt& inhalt : {links, rechts}) {
-            pruefe(inhalt.istBild() != !inhalt.wort.isEmpty());
+            pruefe(!inhalt.leer() && (inhalt.wort.isEmpty() || !inhalt.istBild()));
             pruefe(inhalt.istBild() ? pfade.contains(inhalt.bild) : !bildname(inhalt.wort));
+            pruefe(!inhalt.hatKlang() || klaenge.contains(inhalt.klang));
         }
     }
 }
@@ -137,9 +154,9 @@ void pruefeBilder(const QStringList& eintraege, const QList<int>& zeilennummern,
 // A folder's name changes no line's kind and no count: lists in both folders are judged alike.
 // Without pictures nothing of a list depends on its folder.
 void pruefeOrdnerGleich(const QByteArray& bytes, const vun::Wortdatei& d) {
-    if (d.bilder.isEmpty())
+    if (d.bilder.isEmpty() && d.klaenge.isEmpty())
         return;
-    for (const vun::Bildstelle& b : d.bilder)
+    for (const vun::Bildstelle& b : d.bilder + d.klaenge)
         if (fuehrtHinaus(b.name))
             return; // out of two different folders, two names may reach one file in one only
     const vun::Wortdatei t = vun::wortdateiBeurteilen(bytes, Trennerordner);
@@ -147,7 +164,8 @@ void pruefeOrdnerGleich(const QByteArray& bytes, const vun::Wortdatei& d) {
            t.verschiedene == d.verschiedene && t.titel == d.titel &&
            t.fehlerhafteZeilen == d.fehlerhafteZeilen &&
            t.fehlerhafteZeilenGesamt == d.fehlerhafteZeilenGesamt &&
-           t.bilder.size() == d.bilder.size() && t.eintraege.size() == d.eintraege.size());
+           t.bilder.size() == d.bilder.size() && t.klaenge.size() == d.klaenge.size() &&
+           t.eintraege.size() == d.eintraege.size());
     for (qsizetype i = 0; i < d.eintraege.size(); ++i)
         pruefe(t.eintraege.at(i).links.wort == d.eintraege.at(i).links.wort &&
                t.eintraege.at(i).rechts.wort == d.eintraege.at(i).rechts.wort);
@@ -238,6 +256,8 @@ void pruefeWoerter(const vun::Wortdatei& d, const QStringList& eintraege) {
     for (qsizetype i = 0; i < eintraege.size(); ++i) {
         const vun::Kartenpaar& wort = d.eintraege.at(i);
         pruefe(wort.links == wort.rechts);
+        if (wort.links.hatKlang())
+            continue; // its parts are checked with the list's sounds
         pruefe(wort.links.istBild()
                    ? wort.links.bild ==
                          QDir::cleanPath(Ordner.absolutePath() + u'/' + alsPfad(eintraege.at(i)))

@@ -22,8 +22,8 @@ struct Klangspiel : Spiel {
               memo, dialoge,
               mitModul ? werk.quelle() : [] { return std::unique_ptr<Klangspieler>(); }) {}
 
-    // Plays the list of those lines, with a small file for each sound it names. False where the
-    // list reader takes no sounds yet: the deal then holds none.
+    // Plays the list of those lines, with a small file for each sound it names (the scripted
+    // sound reader takes any bytes). False where the deal holds no sound.
     bool klangliste(const QStringList& zeilen, const QStringList& klaenge) {
         for (const QString& k : klaenge)
             datei(k, QByteArray("RIFF"));
@@ -32,11 +32,19 @@ struct Klangspiel : Spiel {
         return std::any_of(memo.liste1().cbegin(), memo.liste1().cend(),
                            [](const Spielkarte& k) { return k.inhalt.hatKlang(); });
     }
-    // Nine pairs: four of a word with its sound beside a word, five of a sound alone.
+    // Nine pairs: four of a word with its sound beside a word, five of two sounds alone.
     bool gemischteListe() {
         QStringList zeilen = nummeriert(4, "W%1 + w%1.wav = V%1");
-        zeilen += nummeriert(5, "s%1.wav");
-        return klangliste(zeilen, nummeriert(4, "w%1.wav") + nummeriert(5, "s%1.wav"));
+        zeilen += nummeriert(5, "s%1.wav = t%1.wav");
+        return klangliste(zeilen, nummeriert(4, "w%1.wav") + nummeriert(5, "s%1.wav") +
+                                      nummeriert(5, "t%1.wav"));
+    }
+    // The box that tells what stands in the way of the sounds; empty where none was shown.
+    QString klangbox() const {
+        for (const Gezeigt& box : dialoge.gezeigt)
+            if (box.prompt.startsWith(QStringLiteral("Klänge gehen hier nicht")))
+                return box.prompt;
+        return {};
     }
     // A card of the deal with a sound, and one without, other than those given.
     int klangkarte(const QList<int>& ausser = {}) const { return finde(true, ausser); }
@@ -54,7 +62,7 @@ private:
 
 #define KLANGLISTE(s)                                                                              \
     if (!(s).gemischteListe())                                                                     \
-        QSKIP("the list reader takes no sounds yet");
+        QFAIL("the deal holds no sound");
 
 } // namespace
 
@@ -80,7 +88,7 @@ private slots:
         QCOMPARE(s.werk.gemacht, 1);
         const QStringList dateien = s.spieler().vorbereitet.last();
         QCOMPARE(QSet<QString>(dateien.cbegin(), dateien.cend()).size(), dateien.size());
-        QCOMPARE(dateien.size(), 9);
+        QCOMPARE(dateien.size(), 14);
 
         const int a = s.klangkarte();
         const QString klang = s.inhalt(a).klang;
@@ -137,8 +145,8 @@ private slots:
         Klangspiel s;
         s.werk.vorlage.fehlt = {Klanghindernis::KeinKlangdienst, Klanghindernis::KeinAacDecoder};
         KLANGLISTE(s);
-        QCOMPARE(s.dialoge.gezeigt.size(), 2); // the list's load message, then the box
-        QCOMPARE(s.dialoge.gezeigt.last().prompt,
+        QCOMPARE(s.dialoge.gezeigt.size(), 2); // the list's load message, and the box
+        QCOMPARE(s.klangbox(),
                  QStringLiteral("Klänge gehen hier nicht: es gibt keinen Tondienst.\r"
                                 "Bitte das Paket „pulseaudio“ installieren.\r"
                                 "Klänge gehen hier nicht: AAC-Klänge (.m4a) können nicht "
@@ -156,7 +164,7 @@ private slots:
     void ohneModul() {
         Klangspiel s(false);
         KLANGLISTE(s);
-        QVERIFY(s.dialoge.gezeigt.last().prompt.startsWith(
+        QVERIFY(s.klangbox().startsWith(
             QStringLiteral("Klänge gehen hier nicht: das Klangmodul fehlt.\r")));
         const int boxen = s.dialoge.gezeigt.size();
         s.neuesSpiel();

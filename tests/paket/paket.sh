@@ -48,6 +48,7 @@ pruefe "entry starts in the installed word lists" test -f "$ordner/VUNMEMO.TXT"
 # The picture list with every picture it names, and Qt's plugins for the pictures' formats,
 # brought by the package's dependencies.
 pruefe "the picture list and its pictures installed" bilder_da "$ordner"
+pruefe "the sound list and its sounds installed" klaenge_da "$ordner"
 dpkg -L libqt6gui6 >"$arbeit/qtgui"
 plugins=$(grep -m1 '/qt6/plugins/imageformats$' "$arbeit/qtgui")
 for plugin in libqsvg.so libqwebp.so; do
@@ -97,6 +98,8 @@ ohne_meldung "Qt's options before the list" -style Fusion "$arbeit/Meine Listen/
 # Every picture of the shipped picture list read by the installed Qt: a faulty one would be
 # reported before the main window.
 ohne_meldung "the picture list" "$ordner/BILDER.TXT"
+# Every sound of the shipped sound list checked by the installed program likewise.
+ohne_meldung "the sound list" "$ordner/HOEREN.TXT"
 
 # The action for the board, started as the menu starts it: the main window covers the screen.
 vollbild_fenster() {

@@ -22,3 +22,20 @@ bilder_da() {
     done <"$1/BILDER.TXT"
     [ "$n" -ge 12 ] || { echo "only $n pictures"; return 1; }
 }
+
+# FOLDER: every file the shipped HOEREN.TXT in FOLDER names (both halves of each pair after its
+# heading) lies where it names it, and there are at least ten sounds.
+klaenge_da() {
+    local links rechts n=0
+    while IFS='=' read -r links rechts; do
+        [ -n "$rechts" ] || continue
+        for datei in "$links" "$rechts"; do
+            datei=${datei//[$'\r\t ']/}
+            case "$datei" in
+                */*) [ -s "$1/$datei" ] || { echo "missing: $1/$datei"; return 1; } ;;
+            esac
+        done
+        case "$rechts" in *.ogg*) n=$((n + 1)) ;; esac
+    done <"$1/HOEREN.TXT"
+    [ "$n" -ge 10 ] || { echo "only $n sounds"; return 1; }
+}

@@ -2,6 +2,7 @@
 
 #include "game/memo.h"
 #include "tests/support/bildleser.h"
+#include "tests/support/klangleser.h"
 #include "tests/support/dateien.h"
 #include "tests/support/karten.h"
 #include "tests/support/skript.h"
@@ -12,12 +13,13 @@
 namespace vun::test {
 
 // What every test game stands on: a folder of its own with its start-up list, scripted boxes,
-// a scripted random source and scripted pictures.
+// a scripted random source, and scripted pictures and sounds.
 struct Spielgrundlage {
     QTemporaryDir ordner;
     SkriptDialoge dialoge;
     SkriptZufall zufall;
     SkriptBildleser bildleser;
+    SkriptKlangleser klangleser;
 
     explicit Spielgrundlage(const QStringList& woerter) {
         wortlisteSchreiben(ordner.filePath(QStringLiteral("VUNMEMO.TXT")), woerter);
@@ -93,7 +95,8 @@ struct Spiel : Spielgrundlage, Spielhilfen<Spiel> {
     Memo memo;
 
     explicit Spiel(const QStringList& woerter = standardWoerter())
-        : Spielgrundlage(woerter), memo(dialoge, zufall, bildleser, QDir(ordner.path())) {
+        : Spielgrundlage(woerter),
+          memo(dialoge, zufall, {bildleser, klangleser}, QDir(ordner.path())) {
         memo.Form_Load();
     }
 };

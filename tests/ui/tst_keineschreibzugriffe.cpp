@@ -5,6 +5,7 @@
 #include "tests/support/dateien.h"
 #include "tests/support/karten.h"
 #include "tests/support/ordnerbild.h"
+#include "tests/support/skript.h"
 
 #include "boxes/qtdialoge.h"
 #include "game/memo.h"
@@ -101,9 +102,11 @@ private:
     QTimer uhr_;
 };
 
-// The program as main() builds it, in the current folder, with the real Qt dialogs.
+// The program as main() builds it, in the current folder, with the real Qt dialogs. The cards'
+// sounds are scripted: whether a sound server answers depends on the machine, not on the program.
 struct Sitzung {
-    ui::Programm programm{ui::startortAus(QString())};
+    Klangwerk klaenge;
+    ui::Programm programm{ui::startortAus(QString()), {.klangspieler = klaenge.quelle()}};
     Memo& memo = programm.memo();
     ui::Hauptfenster& fenster = programm.fenster();
     QSignalSpy ende{&fenster, &ui::Hauptfenster::programmEnde};
@@ -147,11 +150,14 @@ void ordnerFuellen(const QDir& ordner) {
     const QDir mitgeliefert(QStringLiteral(VUN_WORTLISTEN));
     for (const QString& name : mitgeliefert.entryList({QStringLiteral("*.TXT")}, QDir::Files))
         QVERIFY(QFile::copy(mitgeliefert.filePath(name), ordner.filePath(name)));
-    // The pictures of BILDER.TXT beside it, as the package installs them.
-    const QDir bilder(mitgeliefert.filePath(QStringLiteral("bilder")));
-    QVERIFY(ordner.mkpath(QStringLiteral("bilder")));
-    for (const QString& name : bilder.entryList(QDir::Files))
-        QVERIFY(QFile::copy(bilder.filePath(name), ordner.filePath("bilder/" + name)));
+    // The pictures of BILDER.TXT and the sounds of HOEREN.TXT beside them, as the package
+    // installs them.
+    for (const QString& unter : {QStringLiteral("bilder"), QStringLiteral("klaenge")}) {
+        const QDir dateien(mitgeliefert.filePath(unter));
+        QVERIFY(ordner.mkpath(unter));
+        for (const QString& name : dateien.entryList(QDir::Files))
+            QVERIFY(QFile::copy(dateien.filePath(name), ordner.filePath(unter + "/" + name)));
+    }
     QVERIFY(dateiSchreiben(ordner.filePath("KAPUTT.TXT"), "eins\r\nzwei\r\n"));
     QVERIFY(dateiSchreiben(ordner.filePath("GLEICH.TXT"), QByteArray("Wort\r\n").repeated(12)));
     QVERIFY(dateiSchreiben(ordner.filePath("LEER.TXT"), ""));

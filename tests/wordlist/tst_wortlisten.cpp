@@ -1,7 +1,7 @@
 // The word lists that ship with the game: all of them load, and the start-up list is written
 // the way the old lists are.
-#include "tests/support/bildleser.h"
 #include "tests/support/inhalte.h"
+#include "tests/support/klangleser.h"
 #include "wordlist/dekodierung.h"
 #include "wordlist/wortdatei.h"
 
@@ -13,8 +13,10 @@ using namespace vun;
 
 namespace {
 const QDir Ordner(QStringLiteral(VUN_WORTLISTEN));
-// The shipped pictures are read with Qt's reader in tst_qtbildleser.
+// The shipped pictures are read with Qt's reader in tst_qtbildleser, the sounds with the sound
+// checks in tst_klangpruefung.
 const test::SkriptBildleser Bilder;
+const test::SkriptKlangleser Klaenge;
 
 QByteArray bytesVon(const QString& name) {
     QFile datei(Ordner.filePath(name));
@@ -31,7 +33,7 @@ private slots:
         QVERIFY2(namen.size() >= 6, "the start-up list and at least five themed lists");
         int inUtf8 = 0;
         for (const QString& name : namen) {
-            const Wortdatei d = wortdateiLesen(Ordner.filePath(name), Bilder);
+            const Wortdatei d = wortdateiLesen(Ordner.filePath(name), {Bilder, Klaenge});
             QVERIFY2(d.fehler == Wortdateifehler::Keiner, qPrintable(name));
             QVERIFY2(d.eintraege.size() >= 20, qPrintable(name));
             // A word twice on the board would be two pairs of the same word.
@@ -47,10 +49,10 @@ private slots:
     // The pair lists are read as pair lists (not as lists of whole lines), and every other list
     // as words.
     void paarlisten() {
-        const QStringList paarlisten{"BILDER.TXT", "EINMAL6.TXT", "EINMALEINS.TXT", "ENGLISCH.TXT",
-                                     "MEHRZAHL.TXT"};
+        const QStringList paarlisten{"BILDER.TXT",   "EINMAL6.TXT", "EINMALEINS.TXT",
+                                     "ENGLISCH.TXT", "HOEREN.TXT",  "MEHRZAHL.TXT"};
         for (const QString& name : wortlistenDateien(Ordner)) {
-            const Wortdatei d = wortdateiLesen(Ordner.filePath(name), Bilder);
+            const Wortdatei d = wortdateiLesen(Ordner.filePath(name), {Bilder, Klaenge});
             QCOMPARE(d.fehler, Wortdateifehler::Keiner);
             QVERIFY2((d.art == Listenart::Paare) == paarlisten.contains(name), qPrintable(name));
         }
