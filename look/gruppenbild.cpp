@@ -120,7 +120,8 @@ QColor schriftAuf(QColor grund) {
 }
 
 void gruppenstreifenMalen(QPainter& maler, QRect rahmen, const QList<Gruppe>& gruppen, int dran,
-                          QFont schrift) {
+                          QFont schrift, QColor grund) {
+    maler.fillRect(rahmen, grund);
     if (gruppen.isEmpty() || dran < 1 || dran > gruppen.size())
         return;
     const Gruppe& jetzt = gruppen.at(dran - 1);

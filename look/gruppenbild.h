@@ -31,8 +31,8 @@ QColor schriftAuf(QColor grund);
 // The strip below the board, drawn from its rectangle alone: a first row with a plate in the
 // colour of the group whose turn it is ("▲ Blau ist dran"), then rows of plates, one per group
 // in its colour holding its pairs ("● Rot 2"). The text is half a row high, smaller only where
-// long names would not fit the width.
+// long names would not fit the width. The ground is filled first.
 void gruppenstreifenMalen(QPainter& maler, QRect rahmen, const QList<Gruppe>& gruppen, int dran,
-                          QFont schrift);
+                          QFont schrift, QColor grund);
 
 } // namespace vun

@@ -69,7 +69,8 @@ void Gruppenstreifen::zugMelden() {
 void Gruppenstreifen::paintEvent(QPaintEvent*) {
     const Gruppenspiel& spiel = memo_.gruppenspiel();
     QPainter maler(this);
-    gruppenstreifenMalen(maler, rect(), spiel.gruppen(), spiel.dran(), font());
+    gruppenstreifenMalen(maler, rect(), spiel.gruppen(), spiel.dran(), font(),
+                         palette().color(QPalette::Window));
 }
 
 } // namespace vun::ui
