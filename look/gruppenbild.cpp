@@ -128,7 +128,7 @@ void gruppenstreifenMalen(QPainter& maler, QRect rahmen, const QList<Gruppe>& gr
     QList<QList<Schild>> zeilen{{{jetzt.nummer, QStringLiteral("%1 ist dran").arg(jetzt.name)}}};
     for (qsizetype i = 0; i < gruppen.size(); ++i) {
         if (i % Schildeprozeile == 0)
-            zeilen.append({});
+            zeilen.append(QList<Schild>());
         const Gruppe& g = gruppen.at(i);
         zeilen.last().append({g.nummer, QStringLiteral("%1 %2").arg(g.name).arg(g.paare)});
     }

@@ -10,6 +10,7 @@
 #include "ui/extras.h"
 #include "ui/gruppenfenster.h"
 #include "ui/vergroesserung.h"
+
 #include <QPushButton>
 #include <QScreen>
 

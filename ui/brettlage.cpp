@@ -44,7 +44,7 @@ QSize brettEntwurf(Brettform form, int paare, int gruppen) {
     return gruppen > 0 ? brett + QSize(0, streifenhoehe(gruppen) + Rand / 2) : brett;
 }
 
-QRect gruppenstreifen(Brettform form, int paare, int gruppen) {
+QRect gruppenstreifenrahmen(Brettform form, int paare, int gruppen) {
     const QSize brett = ohneGruppen(form, paare);
     return {Brettlinks, brett.height(), brett.width() - Brettlinks - Rand, streifenhoehe(gruppen)};
 }

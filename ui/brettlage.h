@@ -52,7 +52,7 @@ QSize brettEntwurf(Brettform form, int paare, int gruppen = 0);
 
 // The strip of group play at 100 %, in the window of brettEntwurf(form, paare, gruppen): below the
 // board and as wide as the board's area.
-QRect gruppenstreifen(Brettform form, int paare, int gruppen);
+QRect gruppenstreifenrahmen(Brettform form, int paare, int gruppen);
 
 // Where the strip goes when squares fill an area (full screen): along the area's foot, the given
 // height, with the gap around it; the cards take the area above it.

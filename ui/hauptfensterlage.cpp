@@ -71,7 +71,8 @@ void Hauptfenster::anordnen(const Anordnung& gross) {
         bilder_.at(i)->setzeMassstab(a.faktor);
     }
     if (streifen_ && gruppenzahl() > 0 && !fuellen)
-        a.setzen(streifen_, gruppenstreifen(memo_.brettform(), memo_.paarzahl(), gruppenzahl()),
+        a.setzen(streifen_,
+                 gruppenstreifenrahmen(memo_.brettform(), memo_.paarzahl(), gruppenzahl()),
                  schrift(13.5, true));
     if (streifen_)
         streifen_->setVisible(gruppenzahl() > 0);

@@ -2,6 +2,7 @@
 // the window "Gruppenspiel" by mouse, keys and double-clicks, the finder's mark on found cards,
 // and what screen readers learn of the turn. On a projector's screen of 1920 x 1080.
 #include "look/gruppenbild.h"
+#include "tests/support/fensterhilfe.h"
 #include "tests/support/systemtasten.h"
 #include "ui/brettlage.h"
 #include "ui/extras.h"
