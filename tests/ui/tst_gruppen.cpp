@@ -130,7 +130,7 @@ private slots:
         QVERIFY(w.isHidden());
         const Gruppenspiel& spiel = s.memo.gruppenspiel();
         QCOMPARE(spiel.gruppen().size(), 4);
-        QCOMPARE(spiel.gruppe(2).name, QStringLiteral("Die schlauen Füchse "));
+        QCOMPARE(spiel.gruppe(2).name, QStringLiteral("Die schlauen Füchse"));
         QVERIFY(spiel.nachJedemZug());
 
         s.fenster.extras().aktion(ui::Extra::Gruppenspiel)->trigger();
