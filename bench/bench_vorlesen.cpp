@@ -3,6 +3,7 @@
 // recording of the sink's monitor by parec. Needs a sound server with the default sink "stumm"
 // (scripts/vorlesezeit sets one up); the program's window on Qt's offscreen platform.
 #include "bench/fenstersitzung.h"
+#include "bench/mithoerer.h"
 #include "seams/sprecher.h"
 #include "tests/support/karten.h"
 #include "ui/extras.h"
@@ -10,7 +11,6 @@
 #include "voice/sprecherladen.h"
 
 #include <QAction>
-#include <QProcess>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
@@ -18,55 +18,6 @@ using namespace vun;
 using namespace vun::bench;
 
 namespace {
-
-constexpr int Abtastrate = 16000;
-constexpr int Schwelle = 200; // above the noise of a silent sink, far below a spoken word
-
-// The sink's monitor as it comes, 16 kHz mono 16 bit.
-class Mithoerer {
-public:
-    Mithoerer() {
-        parec_.start(QStringLiteral("parec"),
-                     {"-d", "stumm.monitor", "--raw", "--format=s16le", "--channels=1",
-                      QStringLiteral("--rate=%1").arg(Abtastrate), "--latency-msec=5"});
-        bereit = parec_.waitForStarted(5000);
-    }
-    ~Mithoerer() {
-        parec_.kill();
-        parec_.waitForFinished(2000);
-    }
-    bool bereit = false;
-
-    // When the first loud sample arrived, from what comes within frist seconds; the moment is
-    // the arrival of its chunk less the samples that follow it there.
-    std::optional<Uhr::time_point> ersterLauterTon(double frist) {
-        const Uhr::time_point ende = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
-                                                      std::chrono::duration<double>(frist));
-        while (Uhr::now() < ende) {
-            parec_.waitForReadyRead(5);
-            const QByteArray stueck = parec_.readAll();
-            const Uhr::time_point angekommen = Uhr::now();
-            const auto* proben = reinterpret_cast<const qint16*>(stueck.constData());
-            const qsizetype n = stueck.size() / 2;
-            for (qsizetype i = 0; i < n; ++i)
-                if (std::abs(int(proben[i])) > Schwelle)
-                    return angekommen - std::chrono::microseconds((n - i) * 1000000 / Abtastrate);
-        }
-        return std::nullopt;
-    }
-    // Waits for stille seconds without a loud sample, at most frist seconds.
-    bool stilleAbwarten(double stille, double frist) {
-        const Uhr::time_point ende = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
-                                                      std::chrono::duration<double>(frist));
-        while (Uhr::now() < ende)
-            if (!ersterLauterTon(stille))
-                return true;
-        return false;
-    }
-
-private:
-    QProcess parec_;
-};
 
 // The program's voice, telling when it has become ready.
 class Stimmzeuge : public Sprecher {

@@ -15,6 +15,10 @@ void Memo::PaarMarkieren() {
     for (int k = 1; k <= kartenzahl(); ++k)
         if (k == a || k == b)
             setzeKursiv(k, true);
+    // Still the finder's turn: the turn passes only after the pair is marked.
+    for (int k = 1; k <= kartenzahl(); ++k)
+        if (k == a || k == b)
+            setzeFinder(k, gruppenspiel_.dran());
     spielstand_.ErstesFeld = 0;
     spielstand_.ZweitesFeld = 0;
 }
@@ -28,11 +32,14 @@ void Memo::FelderLeeren() {
         setzeBeschriftung(k, {});
     for (int k = 1; k <= Kartenzahl; ++k)
         setzeKursiv(k, false);
+    for (int k = 1; k <= Kartenzahl; ++k)
+        setzeFinder(k, 0);
     spielstand_.Gestartet = false;
 }
 
 void Memo::SpielGewonnen() {
-    const QString meldung = QStringLiteral("Prima, du hast es geschafft!");
+    const QString meldung = gruppenspiel_.aktiv() ? gruppenspiel_.gewinnZeilen().join(CR)
+                                                  : QStringLiteral("Prima, du hast es geschafft!");
     emit gewinnmeldung(meldung);
     dialoge_.MsgBox(meldung + CR, NurOk, QStringLiteral("Memory"));
     FelderLeeren();

@@ -36,6 +36,14 @@ void Memo::setzeKursiv(int karte, bool kursiv) {
     }
 }
 
+void Memo::setzeFinder(int karte, int gruppe) {
+    Kartenbild& bild = karten_.at(karte - 1);
+    if (bild.finder != gruppe) {
+        bild.finder = gruppe;
+        emit karteGeaendert(karte);
+    }
+}
+
 Kartenzustand Memo::zustand(int nummer) const {
     if (karte(nummer).inhalt.leer())
         return Kartenzustand::Verdeckt;
@@ -50,7 +58,32 @@ void Memo::KartenMischen() {
         listeVerwerfen(gespielteDatei_, liste2_, dialoge_, paarzahl_);
         gespielteDatei_.clear();
     }
+    if (gruppenspiel_.aktiv()) {
+        gruppenspiel_.neuesSpiel();
+        emit gruppenGeaendert();
+    }
     emit gemischt();
+}
+
+void Memo::gruppenspielStarten(const QStringList& namen, bool nachJedemZug) {
+    gruppenspiel_ = Gruppenspiel(namen, nachJedemZug);
+    neuBeginnen();
+}
+
+void Memo::alleinSpielen() {
+    if (!gruppenspiel_.aktiv())
+        return;
+    gruppenspiel_ = {};
+    neuBeginnen();
+}
+
+// Before the first deal (from the command line) the first deal follows anyway.
+void Memo::neuBeginnen() {
+    emit gruppenGeaendert();
+    if (liste1_.isEmpty())
+        return;
+    FelderLeeren();
+    KartenMischen();
 }
 
 void Memo::paarzahlWaehlen(int paare) {

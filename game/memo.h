@@ -90,6 +90,9 @@ signals:
     void gemischt();
     // The player's click turned the card face up; a card clicked while open stays silent.
     void aufgedeckt(int karte);
+    // The player's click met a card that showed already, open or found, and changed nothing
+    // of it: its sound plays again.
+    void angetippt(int karte);
     // Groups started or ended, the turn passed, or a group's pairs changed.
     void gruppenGeaendert();
     // The turn passed to that group, after the card that ended the last turn was shown.
@@ -100,6 +103,7 @@ signals:
 private:
     // The game's procedures: only the events above call them.
     void FeldGeklickt();
+    void ZugBeenden(bool paar);
     void PaarZudecken();
     void PaarMarkieren();
     void FelderLeeren();
@@ -110,11 +114,14 @@ private:
     bool druckenErlaubt(int seiten);
     // The board a newly read list asks for: squares for pictures, strips for words.
     void brettformNachListe();
+    // A new deal on a cleared board, as the new-game button gives after "Ja".
+    void neuBeginnen();
 
     // Shows the content on the card's face, or covers it with the empty content.
     void setzeBeschriftung(int karte, const Karteninhalt& inhalt);
     void setzeHintergrund(int karte, Rgb farbe);
     void setzeKursiv(int karte, bool kursiv);
+    void setzeFinder(int karte, int gruppe);
 
     Dialoge& dialoge_;
     Zufallsquelle& zufall_;

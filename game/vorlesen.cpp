@@ -35,6 +35,7 @@ Vorlesen::Vorlesen(Memo& memo, Dialoge& dialoge, Sprecherquelle quelle,
       bildschirmleser_(std::move(bildschirmleser)) {
     connect(&memo_, &Memo::aufgedeckt, this, &Vorlesen::karteAufgedeckt);
     connect(&memo_, &Memo::gewinnmeldung, this, &Vorlesen::sagen);
+    connect(&memo_, &Memo::zugGewechselt, this, &Vorlesen::zugGewechselt);
 }
 
 Vorlesen::~Vorlesen() = default;
@@ -107,7 +108,23 @@ void Vorlesen::ausschalten() {
 }
 
 void Vorlesen::karteAufgedeckt(int karte) {
-    sagen(vorzulesen(memo_.liste1(), karte));
+    // A card with a sound of its own plays that instead, and the word before falls silent for it.
+    if (memo_.liste1().at(karte - 1).inhalt.hatKlang()) {
+        ausstehend_.clear();
+        if (zustand_ == Zustand::An)
+            sprecher_->verstummen();
+        gesagt_.clear();
+        return;
+    }
+    gesagt_ = vorzulesen(memo_.liste1(), karte);
+    sagen(gesagt_);
+}
+
+// The turn passes on the card that ended the last turn: its word is said again with the turn,
+// at once, so the voice is not cut off in the middle of the word.
+void Vorlesen::zugGewechselt() {
+    const QString dran = memo_.gruppenspiel().dranText();
+    sagen(gesagt_.isEmpty() ? dran : gesagt_ + QStringLiteral(". ") + dran);
 }
 
 namespace {
@@ -132,7 +149,7 @@ QString vorzulesen(const QList<Spielkarte>& liste1, int karte) {
         return gedreht.inhalt.wort;
     for (qsizetype i = 0; i < liste1.size(); ++i) {
         const Spielkarte& andere = liste1.at(i);
-        if (i != karte - 1 && andere.paar == gedreht.paar && !andere.inhalt.istBild())
+        if (i != karte - 1 && andere.paar == gedreht.paar && !andere.inhalt.wort.isEmpty())
             return andere.inhalt.wort;
     }
     return sprechbarerName(gedreht.inhalt.bild);

@@ -56,6 +56,7 @@ private:
 
     void vorbereitet(std::optional<Sprachhindernis> hindernis);
     void karteAufgedeckt(int karte);
+    void zugGewechselt();
     void sagen(const QString& text);
 
     Memo& memo_;
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<Sprecher> sprecher_;
     Zustand zustand_ = Zustand::Aus;
     QString ausstehend_; // to say once the voice is ready
+    QString gesagt_;     // the word of the card turned last
 };
 
 // What card karte (1..Kartenzahl) of the deal says when it is turned: a word its text; a picture

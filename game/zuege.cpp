@@ -18,8 +18,10 @@ void Memo::FeldGeklickt() {
         s.ErstesFeld = 0;
         s.ZweitesFeld = 0;
     }
-    if (!s.imSpiel(s.KlickFeld))
+    if (!s.imSpiel(s.KlickFeld)) {
+        emit angetippt(s.KlickFeld);
         return;
+    }
     if (s.ErstesFeld > 0 && s.ZweitesFeld > 0)
         PaarZudecken();
 
@@ -29,6 +31,8 @@ void Memo::FeldGeklickt() {
     setzeBeschriftung(c, liste1_.at(c - 1).inhalt);
     if (karte(c) != vorher)
         emit aufgedeckt(c);
+    else
+        emit angetippt(c);
     if (e == 0) {
         s.ErstesFeld = c;
         return;
@@ -40,13 +44,26 @@ void Memo::FeldGeklickt() {
     }
     // Two cards match when they are the two halves of one pair; from a list of words that is
     // when their words are equal.
-    if (liste1_.at(e - 1).paar == liste1_.at(c - 1).paar) {
+    const bool paar = liste1_.at(e - 1).paar == liste1_.at(c - 1).paar;
+    if (paar) {
         s.gefundenMarkieren(e);
         s.gefundenMarkieren(c);
         PaarMarkieren();
     }
+    ZugBeenden(paar);
     if (s.alleGefunden())
         SpielGewonnen();
+}
+
+// In group play a pair counts for the group whose turn it is, and the turn passes after a miss
+// (or after every turn, where the teacher chose so); the last pair ends the game instead.
+void Memo::ZugBeenden(bool paar) {
+    if (!gruppenspiel_.aktiv())
+        return;
+    const bool gewechselt = gruppenspiel_.zugBeendet(paar);
+    emit gruppenGeaendert();
+    if (gewechselt && !spielstand_.alleGefunden())
+        emit zugGewechselt(gruppenspiel_.dran());
 }
 
 void Memo::PaarZudecken() {

@@ -2,9 +2,11 @@
 
 #include "game/druckbogen.h"
 #include "game/kartenbild.h"
+#include "look/lautsprecher.h"
 #include "look/schrift.h"
 #include "pictures/bildvorrat.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPagedPaintDevice>
@@ -90,6 +92,18 @@ void seitenzeichenMalen(QPainter& maler, const QRectF& feld, double rand, Karten
     maler.restore();
 }
 
+// A sound has nothing to see: the loudspeaker, and below it the file's name without its ending,
+// by which the teacher sorts a printed sound game.
+void klangMalen(QPainter& maler, const QRect& feld, const QString& pfad) {
+    const int hoehe = feld.height() * 2 / 3;
+    lautsprecherMalen(maler, QRectF(feld.x(), feld.y(), feld.width(), hoehe), Qt::black);
+    const QRect zeile(feld.x(), feld.y() + hoehe, feld.width(), feld.height() - hoehe);
+    const QString name = QFileInfo(pfad).completeBaseName();
+    maler.setFont(kartenschrift(zeile, name));
+    maler.setPen(Qt::black);
+    maler.drawText(zeile, Textart, name);
+}
+
 void kopfzeileMalen(QPainter& maler, const Bogenraster& raster, const QString& titel) {
     if (titel.isEmpty() || raster.kopfzeile.isEmpty())
         return;
@@ -117,6 +131,10 @@ void vorderseiteMalen(QPainter& maler, const Bogenraster& raster, const Kartensa
             seitenzeichenMalen(maler, feld, rand, karten.seiten.value(i, Kartenseite::Keine));
         const QRect innen = feld.adjusted(rand, rand, -rand, -rand).toRect();
         const Karteninhalt& inhalt = karten.inhalte.at(i);
+        if (inhalt.nurKlang()) {
+            klangMalen(maler, innen, inhalt.klang);
+            continue;
+        }
         if (inhalt.istBild() && bildMalen(maler, innen, inhalt.bild, bilder))
             continue;
         const QString wort = inhalt.istBild() ? bildname(inhalt.bild) : inhalt.wort;

@@ -2,6 +2,7 @@
 
 #include "game/memo.h"
 #include "look/gruppenbild.h"
+#include "look/lautsprecher.h"
 #include "pictures/bildvorrat.h"
 #include "ui/aussehen.h"
 
@@ -49,6 +50,9 @@ QFont groessteSchrift(QFont schrift, QRect feld, const QString& text) {
     return schrift;
 }
 
+// The mark of a word or picture that also plays a sound: a fifth of the card's shorter side.
+constexpr double Klangzeichenanteil = 0.2;
+
 } // namespace
 
 Karte::Karte(const Memo& memo, int nummer, Eingabewache& eingabe, Bildvorrat& bilder,
@@ -73,8 +77,11 @@ void Karte::ausloesen() {
 QString Karte::zugangsname() const {
     const QString karte = QStringLiteral("Karte %1").arg(nummer_);
     const Karteninhalt& inhalt = memo_.karte(nummer_).inhalt;
-    const QString wort =
-        inhalt.istBild() ? QStringLiteral("Bild ") + bildname(inhalt.bild) : inhalt.wort;
+    QString wort = inhalt.istBild()    ? QStringLiteral("Bild ") + bildname(inhalt.bild)
+                   : inhalt.nurKlang() ? QStringLiteral("Klang")
+                                       : inhalt.wort;
+    if (inhalt.hatKlang() && !inhalt.nurKlang())
+        wort += QStringLiteral(", mit Klang");
     switch (memo_.zustand(nummer_)) {
     case Kartenzustand::Verdeckt:
         return karte + QStringLiteral(", verdeckt");
@@ -103,13 +110,41 @@ QRect Karte::textfeld() const {
     return rect().adjusted(abstand, abstand, -abstand, -abstand);
 }
 
+QRect Karte::klangzeichenfeld() const {
+    const int seite = qRound(std::min(width(), height()) * Klangzeichenanteil);
+    const int abstand = qRound(FokusAbstand * massstab()) + 1;
+    return {width() - abstand - seite, abstand, seite, seite};
+}
+
+// A word beside the sound's mark keeps clear of it on both sides, so it stays centred.
+QRect Karte::wortfeld() const {
+    const Karteninhalt& inhalt = memo_.karte(nummer_).inhalt;
+    if (!inhalt.hatKlang())
+        return textfeld();
+    const int rand = klangzeichenfeld().width();
+    return textfeld().adjusted(rand, 0, -rand, 0);
+}
+
 QFont Karte::beschriftungsschrift() const {
     const Kartenbild& bild = memo_.karte(nummer_);
     QFont f = font();
     f.setItalic(bild.kursiv);
     if (memo_.brettform() == Brettform::Quadrate)
-        return groessteSchrift(f, textfeld(), bild.inhalt.wort);
-    return passendeSchrift(f, textfeld(), Beschriftungsart, bild.inhalt.wort);
+        return groessteSchrift(f, wortfeld(), bild.inhalt.wort);
+    return passendeSchrift(f, wortfeld(), Beschriftungsart, bild.inhalt.wort);
+}
+
+// On the card's own colour, so it shows on a word's card and over a picture's corner alike.
+void Karte::klangzeichenMalen(QPainter& maler, const Kartenbild& bild) {
+    const QRectF feld = klangzeichenfeld();
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(farbe(bild.hintergrund));
+    maler.drawEllipse(feld);
+    maler.restore();
+    const double rand = feld.width() * 0.18;
+    lautsprecherMalen(maler, feld.adjusted(rand, rand, -rand, -rand), farbe(bild.textfarbe));
 }
 
 QSize Karte::bildfeld() const {
@@ -168,13 +203,17 @@ void Karte::paintEvent(QPaintEvent*) {
     maler.fillRect(rect(), Randfarbe);
     maler.fillRect(rect().adjusted(1, 1, -1, -1), farbe(bild.hintergrund));
     maler.setPen(farbe(bild.textfarbe));
-    if (bild.inhalt.istBild()) {
+    if (bild.inhalt.nurKlang()) {
+        lautsprecherMalen(maler, textfeld(), farbe(bild.textfarbe));
+    } else if (bild.inhalt.istBild()) {
         bildMalen(maler, bild.inhalt.bild);
     } else {
         maler.setFont(beschriftungsschrift());
-        maler.drawText(textfeld(), Beschriftungsart, bild.inhalt.wort);
+        maler.drawText(wortfeld(), Beschriftungsart, bild.inhalt.wort);
     }
     finderMalen(maler, bild.finder);
+    if (bild.inhalt.hatKlang() && !bild.inhalt.nurKlang())
+        klangzeichenMalen(maler, bild);
     if (hasFocus() && fokusSichtbar()) {
         const int abstand = qRound(FokusAbstand * massstab());
         fokusrahmenMalen(maler, rect().adjusted(abstand, abstand, -abstand, -abstand));

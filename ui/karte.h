@@ -24,11 +24,16 @@ public:
 
     void ausloesen() override;
     // "Karte 7, verdeckt", "Karte 7: Maus", "Karte 7: Maus, gefunden"; a picture card by its
-    // picture's name, "Karte 7: Bild hund".
+    // picture's name, "Karte 7: Bild hund"; a sound alone "Karte 7: Klang", and a word or picture
+    // with a sound "Karte 7: Hund, mit Klang".
     QString zugangsname() const override;
 
     // Where the caption goes, clear of the border and the focus mark.
     QRect textfeld() const;
+    // The word's part of it: narrower on both sides by the mark of a sound.
+    QRect wortfeld() const;
+    // The mark of a word or picture with a sound, in the top right corner.
+    QRect klangzeichenfeld() const;
     // The font the caption is drawn in: on a strip the card font, smaller only when the caption
     // would not fit the text field otherwise; on a square as large as fits.
     QFont beschriftungsschrift() const;
@@ -61,6 +66,7 @@ private:
     void bildMalen(QPainter& maler, const QString& pfad);
     // The mark of the group that found the card, if any.
     void finderMalen(QPainter& maler, int gruppe) const;
+    void klangzeichenMalen(QPainter& maler, const Kartenbild& bild);
 
     const Memo& memo_;
     int nummer_;

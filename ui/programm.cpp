@@ -3,7 +3,9 @@
 #include "boxes/konsole.h"
 #include "game/befehlszeile.h"
 #include "game/druckbefehl.h"
+#include "seams/klangspieler.h"
 #include "seams/sprecher.h"
+#include "sound/klangladen.h"
 #include "ui/extras.h"
 #include "ui/impressum.h"
 #include "ui/vergroesserung.h"
@@ -61,7 +63,10 @@ Programm::Programm(const Startort& ort, const Dienste& dienste)
           memo_, dienste.dialoge ? *dienste.dialoge : qtDialoge_,
           dienste.sprecher ? dienste.sprecher : [] { return sprecherLaden(); },
           dienste.bildschirmleser ? dienste.bildschirmleser
-                                  : [] { return QAccessible::isActive(); }) {
+                                  : [] { return QAccessible::isActive(); }),
+      klaenge_(
+          memo_, dienste.dialoge ? *dienste.dialoge : qtDialoge_,
+          dienste.klangspieler ? dienste.klangspieler : [] { return klangspielerLaden(); }) {
     // Before the window is shown the start-up boxes stand on their own.
     const auto zoom = [this] { return fenster_.groesse().faktor(); };
     qtDialoge_.setzeEltern(&fenster_, zoom);

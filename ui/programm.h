@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boxes/qtdialoge.h"
+#include "game/klaenge.h"
 #include "game/memo.h"
 #include "game/vorlesen.h"
 #include "pictures/qtbildleser.h"
@@ -40,8 +41,9 @@ Startort startortAus(const QString& liste, const QDir& gestartetIn = QDir::curre
 
 // What the program needs from outside. Each one left empty is the real one: Qt's boxes over the
 // main window, random numbers seeded from the time of day, Qt's image readers, the printer
-// through Qt's print dialog, the desktop's speech service through the speech module, and Qt's
-// accessibility asked whether a screen reader listens. Tests give their scripted ones here.
+// through Qt's print dialog, the desktop's speech service through the speech module, the cards'
+// sounds through the sound module, and Qt's accessibility asked whether a screen reader listens.
+// Tests give their scripted ones here.
 struct Dienste {
     Dialoge* dialoge = nullptr;
     Zufallsquelle* zufall = nullptr;
@@ -49,6 +51,7 @@ struct Dienste {
     Drucker* drucker = nullptr;
     Vorlesen::Sprecherquelle sprecher = {};
     Vorlesen::Bildschirmleser bildschirmleser = {};
+    Klaenge::Spielerquelle klangspieler = {};
 };
 
 // The program as main() runs it: the input guard, the services, the game on them, its main
@@ -78,6 +81,7 @@ private:
     Memo memo_;
     Hauptfenster fenster_;
     Vorlesen vorlesen_;
+    Klaenge klaenge_;
 };
 
 // The Qt platform to start on, from QT_QPA_PLATFORM and the displays the desktop offers; the

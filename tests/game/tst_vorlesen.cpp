@@ -49,6 +49,21 @@ private slots:
         QCOMPARE(s.werk.gemacht, 1);
     }
 
+    // In group play the card that passes the turn says its word and then whose turn it is; a
+    // pair keeps the turn and says its word alone.
+    void zugwechsel() {
+        Vorlesespiel s;
+        s.memo.gruppenspielStarten({QStringLiteral("Rot"), QStringLiteral("Füchse")}, false);
+        s.vorlesen.einschalten();
+        s.klick(1);
+        s.klick(s.partner(1));
+        const int a = s.andereKarte(1, s.gefunden()), b = s.andereKarte(a, s.gefunden());
+        s.klick(a);
+        s.klick(b);
+        QCOMPARE(s.gesagt().mid(2), (QStringList{s.wort(a), s.wort(b),
+                                                 s.wort(b) + QStringLiteral(". Füchse ist dran")}));
+    }
+
     // The win message speaks as its box appears, after the last card's word.
     void gewinnmeldung() {
         Vorlesespiel s;

@@ -23,9 +23,11 @@ struct Startschalter {
 };
 
 // A game in the program as main() wires it, started on a word list of the test's choosing and
-// shown offscreen, played with mouse clicks. Its voice is scripted (stimmen).
+// shown offscreen, played with mouse clicks. Its voice and sounds are scripted
+// (stimmen, klaenge).
 struct FensterSpiel : Spielgrundlage, Spielhilfen<FensterSpiel> {
     Sprecherwerk stimmen;
+    Klangwerk klaenge;
     ui::Programm programm;
     Memo& memo;
     ui::Hauptfenster& fenster;
@@ -35,7 +37,8 @@ struct FensterSpiel : Spielgrundlage, Spielhilfen<FensterSpiel> {
         : Spielgrundlage(woerter), programm(ui::Startort{QDir(ordner.path()), {}},
                                             {.dialoge = boxen == Boxen::Skript ? &dialoge : nullptr,
                                              .zufall = &zufall,
-                                             .sprecher = stimmen.quelle()}),
+                                             .sprecher = stimmen.quelle(),
+                                             .klangspieler = klaenge.quelle()}),
           memo(programm.memo()), fenster(programm.fenster()) {
         programm.starten(start.vollbild, start.vorlesen);
     }

@@ -3,6 +3,7 @@
 #include "game/druckbogen.h"
 #include "seams/dialoge.h"
 #include "seams/drucker.h"
+#include "seams/klangspieler.h"
 #include "seams/sprecher.h"
 #include "seams/zufall.h"
 #include "tests/support/inhalte.h"
@@ -158,6 +159,42 @@ struct Sprecherwerk {
             return sprecher;
         };
     }
+};
+
+// A sound player from a script: the files it was asked to get ready for, each deal's list, the
+// files played in order, and how often it was told to stop; where fehlt is set, what stands in
+// the way of every deal.
+class SkriptKlangspieler : public Klangspieler {
+public:
+    QList<QStringList> vorbereitet;
+    QStringList gespielt;
+    int verstummt = 0;
+    QList<Klanghindernis> fehlt;
+
+    void vorbereiten(const QStringList& dateien, Bereit bereit) override {
+        vorbereitet.append(dateien);
+        bereit(fehlt);
+    }
+    void spielen(const QString& datei) override { gespielt.append(datei); }
+    void verstummen() override { ++verstummt; }
+};
+
+// Hands the game scripted sound players and counts how many it asked for; each new one copies
+// vorlage.
+struct Klangwerk {
+    SkriptKlangspieler vorlage;
+    SkriptKlangspieler* zuletzt = nullptr;
+    int gemacht = 0;
+
+    std::function<std::unique_ptr<Klangspieler>()> quelle() {
+        return [this] {
+            ++gemacht;
+            auto spieler = std::make_unique<SkriptKlangspieler>(vorlage);
+            zuletzt = spieler.get();
+            return spieler;
+        };
+    }
+    QStringList gespielt() const { return zuletzt ? zuletzt->gespielt : QStringList(); }
 };
 
 // u for a draw that must give index r of n (the integer part of n * u).

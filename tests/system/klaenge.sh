@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# The cards' sounds heard: the real program on a virtual X server, its sounds through GStreamer
+# into a null sink of a PulseAudio server of the test's own, recorded from the sink's monitor.
+# Nine sounds of distinct pitch, each on the two cards of its pair, told apart by their pitch in
+# the recording: every card turned sounds, with one of the nine pitches, and each pitch comes from
+# exactly two cards; the next card cuts the last one's sound off; with reading aloud on, a word
+# card with its own sound plays that and the voice does not say its word. Exit status 77 (skipped)
+# where a tool is missing; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
+#
+#   klaenge.sh PROGRAMM LAGEPLAN
+set -euo pipefail
+programm=$(realpath "$1")
+lageplan=$(realpath "$2")
+. "$(dirname "$0")/../support/xsitzung.sh"
+. "$(dirname "$0")/../support/tonsitzung.sh"
+werkzeuge_noetig Xvfb openbox xdotool xwininfo xprop pulseaudio pactl parec sox speech-dispatcher
+export ASAN_OPTIONS=detect_leaks=0:intercept_strstr=0
+sitzung_beginnen ton_beenden
+
+"$lageplan" >"$arbeit/orte" || scheitern "the layout helper"
+declare -A kx ky
+for k in $(seq 1 18); do
+    read -r _ kx[$k] ky[$k] < <(grep "^karte$k " "$arbeit/orte")
+done
+
+# Sound N: a sine of 300 + 100 N Hz, 1.2 s long, as WAV.
+mkdir "$arbeit/klaenge" "$arbeit/woerter"
+for n in $(seq 1 9); do
+    sox -n -r 44100 -c 1 "$arbeit/klaenge/t$n.wav" synth 1.2 sine $((300 + 100 * n)) vol 0.5
+    cp "$arbeit/klaenge/t$n.wav" "$arbeit/woerter/"
+    echo "t$n.wav"
+done >"$arbeit/klaenge/VUNMEMO.TXT"
+for n in $(seq 1 9); do echo "Schmetterling$n + t$n.wav = Raupe$n"; done >"$arbeit/woerter/VUNMEMO.TXT"
+
+x_starten || exit 1
+ton_starten "$arbeit" || scheitern "the sound server"
+
+# FOLDER ARGS...: the program on that folder's list, its main window in $fenster.
+starten() {
+    local ordner=$1
+    shift
+    if [ -n "${spiel:-}" ]; then
+        kill "$spiel"
+        wait "$spiel" 2>/dev/null || true
+    fi
+    (cd "$ordner" && exec env -u QT_QPA_PLATFORM "$programm" "$@") >>"$arbeit/log" 2>&1 &
+    spiel=$!
+    fenster=$(fenster "the main window" '^VUN-Memospiel') || exit 1
+    bis "the keyboard focus in the main window" 15 hat_fokus "$fenster" || exit 1
+}
+
+# FILE FROM TO: the pitch in Hz of what was heard between FROM and TO ms, by its zero crossings
+# among the loud samples; 0 where nothing was.
+tonhoehe() {
+    od -An -td2 -v -w2 "$1" | awk -v von=$(($2 * 16)) -v bis=$(($3 * 16)) '
+        NR < von || NR > bis { next }
+        { v = $1 < 0 ? -$1 : $1 }
+        v > 200 { laut++ }
+        NR > von && (($1 >= 0) != (alt >= 0)) && (v > 200 || va > 200) { wechsel++ }
+        { alt = $1; va = v }
+        END { printf "%d\n", laut ? wechsel / 2 / (laut / 16000) : 0 }'
+}
+# HZ: the number of the sound of that pitch (within 5 %), or 0.
+klangnummer() {
+    local n
+    for n in $(seq 1 9); do
+        local soll=$((300 + 100 * n))
+        if [ "$1" -ge $((soll * 95 / 100)) ] && [ "$1" -le $((soll * 105 / 100)) ]; then
+            echo "$n"
+            return
+        fi
+    done
+    echo 0
+}
+begonnen() { local n; read -r n _ < <(ton "$1") && [ "$n" -gt 0 ]; }
+
+# STEP CARD: turns the card and prints the number of the sound heard, with how long it lasted.
+hoeren() {
+    local datei=$arbeit/$RANDOM.raw n f l
+    aufnahme_starten "$datei"
+    bis "$1: the recording" 10 aufgenommen "$datei" 100 || exit 1
+    xdotool mousemove --window "$fenster" "${kx[$2]}" "${ky[$2]}" click 1
+    bis "$1: the sound played" 15 ausgesprochen "$datei" || exit 1
+    aufnahme_ende
+    read -r n f l _ < <(ton "$datei")
+    echo "$(klangnummer "$(tonhoehe "$datei" "$f" "$l")") $((l - f))"
+}
+
+starten "$arbeit/klaenge"
+declare -A gehoert
+# Cards 1 to 18 in turn: pairs are found where two follow each other, which plays nothing else.
+for k in $(seq 1 18); do
+    read -r nummer dauer < <(hoeren "card $k" "$k")
+    [ "$nummer" != 0 ] || scheitern "card $k: no sound of the nine heard"
+    [ "$dauer" -ge 1000 ] && [ "$dauer" -le 1400 ] ||
+        scheitern "card $k: its sound lasted $dauer ms, not its 1200"
+    gehoert[$nummer]=$((${gehoert[$nummer]:-0} + 1))
+    echo "card $k: sound $nummer, $dauer ms"
+done
+for n in $(seq 1 9); do
+    [ "${gehoert[$n]:-0}" = 2 ] || scheitern "sound $n came from ${gehoert[$n]:-0} cards, not 2"
+done
+echo "ok: every card sounds, each of the nine sounds from the two cards of its pair"
+
+# The next card cuts the last one off: after the second click only the second card's pitch.
+starten "$arbeit/klaenge"
+abbruch=$arbeit/abbruch.raw
+aufnahme_starten "$abbruch"
+bis "a sound cut short: the recording" 10 aufgenommen "$abbruch" 100 || exit 1
+xdotool mousemove --window "$fenster" "${kx[1]}" "${ky[1]}" click 1
+bis "a sound cut short: its start" 15 begonnen "$abbruch" || exit 1
+read -r _ erst _ < <(ton "$abbruch")
+zweiter=$(($(stat -c %s "$abbruch") / 32))
+xdotool mousemove --window "$fenster" "${kx[10]}" "${ky[10]}" click 1
+bis "a sound cut short: the next one played" 15 ausgesprochen "$abbruch" || exit 1
+aufnahme_ende
+read -r _ f l _ < <(ton "$abbruch")
+a=$(klangnummer "$(tonhoehe "$abbruch" "$f" $((zweiter - 50)))")
+b=$(klangnummer "$(tonhoehe "$abbruch" $((zweiter + 150)) "$l")")
+echo "a sound cut short: sound $a from $f ms, card 10 clicked at $zweiter ms, sound $b to $l ms"
+[ "$a" != 0 ] && [ "$b" != 0 ] || scheitern "a sound cut short: the two sounds not heard"
+[ $((l - zweiter)) -le 1500 ] ||
+    scheitern "the first sound went on after the next card: sound until $((l - zweiter)) ms after it"
+echo "ok: the next card cuts the sound before off"
+
+# A word card with its own sound, reading aloud on: the sound alone, for its own length.
+starten "$arbeit/woerter" --vorlesen
+for k in 1 2 3; do
+    read -r nummer dauer < <(hoeren "word card $k with --vorlesen" "$k")
+    echo "word card $k: sound $nummer, $dauer ms"
+    [ "$nummer" != 0 ] || scheitern "word card $k: its own sound not heard"
+    [ "$dauer" -le 1400 ] || scheitern "word card $k: $dauer ms heard, the voice spoke beside its sound"
+done
+echo "ok: a word card with its own sound plays that, and the voice says nothing over it"
