@@ -79,7 +79,6 @@ void Gruppenfenster::bauen() {
         auto* feld = new QLineEdit(gruppenfarbname(g), this);
         feld->setMaxLength(MaxGruppenname);
         feld->setAccessibleName(QStringLiteral("Name der Gruppe %1").arg(g));
-        connect(feld, &QLineEdit::returnPressed, this, &Gruppenfenster::losgehen);
         namen_.at(g - 1) = feld;
     }
     wechsel_ = new QCheckBox(QStringLiteral("Nach jedem Zug wechseln"), this);
@@ -162,7 +161,8 @@ void Gruppenfenster::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) {
-        // On a button it is that button, as Space is; anywhere else it starts the game.
+        // On a button it is that button, as Space is; anywhere else it starts the game. A name
+        // field passes the key on to here after its own signal, so that is not used too.
         if (auto* knopf = qobject_cast<QPushButton*>(focusWidget()))
             knopf->click();
         else

@@ -10,14 +10,9 @@
 // "streifen DRAN P1,P2,...", or "streifen ?" where none does.
 //
 //   kartenblick WINDOW-ID [GROUPS] < places      places: the layout helper's lines "NAME X Y"
-//   kartenblick --ablage
-//
-// The second prints the text on the clipboard of the X server, where Ctrl+C puts a Qt message
-// box's title and text.
 #include "look/gruppenbild.h"
 #include "look/schrift.h"
 
-#include <QClipboard>
 #include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QImage>
@@ -80,10 +75,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc != 2 && argc != 3)
         return 2;
-    if (qstrcmp(argv[1], "--ablage") == 0) {
-        std::printf("%s\n", qPrintable(QGuiApplication::clipboard()->text()));
-        return 0;
-    }
     const int gruppen = argc == 3 ? std::atoi(argv[2]) : 0;
     const QImage bild = QGuiApplication::primaryScreen()
                             ->grabWindow(WId(QByteArray(argv[1]).toULongLong()))

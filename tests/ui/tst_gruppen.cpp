@@ -17,6 +17,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace vun;
 using namespace vun::test;
@@ -176,6 +179,8 @@ private slots:
 
     // Screen readers read the strip as the status bar and are alerted when the turn passes.
     void zugang() {
+        // As when a screen reader is listening: Qt passes events on only then.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QAccessible::installUpdateHandler(mitschreiben);
         FensterSpiel s;
         gruppenStarten(s, 3);
