@@ -1,5 +1,7 @@
 #include "game/befehlszeile.h"
 
+#include "game/gruppen.h"
+
 #include <algorithm>
 #include <array>
 
@@ -52,6 +54,16 @@ bool paarzahlLesen(const QString& wert, int& paare) {
     return true;
 }
 
+// The value of --gruppen: true where it is a number of groups the game takes.
+bool gruppenzahlLesen(const QString& wert, int& gruppen) {
+    bool zahl = false;
+    const int n = wert.toInt(&zahl);
+    if (!zahl || n < MinGruppen || n > MaxGruppen)
+        return false;
+    gruppen = n;
+    return true;
+}
+
 } // namespace
 
 Befehlszeile befehlszeileLesen(const QStringList& argumente) {
@@ -90,6 +102,16 @@ Befehlszeile befehlszeileLesen(const QStringList& argumente) {
             if (!paarzahlLesen(wert, befehl.paare))
                 return fehler(
                     QStringLiteral("--paare braucht 4, 6, 8 oder 9, nicht „%1“.").arg(wert));
+        } else if (argument == u"--gruppenwahl") {
+            befehl.gruppenwahl = true;
+        } else if (argument == u"--gruppen" || argument.startsWith(u"--gruppen=")) {
+            const bool folgt = argument == u"--gruppen";
+            if (folgt && i + 1 >= argumente.size())
+                return fehler(QStringLiteral("--gruppen braucht eine Zahl von 2 bis 6."));
+            const QString wert = folgt ? argumente.at(++i) : argument.sliced(10);
+            if (!gruppenzahlLesen(wert, befehl.gruppen))
+                return fehler(QStringLiteral("--gruppen braucht eine Zahl von 2 bis 6, nicht „%1“.")
+                                  .arg(wert));
         } else {
             const QStringView option =
                 QStringView(argument).sliced(argument.startsWith(u"--") ? 2 : 1);
@@ -116,6 +138,10 @@ QString hilfetext() {
         "  --vollbild       im Vollbild beginnen (F11 schaltet um, Esc zurück)\n"
         "  --vorlesen       die Karten vorlesen (Strg+L schaltet um)\n"
         "  --paare N        mit N Paaren spielen: 4, 6, 8 oder 9 (ohne den Schalter 9)\n"
+        "  --gruppen N      N Gruppen (2 bis 6) spielen abwechselnd, etwa an der Tafel\n"
+        "                   (Strg+G wählt sie im Spiel)\n"
+        "  --gruppenwahl    mit dem Fenster „Gruppenspiel“ beginnen, das nach den Gruppen\n"
+        "                   fragt\n"
         "  --drucken LISTE.TXT AUSGABE.pdf\n"
         "                   die Karten der Liste als PDF schreiben, ohne Fenster\n"
         "  -h, --help       diese Hilfe zeigen\n"

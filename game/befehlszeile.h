@@ -19,6 +19,10 @@ struct Befehlszeile {
     bool vorlesen = false;
     // The pairs on the board: 4, 6, 8 or 9.
     int paare = 9;
+    // Groups taking turns from the first deal on, 2 to 6, by their colours' names; 0: one player.
+    int gruppen = 0;
+    // The window "Gruppenspiel" at once, for the teacher to choose the groups.
+    bool gruppenwahl = false;
     // The word-list file named, as written; empty where none is.
     QString liste;
     // For Fehler: one German line naming what was wrong.

@@ -14,15 +14,16 @@ struct Gruppenart {
     Gruppensymbol symbol;
 };
 
-// From the palette of Okabe and Ito, which stays apart in lightness and hue for the common
-// colour-vision deficiencies; the symbols tell apart what a child still confuses.
+// Each near a plain colour of its name, and chosen so that any two stay at least 15 apart
+// (CIEDE2000) also as someone with protanopia, deuteranopia or tritanopia sees them (simulated
+// after Machado, Oliveira and Fernandes); the symbols tell apart what a child still confuses.
 constexpr std::array<Gruppenart, MaxGruppen> Arten{{
-    {u"Rot", {213, 94, 0}, Gruppensymbol::Kreis},
-    {u"Blau", {0, 114, 178}, Gruppensymbol::Quadrat},
-    {u"Gelb", {240, 228, 66}, Gruppensymbol::Dreieck},
-    {u"Grün", {0, 158, 115}, Gruppensymbol::Raute},
-    {u"Lila", {150, 80, 190}, Gruppensymbol::Stern},
-    {u"Orange", {230, 159, 0}, Gruppensymbol::Herz},
+    {u"Rot", {174, 25, 20}, Gruppensymbol::Kreis},
+    {u"Blau", {0, 38, 255}, Gruppensymbol::Quadrat},
+    {u"Gelb", {255, 252, 23}, Gruppensymbol::Dreieck},
+    {u"Grün", {58, 149, 95}, Gruppensymbol::Raute},
+    {u"Lila", {154, 25, 138}, Gruppensymbol::Stern},
+    {u"Orange", {232, 157, 40}, Gruppensymbol::Herz},
 }};
 
 const Gruppenart& art(int gruppe) {

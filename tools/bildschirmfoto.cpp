@@ -1,13 +1,17 @@
 // Takes the pictures of the windows shown in the README, on a real display: a game played by
 // keys to two found pairs (one for "paare") and an open miss, the focus on the card turned last;
 // the same full screen, alone or with the information window over it, as the class sees it on
-// the board; or the box about a faulty pair list chosen in the file list, its details open.
-// Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|vollbild|vollbild-info|fehlerdetails
-//        FILE.png [WORD...]
+// the board; three groups playing full screen (gruppen) or the window that sets them up
+// (gruppenfenster); or the box about a faulty pair list chosen in the file list, its details open.
+// Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|vollbild|vollbild-info|gruppen|
+//        gruppenfenster|fehlerdetails FILE.png [WORD...]
 #include "tests/support/dialoghilfe.h"
 #include "tests/support/tastenhilfe.h"
+#include "ui/extras.h"
+#include "ui/gruppenfenster.h"
 #include "ui/vergroesserung.h"
 
+#include <QPushButton>
 #include <QScreen>
 
 using namespace vun;
@@ -65,15 +69,20 @@ int main(int argc, char* argv[]) {
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
         qWarning("Usage: vun_bildschirmfoto hauptfenster|paare|infofenster|vollbild|"
-                 "vollbild-info|fehlerdetails FILE.png [WORD...]");
+                 "vollbild-info|gruppen|gruppenfenster|fehlerdetails FILE.png [WORD...]");
         return 2;
     }
     if (args.at(1) == QLatin1String("fehlerdetails"))
         return fehlerdetails(args.at(2)) ? 0 : 1;
     const QStringList woerter = args.size() > 3 ? args.mid(3) : Spiel::standardWoerter();
-    const bool vollbild = args.at(1).startsWith(QLatin1String("vollbild"));
+    const bool gruppen = args.at(1).startsWith(QLatin1String("gruppen"));
+    const bool vollbild =
+        args.at(1).startsWith(QLatin1String("vollbild")) || args.at(1) == QLatin1String("gruppen");
     TastenSpiel s(woerter);
     s.fenster.mittigSetzen();
+    if (gruppen)
+        s.memo.gruppenspielStarten({gruppenfarbname(1), gruppenfarbname(2), gruppenfarbname(3)},
+                                   false);
     if (vollbild)
         s.fenster.groesse().vollbildSetzen(true);
     spielen(s, woerter, args.at(1) == QLatin1String("paare") ? 1 : 2);
@@ -85,6 +94,14 @@ int main(int argc, char* argv[]) {
             return 1;
         // Full screen, the window as it stands over the game.
         return speichern(vollbild ? nullptr : info, args.at(2)) ? 0 : 1;
+    }
+    if (args.at(1) == QLatin1String("gruppenfenster")) {
+        s.fenster.extras().aktion(ui::Extra::Gruppenspiel)->trigger();
+        ui::Gruppenfenster& fenster = s.fenster.gruppenfenster();
+        if (!QTest::qWaitForWindowExposed(&fenster))
+            return 1;
+        fenster.zahlknopf(4)->click();
+        return speichern(&fenster, args.at(2)) ? 0 : 1;
     }
     return speichern(&s.fenster, args.at(2)) ? 0 : 1;
 }

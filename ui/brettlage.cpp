@@ -1,5 +1,7 @@
 #include "ui/brettlage.h"
 
+#include "look/gruppenbild.h"
+
 #include <algorithm>
 
 namespace vun::ui {
@@ -23,14 +25,33 @@ Gitter quadrate(int paare) {
     return {raster(Brettform::Quadrate, paare), {}, {Seite, Seite}, Luecke};
 }
 
-} // namespace
-
-QSize brettEntwurf(Brettform form, int paare) {
+QSize ohneGruppen(Brettform form, int paare) {
     if (form == Brettform::Streifen)
         return Streifenentwurf;
     const QSize brett = quadrate(paare).groesse();
     return {Brettlinks + brett.width() + Rand,
             std::max(Streifenentwurf.height(), brett.height() + 2 * Rand)};
+}
+
+int streifenhoehe(int gruppen) {
+    return gruppen > 0 ? streifenzeilen(gruppen) * Gruppenzeile : 0;
+}
+
+} // namespace
+
+QSize brettEntwurf(Brettform form, int paare, int gruppen) {
+    const QSize brett = ohneGruppen(form, paare);
+    return gruppen > 0 ? brett + QSize(0, streifenhoehe(gruppen) + Rand / 2) : brett;
+}
+
+QRect gruppenstreifenrahmen(Brettform form, int paare, int gruppen) {
+    const QSize brett = ohneGruppen(form, paare);
+    return {Brettlinks, brett.height(), brett.width() - Brettlinks - Rand, streifenhoehe(gruppen)};
+}
+
+QRect gruppenstreifenUnten(QRect flaeche, int hoehe, int luecke) {
+    return {flaeche.left() + luecke, flaeche.bottom() + 1 - luecke - hoehe,
+            flaeche.width() - 2 * luecke, hoehe};
 }
 
 QRect kartenrahmen(Brettform form, int paare, int nummer) {

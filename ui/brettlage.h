@@ -41,9 +41,22 @@ struct Gitter {
     }
 };
 
+// One row of the strip below the board in group play, at 100 %: its text is half of it, as
+// large as the words on the strips.
+inline constexpr int Gruppenzeile = 38;
+
 // The window of a board at 100 %: strips keep the strip window whatever their number; squares
-// are as wide and as high as their grid needs, never lower than the tool column.
-QSize brettEntwurf(Brettform form, int paare);
+// are as wide and as high as their grid needs, never lower than the tool column. With groups the
+// window grows by the strip below the board and a margin under it.
+QSize brettEntwurf(Brettform form, int paare, int gruppen = 0);
+
+// The strip of group play at 100 %, in the window of brettEntwurf(form, paare, gruppen): below the
+// board and as wide as the board's area.
+QRect gruppenstreifenrahmen(Brettform form, int paare, int gruppen);
+
+// Where the strip goes when squares fill an area (full screen): along the area's foot, the given
+// height, with the gap around it; the cards take the area above it.
+QRect gruppenstreifenUnten(QRect flaeche, int hoehe, int luecke);
 
 // Card `nummer` at 100 %, in the window of brettEntwurf(form, paare). Strips stand where they
 // always stood; squares lie centred in the height beside the tool column.

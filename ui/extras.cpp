@@ -34,6 +34,8 @@ constexpr std::array<Zeile, Extrazahl> Tabelle{{
     // For the board and the class, which a teacher sets once; no key a child could hit.
     {Extra::GrosseKarten, "Große Karten", {}, true},
     {Extra::Paare, "Paare", {}, false, Paarzahlen},
+    // Its window asks before anything changes, so a child's key does no harm.
+    {Extra::Gruppenspiel, "Gruppenspiel…", {Qt::CTRL | Qt::Key_G}, false},
 }};
 
 } // namespace

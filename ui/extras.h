@@ -13,8 +13,8 @@ class QWidget;
 namespace vun::ui {
 
 // The extras beside the game: full screen and back, the zoom steps, printing, reading aloud, the
-// board of large cards and the number of pairs. Leaving full screen with Escape is an extra of its
-// own, without an entry.
+// board of large cards, the number of pairs and the groups that take turns. Leaving full screen
+// with Escape is an extra of its own, without an entry.
 enum class Extra {
     Vollbild,
     VollbildVerlassen,
@@ -24,9 +24,10 @@ enum class Extra {
     Drucken,
     Vorlesen,
     GrosseKarten,
-    Paare
+    Paare,
+    Gruppenspiel
 };
-inline constexpr int Extrazahl = int(Extra::Paare) + 1;
+inline constexpr int Extrazahl = int(Extra::Gruppenspiel) + 1;
 
 // The one action of each extra, made once from the table in extras.cpp with its keys, its entry
 // in the menu of the extras and, for a switch, its check mark. Its keys act anywhere in the main

@@ -8,6 +8,7 @@
 #include "ui/dateiliste.h"
 #include "ui/extramenue.h"
 #include "ui/extras.h"
+#include "ui/gruppenfenster.h"
 #include "ui/infofenster.h"
 #include "ui/karte.h"
 #include "ui/massstab.h"
@@ -69,6 +70,7 @@ Hauptfenster::Hauptfenster(Memo& memo, Eingabewache& eingabe) : memo_(memo), ein
     vorlesezeichen_->stackUnder(bilder_.front());
     groesse_->anordnen();
     connect(&memo_, &Memo::brettGeaendert, this, &Hauptfenster::brettFolgen);
+    connect(&memo_, &Memo::gruppenGeaendert, this, &Hauptfenster::gruppenFolgen);
     new Extramenue(*this);
     connect(groesse_, &Vergroesserung::massstabGeaendert, this, [this](double faktor) {
         if (info_)
@@ -216,6 +218,13 @@ void Hauptfenster::extrasBelegen() {
     extras_->belegen(
         Extra::Paare, [this](int paare) { memo_.paarzahlWaehlen(paare); },
         [this] { return memo_.paarzahl(); });
+    extras_->belegen(Extra::Gruppenspiel, [this] { gruppenfenster().zeigen(groesse_->faktor()); });
+}
+
+Gruppenfenster& Hauptfenster::gruppenfenster() {
+    if (!gruppenfenster_)
+        gruppenfenster_ = new Gruppenfenster(memo_, *this);
+    return *gruppenfenster_;
 }
 
 // The buttons whose work is the window's: quitting closes both windows, Info shows its own.

@@ -19,6 +19,8 @@ class Bildknopf;
 class Dateiliste;
 class Eingabewache;
 class Extras;
+class Gruppenfenster;
+class Gruppenstreifen;
 class Infofenster;
 class Karte;
 class Vergroesserung;
@@ -46,6 +48,10 @@ public:
     Dateiliste* dateiliste();
     // The information window once the player asked for it, else null.
     Infofenster* infofenster() const { return info_.get(); }
+    // The strip below the board once groups played, else null; shown while they play.
+    Gruppenstreifen* gruppenstreifen() const { return streifen_; }
+    // The window "Gruppenspiel", made when first asked for.
+    Gruppenfenster& gruppenfenster();
     // Zoom steps and full screen.
     Vergroesserung& groesse() const { return *groesse_; }
     // The actions of the extras: the window does the zoom's, the program the others.
@@ -78,6 +84,10 @@ private:
     // Squares in full screen: the cards filling what the caption and the tool column leave.
     void kartenFuellen(const Anordnung& anordnung);
     void brettFolgen();
+    // Groups started or ended: the strip comes or goes, and the window grows or shrinks by it.
+    void gruppenFolgen();
+    // The groups playing, 0 for one player.
+    int gruppenzahl() const;
     void tabfolgeSetzen();
     void werkzeugGeklickt(Werkzeug werkzeug);
     void dateilisteZeigen();
@@ -101,6 +111,8 @@ private:
     Dateiliste* datei1_ = nullptr;
     QWidget* vorlesezeichen_ = nullptr; // shown while Vorlesen is on
     std::unique_ptr<Infofenster> info_;
+    Gruppenstreifen* streifen_ = nullptr;
+    Gruppenfenster* gruppenfenster_ = nullptr;
     QMargins gesetzterRahmen_; // the frame the window was centred with
     QPoint gesetzteEcke_;      // where its inside was put then
     Vergroesserung* groesse_ = nullptr;

@@ -2,10 +2,12 @@
 // the game's form and number of pairs (ui/brettlage.h), at the zoom's factor or filling the screen.
 #include "ui/hauptfenster.h"
 
+#include "look/gruppenbild.h"
 #include "ui/bildknopf.h"
 #include "ui/brettlage.h"
 #include "ui/dateiliste.h"
 #include "ui/extras.h"
+#include "ui/gruppenstreifen.h"
 #include "ui/karte.h"
 #include "ui/massstab.h"
 #include "ui/vergroesserung.h"
@@ -53,8 +55,9 @@ void Hauptfenster::anordnen(const Anordnung& gross) {
         a.versatz.ry() += qRound(Kopfhoehe * a.faktor);
     a.schriftSetzen(this, schrift(8.25, true));
     // The column's strip and line reach down as far as the board does.
-    const int hoehe = fuellen ? int(std::ceil((height() - a.versatz.y()) / a.faktor))
-                              : brettEntwurf(memo_.brettform(), memo_.paarzahl()).height();
+    const int hoehe =
+        fuellen ? int(std::ceil((height() - a.versatz.y()) / a.faktor))
+                : brettEntwurf(memo_.brettform(), memo_.paarzahl(), gruppenzahl()).height();
     const int tiefer = std::max(0, hoehe - Streifenentwurf.height());
     a.setzen(figur1_, Saeulenrahmen.adjusted(0, 0, 0, tiefer));
     a.setzen(linie1_, Linienrahmen.adjusted(0, 0, 0, tiefer));
@@ -67,6 +70,12 @@ void Hauptfenster::anordnen(const Anordnung& gross) {
         a.setzen(bilder_.at(i), knopfrahmen(i));
         bilder_.at(i)->setzeMassstab(a.faktor);
     }
+    if (streifen_ && gruppenzahl() > 0 && !fuellen)
+        a.setzen(streifen_,
+                 gruppenstreifenrahmen(memo_.brettform(), memo_.paarzahl(), gruppenzahl()),
+                 schrift(13.5, true));
+    if (streifen_)
+        streifen_->setVisible(gruppenzahl() > 0);
     if (datei1_)
         a.setzen(datei1_, Listenrahmen, schrift(9.75, true));
     if (vorlesezeichen_)
@@ -85,9 +94,17 @@ void Hauptfenster::kartenAnordnen(const Anordnung& a) {
 
 void Hauptfenster::kartenFuellen(const Anordnung& a) {
     const int saeule = skaliert(Saeulenrahmen, a.faktor).width();
-    const QRect frei(saeule, a.versatz.y(), width() - saeule, height() - a.versatz.y());
-    const Gitter gitter =
-        quadrateIn(memo_.paarzahl(), frei, std::max(1, qRound(Vollbildluecke * a.faktor)));
+    QRect frei(saeule, a.versatz.y(), width() - saeule, height() - a.versatz.y());
+    const int luecke = std::max(1, qRound(Vollbildluecke * a.faktor));
+    if (streifen_ && gruppenzahl() > 0) {
+        // The strip along the foot, at the scale of the design; the cards above it.
+        const QRect unten = gruppenstreifenUnten(
+            frei, qRound(streifenzeilen(gruppenzahl()) * Gruppenzeile * a.faktor), luecke);
+        lageSetzen(streifen_, unten);
+        a.schriftSetzen(streifen_, schrift(13.5, true));
+        frei.setBottom(unten.top() - 1);
+    }
+    const Gitter gitter = quadrateIn(memo_.paarzahl(), frei, luecke);
     for (int n = 1; n <= memo_.kartenzahl(); ++n) {
         Karte* k = karte(n);
         // Margins as at 100 %: every pixel the screen has goes to the picture.
@@ -108,12 +125,24 @@ void Hauptfenster::brettFolgen() {
     for (Karte* k : karten_)
         if (k->isHidden() == (k->nummer() <= zahl))
             k->setVisible(k->nummer() <= zahl);
-    const QSize entwurf = brettEntwurf(memo_.brettform(), memo_.paarzahl());
+    const QSize entwurf = brettEntwurf(memo_.brettform(), memo_.paarzahl(), gruppenzahl());
     if (entwurf != groesse_->entwurf())
         groesse_->setzeEntwurf(entwurf);
     else
         groesse_->anordnen();
     extras_->abgleichen();
+}
+
+int Hauptfenster::gruppenzahl() const {
+    return int(memo_.gruppenspiel().gruppen().size());
+}
+
+void Hauptfenster::gruppenFolgen() {
+    if (!streifen_ && gruppenzahl() > 0) {
+        streifen_ = new Gruppenstreifen(memo_, this);
+        streifen_->stackUnder(bilder_.front());
+    }
+    brettFolgen();
 }
 
 } // namespace vun::ui

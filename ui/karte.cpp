@@ -1,6 +1,7 @@
 #include "ui/karte.h"
 
 #include "game/memo.h"
+#include "look/gruppenbild.h"
 #include "look/lautsprecher.h"
 #include "pictures/bildvorrat.h"
 #include "ui/aussehen.h"
@@ -210,12 +211,31 @@ void Karte::paintEvent(QPaintEvent*) {
         maler.setFont(beschriftungsschrift());
         maler.drawText(wortfeld(), Beschriftungsart, bild.inhalt.wort);
     }
+    finderMalen(maler, bild.finder);
     if (bild.inhalt.hatKlang() && !bild.inhalt.nurKlang())
         klangzeichenMalen(maler, bild);
     if (hasFocus() && fokusSichtbar()) {
         const int abstand = qRound(FokusAbstand * massstab());
         fokusrahmenMalen(maler, rect().adjusted(abstand, abstand, -abstand, -abstand));
     }
+}
+
+// In group play a found card wears the finder's colour as a rim inside its border and the
+// finder's symbol in its top left corner, so the class sees whose pairs lie where.
+void Karte::finderMalen(QPainter& maler, int gruppe) const {
+    if (gruppe < 1 || gruppe > MaxGruppen)
+        return;
+    const QColor f = farbe(gruppenfarbe(gruppe));
+    const int dicke = std::max(2, qRound(3 * massstab()));
+    const QRect innen = rect().adjusted(1, 1, -1, -1);
+    const QRegion rim =
+        QRegion(innen).subtracted(QRegion(innen.adjusted(dicke, dicke, -dicke, -dicke)));
+    for (const QRect& r : rim)
+        maler.fillRect(r, f);
+    const double seite =
+        std::min(width(), height()) * (memo_.brettform() == Brettform::Quadrate ? 0.22 : 0.5);
+    const QRectF feld(innen.left() + dicke + 1, innen.top() + dicke + 1, seite, seite);
+    gruppensymbolMalen(maler, gruppensymbol(gruppe), feld, f, Qt::black);
 }
 
 int Karte::nachbar(int nummer, int taste, Brettform form, int paare) {

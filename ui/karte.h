@@ -64,6 +64,8 @@ private:
     // The picture fitted into the caption's field; its name in the caption's place when the file
     // cannot be read any more.
     void bildMalen(QPainter& maler, const QString& pfad);
+    // The mark of the group that found the card, if any.
+    void finderMalen(QPainter& maler, int gruppe) const;
     void klangzeichenMalen(QPainter& maler, const Kartenbild& bild);
 
     const Memo& memo_;

@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
     vun::ui::Programm programm(vun::ui::startortAus(befehl.liste));
     QObject::connect(&programm.fenster(), &vun::ui::Hauptfenster::programmEnde, &app,
                      &QApplication::quit);
-    programm.starten(befehl.vollbild, befehl.vorlesen, befehl.paare);
+    programm.starten(befehl.vollbild, befehl.vorlesen, befehl.paare, befehl.gruppen,
+                     befehl.gruppenwahl);
     return QApplication::exec();
 }

@@ -84,12 +84,21 @@ Programm::Programm(const Startort& ort, const Dienste& dienste)
     QObject::connect(&vorlesen_, &Vorlesen::geschaltet, &extras, &Extras::abgleichen);
 }
 
-void Programm::starten(bool vollbild, bool vorlesen, int paare) {
+void Programm::starten(bool vollbild, bool vorlesen, int paare, int gruppen, bool gruppenwahl) {
     memo_.paarzahlWaehlen(paare);
     Extras& extras = fenster_.extras();
     if (vollbild)
         extras.aktion(Extra::Vollbild)->trigger();
     fenster_.starten();
+    if (gruppen > 0) {
+        QStringList namen;
+        for (int g = 1; g <= gruppen; ++g)
+            namen.append(gruppenfarbname(g));
+        memo_.gruppenspielStarten(namen, false);
+    }
+    if (gruppenwahl)
+        QMetaObject::invokeMethod(extras.aktion(Extra::Gruppenspiel), &QAction::trigger,
+                                  Qt::QueuedConnection);
     // Once the window stands: a box about a missing voice belongs over it.
     if (vorlesen)
         QMetaObject::invokeMethod(extras.aktion(Extra::Vorlesen), &QAction::trigger,

@@ -64,8 +64,11 @@ public:
 
     // Shows the window with the game started; full screen and reading aloud where the command
     // line asked for them, each switched by its extra as the player switches it, and the number
-    // of pairs it asked for dealt from the first deal on.
-    void starten(bool vollbild = false, bool vorlesen = false, int paare = Paarzahl);
+    // of pairs it asked for dealt from the first deal on. With `gruppen` (2 to 6) that many groups
+    // by their colours' names take turns from the start; with `gruppenwahl` the window
+    // "Gruppenspiel" comes up over the game at once.
+    void starten(bool vollbild = false, bool vorlesen = false, int paare = Paarzahl,
+                 int gruppen = 0, bool gruppenwahl = false);
 
     Memo& memo() { return memo_; }
     Hauptfenster& fenster() { return fenster_; }

@@ -39,6 +39,8 @@ pruefe "entry's full-screen action names the installed program" \
     grep -qx "Exec=$ziel/bin/vun-memory --vollbild %f" "$desktop"
 pruefe "entry's reading-aloud action names the installed program" \
     grep -qx "Exec=$ziel/bin/vun-memory --vorlesen %f" "$desktop"
+pruefe "entry's group action starts full screen asking for the groups" \
+    grep -qx "Exec=$ziel/bin/vun-memory --vollbild --gruppenwahl %f" "$desktop"
 pruefe "the voice's module where the installed program looks for it" \
     test -s "$(find "$ziel" -path '*/vun-memory/vun-memory-sprecher.so' | head -n1)"
 pruefe "entry opens plain-text word lists" grep -qx "MimeType=text/plain;" "$desktop"

@@ -52,6 +52,18 @@ private slots:
         QVERIFY(b.fehler.isEmpty());
     }
 
+    // Groups from the command line, both ways of writing the number; none without the switch.
+    void gruppen() {
+        const auto lesen = [](const QStringList& argumente) {
+            return befehlszeileLesen(QStringList{"vun-memory"} + argumente).gruppen;
+        };
+        QCOMPARE(lesen({"--vollbild", "--gruppen", "3", "a.TXT"}), 3);
+        QCOMPARE(lesen({"--gruppen=6"}), 6);
+        QCOMPARE(lesen({"--gruppen=2", "--gruppen", "5"}), 5);
+        QCOMPARE(lesen({"a.TXT"}), 0);
+        QVERIFY(befehlszeileLesen({"vun-memory", "--vollbild", "--gruppenwahl"}).gruppenwahl);
+    }
+
     // A wrong switch ends the reading with one German line naming it.
     void falsch_data() {
         QTest::addColumn<QStringList>("argumente");
@@ -69,6 +81,13 @@ private slots:
             << "vun-memory: --paare braucht 4, 6, 8 oder 9, nicht „neun“.";
         QTest::newRow("--paare am Ende")
             << QStringList{"--paare"} << "vun-memory: --paare braucht eine Zahl: 4, 6, 8 oder 9.";
+        const QString gruppen =
+            QStringLiteral("vun-memory: --gruppen braucht eine Zahl von 2 bis 6, nicht „%1“.");
+        QTest::newRow("--gruppen 1") << QStringList{"--gruppen", "1"} << gruppen.arg("1");
+        QTest::newRow("--gruppen=7") << QStringList{"--gruppen=7"} << gruppen.arg("7");
+        QTest::newRow("--gruppen am Ende")
+            << QStringList{"a.TXT", "--gruppen"}
+            << "vun-memory: --gruppen braucht eine Zahl von 2 bis 6.";
     }
     void falsch() {
         QFETCH(QStringList, argumente);
@@ -81,8 +100,8 @@ private slots:
     // The help names every switch the reading knows.
     void hilfeNenntJedenSchalter() {
         const QString hilfe = hilfetext();
-        for (const char* schalter :
-             {"--vollbild", "--vorlesen", "--paare N", "--drucken", "-h, --help", "--version"})
+        for (const char* schalter : {"--vollbild", "--vorlesen", "--paare N", "--gruppen N",
+                                     "--drucken", "-h, --help", "--version"})
             QVERIFY2(hilfe.contains(QLatin1String(schalter)), schalter);
         QCOMPARE(versionstext("1.2.3"), QStringLiteral("VUN-Memory (vun-memory) 1.2.3\n"));
     }

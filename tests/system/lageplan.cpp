@@ -6,12 +6,15 @@
 // won game shows, gewinnok, measured from the centre of its box, which Qt puts over the main
 // window's.
 //
-//   lageplan [--vollbild WIDTHxHEIGHT] [--quadrate] [--paare N]
+//   lageplan [--vollbild WIDTHxHEIGHT] [--quadrate] [--paare N] [--gruppen N]
 //
 // With --vollbild the main window is laid out full screen on a screen of that size, and only the
 // cards and pictures are printed: what a script clicks in the full-screen game. --quadrate lays
-// the board out in big cards, as a picture list is; --paare deals that many pairs.
+// the board out in big cards, as a picture list is; --paare deals that many pairs; --gruppen lets
+// that many groups play and adds the corners of the strip below the board, streifenoben (top
+// left) and streifenunten (bottom right, outside), for the card viewer to read it.
 #include "tests/support/dialoghilfe.h"
+#include "ui/gruppenstreifen.h"
 #include "ui/vergroesserung.h"
 
 #include <QApplication>
@@ -52,6 +55,7 @@ int main(int argc, char* argv[]) {
     QSize vollbild;
     bool quadrate = false;
     int paare = Paarzahl;
+    int gruppen = 0;
     for (int i = 1; i < argc; ++i) {
         const bool wert = i + 1 < argc;
         if (std::strcmp(argv[i], "--quadrate") == 0) {
@@ -59,6 +63,10 @@ int main(int argc, char* argv[]) {
         } else if (std::strcmp(argv[i], "--paare") == 0 && wert) {
             paare = std::atoi(argv[++i]);
             if (!paarzahlErlaubt(paare))
+                return 2;
+        } else if (std::strcmp(argv[i], "--gruppen") == 0 && wert) {
+            gruppen = std::atoi(argv[++i]);
+            if (gruppen < MinGruppen || gruppen > MaxGruppen)
                 return 2;
         } else if (std::strcmp(argv[i], "--vollbild") == 0 && wert) {
             const QStringList masse = QString::fromLocal8Bit(argv[++i]).split(QLatin1Char('x'));
@@ -86,6 +94,12 @@ int main(int argc, char* argv[]) {
     s.memo.paarzahlWaehlen(paare);
     if (quadrate)
         s.memo.brettformWaehlen(Brettform::Quadrate);
+    if (gruppen > 0) {
+        QStringList namen;
+        for (int g = 1; g <= gruppen; ++g)
+            namen.append(gruppenfarbname(g));
+        s.memo.gruppenspielStarten(namen, false);
+    }
     if (vollbild.isValid()) {
         s.fenster.groesse().vollbildSetzen(true);
         // The window system gives the window the screen in its own time. A platform that
@@ -102,6 +116,10 @@ int main(int argc, char* argv[]) {
         melden(QStringLiteral("karte%1").arg(k), s.karte(k)->geometry().center());
     for (int b = 1; b <= 6; ++b)
         melden(QStringLiteral("bild%1").arg(b), s.bild(b)->geometry().center());
+    if (const QWidget* streifen = s.fenster.gruppenstreifen()) {
+        melden(QStringLiteral("streifenoben"), streifen->geometry().topLeft());
+        melden(QStringLiteral("streifenunten"), streifen->geometry().bottomRight() + QPoint(1, 1));
+    }
     if (vollbild.isValid())
         return 0;
 

@@ -51,9 +51,10 @@ private slots:
         QStringList texte;
         for (const QAction* a : m->actions())
             texte.append(a->text());
-        QCOMPARE(texte, (QStringList{"Vollbild\tF11", "Größer\tStrg++", "Kleiner\tStrg+-",
-                                     "Normale Größe\tStrg+0", "Karten drucken\tStrg+P",
-                                     "Vorlesen\tStrg+L", "Große Karten", "Paare"}));
+        QCOMPARE(texte,
+                 (QStringList{"Vollbild\tF11", "Größer\tStrg++", "Kleiner\tStrg+-",
+                              "Normale Größe\tStrg+0", "Karten drucken\tStrg+P", "Vorlesen\tStrg+L",
+                              "Große Karten", "Paare", "Gruppenspiel…\tStrg+G"}));
         QCOMPARE(m->pos(), s.fenster.mapToGlobal(frei(s)));
         m->close();
         s.klickBild(5);
