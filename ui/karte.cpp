@@ -50,8 +50,10 @@ QFont groessteSchrift(QFont schrift, QRect feld, const QString& text) {
     return schrift;
 }
 
-// The mark of a word or picture that also plays a sound: a fifth of the card's shorter side.
+// The mark of a word or picture that also plays a sound: a fifth of a square card's side, and on a
+// flat strip most of its height, so that it shows on both.
 constexpr double Klangzeichenanteil = 0.2;
+constexpr double KlangzeichenHoechstens = 0.6;
 
 } // namespace
 
@@ -111,7 +113,8 @@ QRect Karte::textfeld() const {
 }
 
 QRect Karte::klangzeichenfeld() const {
-    const int seite = qRound(std::min(width(), height()) * Klangzeichenanteil);
+    const int seite = qRound(std::min(std::min(width(), height()) * KlangzeichenHoechstens,
+                                      std::max(width(), height()) * Klangzeichenanteil));
     const int abstand = qRound(FokusAbstand * massstab()) + 1;
     return {width() - abstand - seite, abstand, seite, seite};
 }

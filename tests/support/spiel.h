@@ -2,9 +2,9 @@
 
 #include "game/memo.h"
 #include "tests/support/bildleser.h"
-#include "tests/support/klangleser.h"
 #include "tests/support/dateien.h"
 #include "tests/support/karten.h"
+#include "tests/support/klangleser.h"
 #include "tests/support/skript.h"
 
 #include <QTemporaryDir>

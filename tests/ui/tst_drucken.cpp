@@ -141,6 +141,26 @@ private slots:
         QCOMPARE(gelesen, geordnet);
     }
 
+    // A sound alone prints as the loudspeaker with its file's name below, so a printed sound
+    // game can still be sorted; its partner, a digit or a picture, prints as itself.
+    void klaenge() {
+        QTemporaryDir ordner;
+        const QString pdf = ordner.filePath(QStringLiteral("Karten.pdf"));
+        const QString liste = QStringLiteral(VUN_WORTLISTEN "/HOEREN.TXT");
+        QVERIFY(druckprogramm({liste, pdf}).code == 0);
+        const Bogenraster raster = bogenraster({210, 297}, {0, 0, 210, 297}, true);
+        QStringList gelesen;
+        for (const test::PdfWort& w : test::pdfWoerter(pdf))
+            if (!raster.kopfzeile.contains(w.rahmen.center()))
+                gelesen << w.text;
+        QStringList erwartet{"eins", "zwei", "drei",  "vier",    "fuenf",  "sechs",  "sieben",
+                             "acht", "neun", "zehn",  "trommel", "glocke", "pfeife", "uhr",
+                             "hupe", "herz", "regen", "ball",    "schiff", "blasen"};
+        for (int i = 1; i <= 10; ++i)
+            erwartet << QString::number(i);
+        QCOMPARE(sortiert(gelesen), sortiert(erwartet));
+    }
+
     void seitenzahl_data() {
         QTest::addColumn<int>("paare");
         QTest::addColumn<int>("seiten");
