@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(wechsel.count(), nachJedemZug ? 1 : 0);
 
         const int vorher = g.dran();
-        const int erste = s.andereKarte(0, s.gefunden());
+        const int erste = s.andereKarte(1, s.gefunden());
         const int zweite = s.andereKarte(erste, s.gefunden());
         s.klick(erste);
         s.klick(zweite);
