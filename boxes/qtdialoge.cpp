@@ -115,6 +115,8 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     einrichten(box, titel);
     box.setTextFormat(Qt::PlainText);
     box.setText(zeilen(prompt));
+    // A teacher copies a list's fault or a class's result from the box, as from the details.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     zeilenHalten(box);
     // The game asks its questions with the question mark and tells everything else plainly.
     box.setIcon(stil & Fragezeichen ? QMessageBox::Question : QMessageBox::NoIcon);

@@ -7,6 +7,9 @@
 #   wurzel.sh SUITE FOLDER COMMAND      e.g. wurzel.sh trixie /tmp/d13 'bash scripts/test'
 #
 # An existing FOLDER is used as it is and kept: a copy of a root made once runs faster.
+# With VUN_CCACHE set to a folder of the host, the root's compilers go through ccache with its
+# cache kept there, so that CI's next fresh root compiles only what changed; ccache is the one
+# package added for it, and nothing built depends on it.
 # Needs root and debootstrap; exits with the command's status.
 set -euo pipefail
 suite=$1
@@ -56,10 +59,21 @@ if [ -n "$stand" ]; then
     git -C "$quelle" archive "$stand" | tar -x -C "$wurzel/root/vun-memory"
 fi
 
+umgebung=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 TERM=dumb)
+if [ -n "${VUN_CCACHE:-}" ]; then
+    mkdir -p "$VUN_CCACHE"
+    einhaengen "$VUN_CCACHE" /var/cache/vun-ccache --bind
+    chroot "$wurzel" /usr/bin/env -i "${umgebung[@]}" DEBIAN_FRONTEND=noninteractive \
+        bash -c 'apt-get update -q >/dev/null && apt-get install -y -q ccache >/dev/null'
+    # The root's paths are the same in every run, so paths relative to / match from run to run.
+    umgebung+=(CCACHE_DIR=/var/cache/vun-ccache CCACHE_BASEDIR=/ CCACHE_NOHASHDIR=true
+        CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 echo "--- $befehl"
 start=$SECONDS
 status=0
-chroot "$wurzel" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-    TERM=dumb bash -c "cd /root/vun-memory && $befehl" || status=$?
+chroot "$wurzel" /usr/bin/env -i "${umgebung[@]}" \
+    bash -c "cd /root/vun-memory && $befehl" || status=$?
 echo "--- status $status after $((SECONDS - start)) s"
 exit "$status"

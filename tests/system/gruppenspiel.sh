@@ -7,13 +7,14 @@
 # with the second group. Exit status 77 (skipped) where
 # Xvfb, openbox or the X tools are missing; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
 #
-#   gruppenspiel.sh PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN
+#   gruppenspiel.sh PROGRAMM LAGEPLAN KARTENBLICK WORTLISTEN TEXTBLICK
 set -euo pipefail
+textblick=$(realpath "$5")
 . "$(dirname "$0")/../support/xsitzung.sh"
 . "$(dirname "$0")/../support/kartenpaare.sh"
 gruppen=3
 namen=(Rot Blau Gelb)
-spiel_beginnen "$@"
+spiel_beginnen "${@:1:4}"
 "$lageplan" --vollbild 1920x1080 --gruppen $gruppen >"$orte" || scheitern "the layout helper"
 orte_lesen
 [ -n "${ort[streifenoben]:-}" ] || scheitern "the layout helper gave no strip"
@@ -81,10 +82,45 @@ for a in "${offen_paare[@]:1}"; do
 done
 streifen_pruefen "before the last pair"
 
-# The last pair: the win box, then a new deal.
+# The win box's text as the rules give it for these pairs: the winner or the draw, then every
+# group, most pairs first, groups of equal pairs in their order.
+gewinntext() {
+    local g meiste=0 beste=() zeilen=()
+    for g in 0 1 2; do ((paare[g] > meiste)) && meiste=${paare[g]}; done
+    for g in 0 1 2; do ((paare[g] == meiste)) && beste+=("${namen[g]}"); done
+    if [ ${#beste[@]} = 1 ]; then
+        echo "${beste[0]} gewinnt mit $meiste Paar$( ((meiste == 1)) || echo en)!"
+    elif [ ${#beste[@]} = 2 ]; then
+        echo "Unentschieden: ${beste[0]} und ${beste[1]} mit je $meiste Paar$( ((meiste == 1)) || echo en)!"
+    else
+        echo "Unentschieden: ${beste[0]}, ${beste[1]} und ${beste[2]} mit je $meiste Paar$( ((meiste == 1)) || echo en)!"
+    fi
+    for p in $(printf '%s\n' "${paare[@]}" | sort -rnu); do
+        for g in 0 1 2; do
+            ((paare[g] == p)) && echo "${namen[g]}: $p Paar$( ((p == 1)) || echo e)"
+        done
+    done
+}
+
+# The last pair: the win box, its whole text selected by mouse as a teacher copies it, then a
+# new deal.
 letzte=${offen_paare[-1]}
 zug "$letzte" "${partner[$letzte]}"
-antworten "the win box" Memory Return || exit 1
+box=$(fenster "the win box" '^Memory$') || exit 1
+bis "the win box drawn" 10 "$textblick" anfang "$box" >/dev/null ||
+    scheitern "the win box shows no text"
+read -r tx ty < <("$textblick" anfang "$box")
+read -r _ _ bw bh < <(innen "$box")
+xdotool mousemove --window "$box" "$tx" "$ty" mousedown 1 \
+    mousemove --window "$box" $((tx + 20)) $((ty + 10)) \
+    mousemove --window "$box" $((bw - 3)) $((bh - 3)) mouseup 1
+soll=$(gewinntext)
+box_sagt() { [ "$("$textblick" auswahl | tr '\r' '\n')" = "$soll" ]; }
+bis "the win box's text selected" 10 box_sagt ||
+    scheitern "the win box says \"$("$textblick" auswahl)\", not \"$soll\""
+echo "ok: the win box says: $(echo "$soll" | paste -sd '|')"
+xdotool key Escape
+bis "the win box closing" 15 zu "$box" || exit 1
 echo "ok: the win box came after the last pair; the groups held ${paare[*]}"
 # The next game: group 2 begins, nobody holds a pair.
 dran=2
