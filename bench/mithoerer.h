@@ -29,6 +29,17 @@ public:
     }
     bool bereit = false;
 
+    // Waits, at most frist seconds, until the recording delivers: parec's first samples come
+    // 1.7 s after its start, and a sound played before them is timed by the recorder's start.
+    bool hoertZu(double frist) {
+        const Uhr::time_point ende = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
+                                                      std::chrono::duration<double>(frist));
+        while (Uhr::now() < ende)
+            if (parec_.waitForReadyRead(5) && !parec_.readAll().isEmpty())
+                return true;
+        return false;
+    }
+
     // When the first loud sample arrived, from what comes within frist seconds; the moment is
     // the arrival of its chunk less the samples that follow it there.
     std::optional<Uhr::time_point> ersterLauterTon(double frist) {
