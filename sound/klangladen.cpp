@@ -1,11 +1,7 @@
 #include "sound/klangladen.h"
 
+#include "module/modulladen.h"
 #include "seams/klangspieler.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
 
 namespace vun {
 
@@ -28,11 +24,7 @@ private:
 } // namespace
 
 QStringList klangmodulOrte() {
-    // VUN_MODULORDNER is relative to the program's folder where the build made it so.
-    const QDir programm(QCoreApplication::applicationDirPath());
-    return {programm.filePath(QLatin1String(Modulname)),
-            QDir(programm.filePath(QStringLiteral(VUN_MODULORDNER)))
-                .filePath(QLatin1String(Modulname))};
+    return modulOrte(QLatin1String(Modulname));
 }
 
 std::unique_ptr<Klangspieler> klangspielerLaden() {
@@ -40,21 +32,13 @@ std::unique_ptr<Klangspieler> klangspielerLaden() {
 }
 
 std::unique_ptr<Klangspieler> klangspielerLaden(const QStringList& orte) {
-    bool gefunden = false;
-    for (const QString& ort : orte) {
-        if (!QFileInfo::exists(ort))
-            continue;
-        gefunden = true;
-        // Stays loaded to the end: the player's code lives in it.
-        QLibrary modul(ort);
-        using Erzeuger = Klangspieler* (*)();
-        if (auto erzeugen = reinterpret_cast<Erzeuger>(modul.resolve("vun_klangspieler_erzeugen")))
-            return std::unique_ptr<Klangspieler>(erzeugen());
-        qWarning("%s", qPrintable(modul.errorString()));
-    }
+    const Modulfund fund = modulfunktion(orte, "vun_klangspieler_erzeugen");
+    if (fund.funktion)
+        return std::unique_ptr<Klangspieler>(
+            reinterpret_cast<Klangspieler* (*)()>(fund.funktion)());
     // A module that is there but cannot load lacks GStreamer.
-    return std::make_unique<Fehlspieler>(gefunden ? Klanghindernis::ModulOhneBibliothek
-                                                  : Klanghindernis::KeinModul);
+    return std::make_unique<Fehlspieler>(fund.vorhanden ? Klanghindernis::ModulOhneBibliothek
+                                                        : Klanghindernis::KeinModul);
 }
 
 } // namespace vun

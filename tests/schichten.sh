@@ -1,12 +1,12 @@
 #!/bin/bash
 # Fails when a file includes a floor above its own. The floors, lowest first: seams < wordlist <
-# game < the Qt services that fill the seams (look, pictures, boxes, printing, voice, sound) < ui.
+# game < the Qt services that fill the seams (look, pictures, boxes, printing, voice, sound, module) < ui.
 # Folders of one floor may include each other. Tests, benchmarks and tools stand outside and may
 # include any.
 # Usage: schichten.sh [project root]
 set -u
 cd "${1:-$(dirname "$0")/..}" || exit 2
-stockwerke=(seams wordlist game "look pictures boxes printing voice sound" ui)
+stockwerke=(seams wordlist game "look pictures boxes printing voice sound module" ui)
 # The floor of a folder, or nothing for one outside the floors.
 stockwerk() {
     local i

@@ -1,11 +1,7 @@
 #include "voice/sprecherladen.h"
 
+#include "module/modulladen.h"
 #include "seams/sprecher.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
 
 namespace vun {
 
@@ -28,11 +24,7 @@ private:
 } // namespace
 
 QStringList sprechermodulOrte() {
-    // VUN_MODULORDNER is relative to the program's folder where the build made it so.
-    const QDir programm(QCoreApplication::applicationDirPath());
-    return {programm.filePath(QLatin1String(Modulname)),
-            QDir(programm.filePath(QStringLiteral(VUN_MODULORDNER)))
-                .filePath(QLatin1String(Modulname))};
+    return modulOrte(QLatin1String(Modulname));
 }
 
 std::unique_ptr<Sprecher> sprecherLaden() {
@@ -40,21 +32,12 @@ std::unique_ptr<Sprecher> sprecherLaden() {
 }
 
 std::unique_ptr<Sprecher> sprecherLaden(const QStringList& orte) {
-    bool gefunden = false;
-    for (const QString& ort : orte) {
-        if (!QFileInfo::exists(ort))
-            continue;
-        gefunden = true;
-        // Stays loaded to the end: the voice's code lives in it.
-        QLibrary modul(ort);
-        using Erzeuger = Sprecher* (*)();
-        if (auto erzeugen = reinterpret_cast<Erzeuger>(modul.resolve("vun_sprecher_erzeugen")))
-            return std::unique_ptr<Sprecher>(erzeugen());
-        qWarning("%s", qPrintable(modul.errorString()));
-    }
+    const Modulfund fund = modulfunktion(orte, "vun_sprecher_erzeugen");
+    if (fund.funktion)
+        return std::unique_ptr<Sprecher>(reinterpret_cast<Sprecher* (*)()>(fund.funktion)());
     // A module that is there but cannot load lacks Qt's speech library.
-    return std::make_unique<Fehlsprecher>(gefunden ? Sprachhindernis::ModulOhneQt
-                                                   : Sprachhindernis::KeinModul);
+    return std::make_unique<Fehlsprecher>(fund.vorhanden ? Sprachhindernis::ModulOhneQt
+                                                         : Sprachhindernis::KeinModul);
 }
 
 } // namespace vun
