@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The cards' sounds heard: the real program on a virtual X server, its sounds through GStreamer
 # into a null sink of a PulseAudio server of the test's own, recorded from the sink's monitor.
-# Nine sounds of distinct pitch, each on the two cards of its pair, told apart by their pitch in
-# the recording: every card turned sounds, with one of the nine pitches, and each pitch comes from
-# exactly two cards; the next card cuts the last one's sound off; with reading aloud on, a word
+# Nine sounds of distinct pitch in three formats, each on the two cards of its pair, told apart
+# by their pitch in the recording: every card turned sounds, with one of the nine pitches, and
+# each pitch comes from exactly two cards; the next card cuts the last one's sound off; with reading aloud on, a word
 # card with its own sound plays that and the voice does not say its word. Exit status 77 (skipped)
 # where a tool is missing; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
 #
@@ -23,18 +23,21 @@ for k in $(seq 1 18); do
     read -r _ kx[$k] ky[$k] < <(grep "^karte$k " "$arbeit/orte")
 done
 
-# Sound N: a sine of 300 + 100 N Hz, 1.2 s long, as WAV.
+# Sound N: a sine of 300 + 100 N Hz, 1.2 s long, as WAV, FLAC or Ogg Vorbis by thirds, so that
+# each of the players' pipelines is heard.
 mkdir "$arbeit/klaenge" "$arbeit/woerter"
+endungen=(- wav wav wav flac flac flac ogg ogg ogg)
 for n in $(seq 1 9); do
-    sox -n -r 44100 -c 1 "$arbeit/klaenge/t$n.wav" synth 1.2 sine $((300 + 100 * n)) vol 0.5
-    cp "$arbeit/klaenge/t$n.wav" "$arbeit/woerter/t$n.wav"
-    cp "$arbeit/klaenge/t$n.wav" "$arbeit/woerter/u$n.wav"
-    echo "t$n.wav"
+    e=${endungen[n]}
+    sox -n -r 44100 -c 1 "$arbeit/klaenge/t$n.$e" synth 1.2 sine $((300 + 100 * n)) vol 0.5
+    cp "$arbeit/klaenge/t$n.$e" "$arbeit/woerter/t$n.$e"
+    cp "$arbeit/klaenge/t$n.$e" "$arbeit/woerter/u$n.$e"
+    echo "t$n.$e"
 done >"$arbeit/klaenge/VUNMEMO.TXT"
 # Both cards of a pair are words with a sound of their own: the deal is random, and whichever
 # card is turned, the voice must keep silent.
 for n in $(seq 1 9); do
-    echo "Schmetterling$n + t$n.wav = Raupe$n + u$n.wav"
+    echo "Schmetterling$n + t$n.${endungen[n]} = Raupe$n + u$n.${endungen[n]}"
 done >"$arbeit/woerter/VUNMEMO.TXT"
 
 x_starten || exit 1
