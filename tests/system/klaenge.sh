@@ -3,9 +3,9 @@
 # into a null sink of a PulseAudio server of the test's own, recorded from the sink's monitor.
 # Nine sounds of distinct pitch in three formats, each on the two cards of its pair, told apart
 # by their pitch in the recording: every card turned sounds, with one of the nine pitches, and
-# each pitch comes from exactly two cards; the next card cuts the last one's sound off; with reading aloud on, a word
-# card with its own sound plays that and the voice does not say its word. Exit status 77 (skipped)
-# where a tool is missing; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
+# each pitch comes from exactly two cards; the next card cuts the last one's sound off; with
+# reading aloud on, a word card with its own sound plays that and the voice does not say its
+# word. Exit status 77 (skipped) where a tool is missing; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
 #
 #   klaenge.sh PROGRAMM LAGEPLAN
 set -euo pipefail
