@@ -5,7 +5,8 @@
 # by their pitch in the recording: every card turned sounds, with one of the nine pitches, and
 # each pitch comes from exactly two cards; the next card cuts the last one's sound off; with
 # reading aloud on, a word card with its own sound plays that and the voice does not say its
-# word. Exit status 77 (skipped) where a tool is missing; with VUN_SYSTEMTEST_PFLICHT=1 that fails instead.
+# word. Exit status 77 (skipped) where a tool is missing; with VUN_SYSTEMTEST_PFLICHT=1 that
+# fails instead.
 #
 #   klaenge.sh PROGRAMM LAGEPLAN
 set -euo pipefail
