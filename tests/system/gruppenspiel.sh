@@ -85,19 +85,18 @@ streifen_pruefen "before the last pair"
 # The win box's text as the rules give it for these pairs: the winner or the draw, then every
 # group, most pairs first, groups of equal pairs in their order.
 gewinntext() {
-    local g meiste=0 beste=() zeilen=()
-    for g in 0 1 2; do ((paare[g] > meiste)) && meiste=${paare[g]}; done
-    for g in 0 1 2; do ((paare[g] == meiste)) && beste+=("${namen[g]}"); done
-    if [ ${#beste[@]} = 1 ]; then
-        echo "${beste[0]} gewinnt mit $meiste Paar$( ((meiste == 1)) || echo en)!"
-    elif [ ${#beste[@]} = 2 ]; then
-        echo "Unentschieden: ${beste[0]} und ${beste[1]} mit je $meiste Paar$( ((meiste == 1)) || echo en)!"
-    else
-        echo "Unentschieden: ${beste[0]}, ${beste[1]} und ${beste[2]} mit je $meiste Paar$( ((meiste == 1)) || echo en)!"
-    fi
+    local g p meiste=0 beste=() einheit=Paaren
+    for g in 0 1 2; do if ((paare[g] > meiste)); then meiste=${paare[g]}; fi; done
+    for g in 0 1 2; do if ((paare[g] == meiste)); then beste+=("${namen[g]}"); fi; done
+    if ((meiste == 1)); then einheit=Paar; fi
+    case ${#beste[@]} in
+        1) echo "${beste[0]} gewinnt mit $meiste $einheit!" ;;
+        2) echo "Unentschieden: ${beste[0]} und ${beste[1]} mit je $meiste $einheit!" ;;
+        *) echo "Unentschieden: ${beste[0]}, ${beste[1]} und ${beste[2]} mit je $meiste $einheit!" ;;
+    esac
     for p in $(printf '%s\n' "${paare[@]}" | sort -rnu); do
         for g in 0 1 2; do
-            ((paare[g] == p)) && echo "${namen[g]}: $p Paar$( ((p == 1)) || echo e)"
+            if ((paare[g] == p)); then echo "${namen[g]}: $p Paar$( ((p == 1)) || echo e)"; fi
         done
     done
 }
