@@ -1,10 +1,11 @@
 // What a box of the real program says, read as a person copies it on X: `anfang WINDOW` prints
 // "X Y", a point on the first letter of the window's text (the topmost line of ink, its leftmost
 // ink), where a drag that selects the whole text begins; `auswahl` prints the selection that the
-// drag made, X's primary selection, as the program hands it out.
+// drag made, X's primary selection, as the program hands it out; `ablage` the clipboard, where
+// Strg+C puts it.
 //
 //   textblick anfang WINDOW-ID
-//   textblick auswahl
+//   textblick auswahl | ablage
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -58,8 +59,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "anfang")
         return anfang(argv[2]);
-    if (argc == 2 && QByteArray(argv[1]) == "auswahl") {
-        std::printf("%s\n", qPrintable(QGuiApplication::clipboard()->text(QClipboard::Selection)));
+    if (argc == 2 && (QByteArray(argv[1]) == "auswahl" || QByteArray(argv[1]) == "ablage")) {
+        const auto art =
+            QByteArray(argv[1]) == "auswahl" ? QClipboard::Selection : QClipboard::Clipboard;
+        std::printf("%s\n", qPrintable(QGuiApplication::clipboard()->text(art)));
         return 0;
     }
     return 2;
