@@ -126,6 +126,21 @@ antworten() {
     bis "$schritt: the box closing" 15 zu "$box"
 }
 
+# FOLDER ARGS...: $programm on that folder's list, ending the one before; its main window in
+# $fenster once it has the keyboard focus.
+spiel_im() {
+    local ordner=$1
+    shift
+    if [ -n "${spiel:-}" ]; then
+        kill "$spiel"
+        wait "$spiel" 2>/dev/null || true
+    fi
+    (cd "$ordner" && exec env -u QT_QPA_PLATFORM "$programm" "$@") >>"$arbeit/log" 2>&1 &
+    spiel=$!
+    fenster=$(fenster "the main window" '^VUN-Memospiel') || exit 1
+    bis "the keyboard focus in the main window" 15 hat_fokus "$fenster" || exit 1
+}
+
 # WINDOW X Y: a click at that point of the window. A click at the place of the one before goes
 # 8 pixels to the right, beyond the distance within which two quick clicks are one double-click:
 # the program would rightly take the two for one.

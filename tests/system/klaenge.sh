@@ -44,20 +44,6 @@ done >"$arbeit/woerter/VUNMEMO.TXT"
 x_starten || exit 1
 ton_starten "$arbeit" || scheitern "the sound server"
 
-# FOLDER ARGS...: the program on that folder's list, its main window in $fenster.
-starten() {
-    local ordner=$1
-    shift
-    if [ -n "${spiel:-}" ]; then
-        kill "$spiel"
-        wait "$spiel" 2>/dev/null || true
-    fi
-    (cd "$ordner" && exec env -u QT_QPA_PLATFORM "$programm" "$@") >>"$arbeit/log" 2>&1 &
-    spiel=$!
-    fenster=$(fenster "the main window" '^VUN-Memospiel') || exit 1
-    bis "the keyboard focus in the main window" 15 hat_fokus "$fenster" || exit 1
-}
-
 # FILE FROM TO: the pitch in Hz of what was heard between FROM and TO ms; 0 where nothing was.
 # Periods are counted where the signal rises from below -2000 to above 2000, and timed from the
 # first such rise to the last: resampling's ripple and the quiet ends cross zero too, and counting
@@ -98,7 +84,7 @@ hoeren() {
     echo "$(klangnummer "$hoehe") $((l - f)) $hoehe $f"
 }
 
-starten "$arbeit/klaenge"
+spiel_im "$arbeit/klaenge"
 declare -A gehoert
 # Cards 1 to 18 in turn: pairs are found where two follow each other, which plays nothing else.
 for k in $(seq 1 18); do
@@ -116,7 +102,7 @@ done
 echo "ok: every card sounds, each of the nine sounds from the two cards of its pair"
 
 # The next card cuts the last one off: after the second click only the second card's pitch.
-starten "$arbeit/klaenge"
+spiel_im "$arbeit/klaenge"
 abbruch=$arbeit/abbruch.raw
 aufnahme_starten "$abbruch"
 bis "a sound cut short: the recording" 10 aufgenommen "$abbruch" 100 || exit 1
@@ -137,7 +123,7 @@ echo "a sound cut short: sound $a from $f ms, card 10 clicked at $zweiter ms, so
 echo "ok: the next card cuts the sound before off"
 
 # A word card with its own sound, reading aloud on: the sound alone, for its own length.
-starten "$arbeit/woerter" --vorlesen
+spiel_im "$arbeit/woerter" --vorlesen
 for k in 1 2 3; do
     read -r nummer dauer _ < <(hoeren "word card $k with --vorlesen" "$k")
     echo "word card $k: sound $nummer, $dauer ms"

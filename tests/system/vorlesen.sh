@@ -40,20 +40,6 @@ einwort Ei >"$arbeit/kurz/VUNMEMO.TXT"
 x_starten || exit 1
 ton_starten "$arbeit" || scheitern "the sound server"
 
-# FOLDER ARGS...: the program on that folder's list, its main window in $fenster.
-starten() {
-    local ordner=$1
-    shift
-    if [ -n "$spiel" ]; then
-        kill "$spiel"
-        wait "$spiel" 2>/dev/null || true
-    fi
-    (cd "$ordner" && exec env -u QT_QPA_PLATFORM "$programm" "$@") >>"$arbeit/log" 2>&1 &
-    spiel=$!
-    fenster=$(fenster "the main window" '^VUN-Memospiel') || exit 1
-    bis "the keyboard focus in the main window" 15 hat_fokus "$fenster" || exit 1
-}
-
 # STEP X Y: clicks there and prints how long the sound it brings lasts, in ms.
 hoeren() {
     local datei=$arbeit/$RANDOM.raw n f l
@@ -67,7 +53,7 @@ hoeren() {
     echo $((l - f))
 }
 
-starten "$arbeit/lang"
+spiel_im "$arbeit/lang"
 stille=$arbeit/stille.raw
 aufnahme_starten "$stille"
 xdotool mousemove --window "$fenster" "$k1x" "$k1y" click 1
@@ -99,7 +85,7 @@ echo "a word cut short: sound from $f to $l ms, the next card clicked at $zweite
     scheitern "the word before sounded on after the next card: $((l - zweiter)) ms after it"
 echo "ok: the next card stops the word before"
 
-starten "$arbeit/kurz" --vorlesen
+spiel_im "$arbeit/kurz" --vorlesen
 kurz=$(hoeren "a short word with --vorlesen" "$k1x" "$k1y")
 echo "ok: started with --vorlesen a card sounds, $kurz ms"
 [ "$lang" -ge $((2 * kurz)) ] ||
