@@ -59,3 +59,12 @@ ausgesprochen() {
     read -r n _ l ganz < <(ton "$1")
     [ "$n" -gt 0 ] && [ $((ganz - l)) -ge 600 ]
 }
+# STEP X Y FILE: records into FILE what a click at X Y of the window $fenster brings, until it
+# has sounded and ended.
+klick_hoeren() {
+    aufnahme_starten "$4"
+    bis "$1: the recording" 10 aufgenommen "$4" 100 || exit 1
+    xdotool mousemove --window "$fenster" "$2" "$3" click 1
+    bis "$1: the sound heard" 15 ausgesprochen "$4" || exit 1
+    aufnahme_ende
+}

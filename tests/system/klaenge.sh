@@ -73,11 +73,7 @@ begonnen() { local n; read -r n _ < <(ton "$1") && [ "$n" -gt 0 ]; }
 # STEP CARD: turns the card and prints the number of the sound heard, with how long it lasted.
 hoeren() {
     local datei=$arbeit/$RANDOM.raw n f l
-    aufnahme_starten "$datei"
-    bis "$1: the recording" 10 aufgenommen "$datei" 100 || exit 1
-    xdotool mousemove --window "$fenster" "${kx[$2]}" "${ky[$2]}" click 1
-    bis "$1: the sound played" 15 ausgesprochen "$datei" || exit 1
-    aufnahme_ende
+    klick_hoeren "$1" "${kx[$2]}" "${ky[$2]}" "$datei"
     read -r n f l _ < <(ton "$datei")
     local hoehe
     hoehe=$(tonhoehe "$datei" "$f" "$l")

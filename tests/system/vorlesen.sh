@@ -43,11 +43,7 @@ ton_starten "$arbeit" || scheitern "the sound server"
 # STEP X Y: clicks there and prints how long the sound it brings lasts, in ms.
 hoeren() {
     local datei=$arbeit/$RANDOM.raw n f l
-    aufnahme_starten "$datei"
-    bis "$1: the recording" 10 aufgenommen "$datei" 100 || exit 1
-    xdotool mousemove --window "$fenster" "$2" "$3" click 1
-    bis "$1: the word spoken" 15 ausgesprochen "$datei" || exit 1
-    aufnahme_ende
+    klick_hoeren "$1" "$2" "$3" "$datei"
     read -r n f l _ < <(ton "$datei")
     echo "$1: $n samples heard from $f to $l ms" >&2
     echo $((l - f))
