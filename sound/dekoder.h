@@ -23,8 +23,20 @@ public:
     virtual qint64 lesen(qint16* ziel, qint64 bilder) = 0;
 };
 
+// Ogg Vorbis, Opus and FLAC, WAV, MP3 and FLAC through libsndfile, found from the content;
+// the decoder reads the device, which must stay open while it lives. Nothing where libsndfile
+// reads no sound from it.
+std::unique_ptr<Dekoder> sndfileDekoder(std::unique_ptr<QIODevice> datei);
+// Whether libsndfile, as built here, decodes the format (not AAC: that is aacDekoder's).
+bool sndfileKann(Klangformat format);
+
 // AAC in an MP4 file (.m4a); the decoder reads the device, which must stay open while it lives.
 // Nothing where the file holds no AAC track it can decode.
 std::unique_ptr<Dekoder> aacDekoder(std::unique_ptr<QIODevice> datei);
+
+// The file at this absolute path, of the format its check read, opened for playing: never
+// waiting on a fifo or a device put in its place since, never longer than a list's sound may
+// be. Nothing where it cannot be played.
+std::unique_ptr<Dekoder> dekoderOeffnen(const QString& datei, Klangformat format);
 
 } // namespace vun::ton

@@ -1,18 +1,19 @@
-// The cards' sounds through GStreamer, into the desktop's sound server. It is a module of its
-// own, loaded only when a deal holds a sound: the game itself links nothing of sound, so a list
-// of words starts as fast and small as ever. GStreamer is driven directly, not through Qt
-// Multimedia, whose player took 160 to 190 ms from the request to the first sample on Qt 6.4
-// where a pipeline of GStreamer's own takes 10 to 40.
+// The cards' sounds into the desktop's sound server: decoded by libsndfile (and libfaad2 for
+// AAC), played through libpulse. It is a module of its own, loaded only when a deal holds a
+// sound: the game itself links nothing of sound, so a list of words starts as fast and small as
+// ever. GStreamer and Qt Multimedia were tried before: GStreamer held 11 MiB more for a deal of
+// sounds, with its registry of every plugin installed, and Qt Multimedia's player took 160 to
+// 190 ms from the request to the first sample on Qt 6.4.
 #include "seams/klangspieler.h"
-#include "sound/gstkette.h"
+#include "sound/dekoder.h"
 #include "sound/klangpruefung.h"
+#include "sound/pulseausgang.h"
 
 #include <QFile>
 #include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QThread>
-#include <gst/gst.h>
 #include <memory>
 #include <utility>
 
@@ -25,31 +26,51 @@ Klangformat formatVon(const QString& datei) {
     return f.open(QIODevice::ReadOnly) ? klangPruefen(f).format : Klangformat::Keines;
 }
 
-// Brings a file's pipeline to its first sample and no further: its plugins and libraries are
-// loaded and the sound server reached, so that the first card of a format sounds as soon as
-// every later one (unwarmed, the first sound came after 1.7 s, the first of another format
-// after 0.2 s).
+bool decoderDa(Klangformat format) {
+    return format == Klangformat::M4a || format == Klangformat::Keines || ton::sndfileKann(format);
+}
+
+Klanghindernis fehlenderDecoder(Klangformat format) {
+    switch (format) {
+    case Klangformat::Opus:
+        return Klanghindernis::KeinOpusDecoder;
+    case Klangformat::Wav:
+        return Klanghindernis::KeinWavDecoder;
+    case Klangformat::Mp3:
+        return Klanghindernis::KeinMp3Decoder;
+    case Klangformat::M4a:
+        return Klanghindernis::KeinAacDecoder;
+    case Klangformat::OggFlac:
+    case Klangformat::Flac:
+        return Klanghindernis::KeinFlacDecoder;
+    case Klangformat::Vorbis:
+    case Klangformat::Keines:
+        break;
+    }
+    return Klanghindernis::KeinVorbisDecoder;
+}
+
+// Decodes a first piece of a file, so that the decoder's code and tables are in memory before
+// the first card of the format turns.
 void vorwaermen(const QString& datei, Klangformat format) {
-    if (GstElement* kette = gst::ketteBauen(datei, format)) {
-        gst_element_set_state(kette, GST_STATE_PAUSED);
-        gst_element_get_state(kette, nullptr, nullptr, 5 * GST_SECOND);
-        gst_element_set_state(kette, GST_STATE_NULL);
-        gst_object_unref(kette);
+    if (const auto dekoder = ton::dekoderOeffnen(datei, format)) {
+        std::vector<qint16> probe(std::size_t(1024 * dekoder->kanaele()));
+        dekoder->lesen(probe.data(), 1024);
     }
 }
 
-class GstKlangspieler : public Klangspieler {
+class Pulseklangspieler : public Klangspieler {
 public:
-    ~GstKlangspieler() override {
+    ~Pulseklangspieler() override {
         // Quitting while a deal is being got ready waits for it; nothing else does.
         if (faden_)
             faden_->wait();
         verstummen();
     }
 
-    // Starting GStreamer reads its registry of plugins, which takes seconds where it is not
-    // cached yet, and each deal's formats are checked and warmed: on a thread, one deal at a
-    // time; a deal asked for meanwhile waits its turn and takes the place of any before it.
+    // Reaching the sound server and reading each file's format take a moment: on a thread, one
+    // deal at a time; a deal asked for meanwhile waits its turn and takes the place of any
+    // before it.
     void vorbereiten(const QStringList& dateien, Bereit bereit) override {
         wartend_ = {dateien, std::move(bereit)};
         if (!faden_)
@@ -58,26 +79,19 @@ public:
 
     void spielen(const QString& datei) override {
         if (!gestartet_) {
-            ausstehend_ = datei; // the card turned while GStreamer starts plays once it has
+            ausstehend_ = datei; // the card turned while the server is reached plays once it is
             return;
         }
-        verstummen();
-        if (!gstDa_)
-            return;
+        ausstehend_.clear();
         auto format = formate_.constFind(datei);
         if (format == formate_.cend())
             format = formate_.insert(datei, formatVon(datei));
-        laufend_ = gst::ketteBauen(datei, *format);
-        if (laufend_)
-            gst_element_set_state(laufend_, GST_STATE_PLAYING);
+        ausgang_.spielen(ton::dekoderOeffnen(datei, *format));
     }
 
     void verstummen() override {
         ausstehend_.clear();
-        if (laufend_) {
-            gst_element_set_state(laufend_, GST_STATE_NULL);
-            gst_object_unref(std::exchange(laufend_, nullptr));
-        }
+        ausgang_.verstummen();
     }
 
 private:
@@ -93,24 +107,18 @@ private:
         faden_->start();
     }
 
-    // On the thread; what it writes is read on the program's thread once it has ended.
+    // On the thread; what it writes is read on the program's thread once it has ended. The
+    // server is reached again for every deal, so one that came back since is heard.
     void arbeiten(const QStringList& dateien) {
-        if (!gestartet_) {
-            GError* fehler = nullptr;
-            gstDa_ = gst_init_check(nullptr, nullptr, &fehler);
-            if (!gstDa_)
-                qWarning("GStreamer: %s", fehler ? fehler->message : "?");
-            g_clear_error(&fehler);
-            ausgang_ = gstDa_ && gst::tonausgangDa();
-        }
+        verbunden_ = ausgang_.verbinden();
         neu_.clear();
         for (const QString& datei : dateien)
             neu_.insert(datei, formatVon(datei));
-        if (!ausgang_)
+        if (!verbunden_)
             return;
         for (const QString& datei : dateien) {
             const Klangformat format = neu_.value(datei);
-            if (!gewaermt_.contains(format) && !gst::decoderFehlt(format)) {
+            if (!gewaermt_.contains(format) && decoderDa(format)) {
                 gewaermt_.insert(format);
                 vorwaermen(datei, format);
             }
@@ -133,35 +141,31 @@ private:
     }
 
     QList<Klanghindernis> hindernisseVon(const QStringList& dateien) const {
-        // GStreamer without even its base plugins has nothing to decode with.
-        if (!gstDa_)
-            return {Klanghindernis::KeinVorbisDecoder};
         QList<Klanghindernis> hindernisse;
-        if (!ausgang_)
+        if (!verbunden_)
             hindernisse.append(Klanghindernis::KeinKlangdienst);
         for (const QString& datei : dateien)
-            if (const auto fehlt = gst::decoderFehlt(formate_.value(datei));
-                fehlt && !hindernisse.contains(*fehlt))
-                hindernisse.append(*fehlt);
+            if (const Klangformat format = formate_.value(datei);
+                !decoderDa(format) && !hindernisse.contains(fehlenderDecoder(format)))
+                hindernisse.append(fehlenderDecoder(format));
         return hindernisse;
     }
 
+    ton::Pulseausgang ausgang_;
     QObject anker_; // receives the thread's end on the program's thread
     std::unique_ptr<QThread> faden_;
     Auftrag auftrag_;        // the deal being got ready
     Auftrag wartend_;        // the latest deal asked for meanwhile
-    bool gestartet_ = false; // GStreamer started, or found not to start
-    bool gstDa_ = false;
-    bool ausgang_ = false;
+    bool gestartet_ = false; // the server reached, or found not there, once
+    bool verbunden_ = false; // the thread's
     QHash<QString, Klangformat> formate_;
     QHash<QString, Klangformat> neu_; // the thread's
     QSet<Klangformat> gewaermt_;      // the thread's
-    GstElement* laufend_ = nullptr;
     QString ausstehend_;
 };
 
 } // namespace
 
 extern "C" Q_DECL_EXPORT vun::Klangspieler* vun_klangspieler_erzeugen() {
-    return new GstKlangspieler;
+    return new Pulseklangspieler;
 }
