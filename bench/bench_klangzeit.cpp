@@ -1,5 +1,5 @@
 // The cards' sounds: from the request to play a card's sound to its first sample at the sound
-// server, through the real sound module (GStreamer into PulseAudio) and a recording of the sink's
+// server, through the real sound module (libsndfile into PulseAudio) and a recording of the sink's
 // monitor by parec. Needs a sound server with the default sink "stumm" and the sounds in the
 // folder VUN_KLANGORDNER (scripts/klangzeit sets up both).
 #include "bench/benchhilfe.h"

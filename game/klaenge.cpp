@@ -14,18 +14,18 @@ struct Wortlaut {
     const char* paket; // the Debian package that lets the sound be heard
 };
 
-// Why, and what to install, in the order of Klanghindernis. The decoders are GStreamer's, as
-// Debian packages them.
+// Why, and what to install, in the order of Klanghindernis, as Debian packages it: libpulse0
+// brings libsndfile1, which decodes every format but AAC, and libfaad2 decodes AAC.
 constexpr std::array<Wortlaut, 9> Wortlaute{{
     {"das Klangmodul fehlt", "vun-memory"},
-    {"GStreamer fehlt", "libgstreamer1.0-0"},
+    {"die Klangbibliothek fehlt", "libpulse0"},
     {"es gibt keinen Tondienst", "pulseaudio"},
-    {"Ogg-Vorbis-Klänge können nicht abgespielt werden", "gstreamer1.0-plugins-base"},
-    {"Opus-Klänge können nicht abgespielt werden", "gstreamer1.0-plugins-base"},
-    {"WAV-Klänge können nicht abgespielt werden", "gstreamer1.0-plugins-good"},
-    {"MP3-Klänge können nicht abgespielt werden", "gstreamer1.0-plugins-good"},
-    {"AAC-Klänge (.m4a) können nicht abgespielt werden", "gstreamer1.0-libav"},
-    {"FLAC-Klänge können nicht abgespielt werden", "gstreamer1.0-plugins-good"},
+    {"Ogg-Vorbis-Klänge können nicht abgespielt werden", "libsndfile1"},
+    {"Opus-Klänge können nicht abgespielt werden", "libsndfile1"},
+    {"WAV-Klänge können nicht abgespielt werden", "libsndfile1"},
+    {"MP3-Klänge können nicht abgespielt werden", "libsndfile1"},
+    {"AAC-Klänge (.m4a) können nicht abgespielt werden", "libfaad2"},
+    {"FLAC-Klänge können nicht abgespielt werden", "libsndfile1"},
 }};
 
 } // namespace

@@ -11,7 +11,7 @@ namespace vun {
 // the Debian package that would let it. A missing decoder is named by the format it decodes.
 enum class Klanghindernis {
     KeinModul,           // the sound module is not installed
-    ModulOhneBibliothek, // the module is there but GStreamer, its sound library, is not
+    ModulOhneBibliothek, // the module is there but its sound libraries are not
     KeinKlangdienst,     // no sound server or device to play on
     KeinVorbisDecoder,   // .ogg, .oga
     KeinOpusDecoder,     // .opus

@@ -36,7 +36,7 @@ std::unique_ptr<Klangspieler> klangspielerLaden(const QStringList& orte) {
     if (fund.funktion)
         return std::unique_ptr<Klangspieler>(
             reinterpret_cast<Klangspieler* (*)()>(fund.funktion)());
-    // A module that is there but cannot load lacks GStreamer.
+    // A module that is there but cannot load lacks its libraries.
     return std::make_unique<Fehlspieler>(fund.vorhanden ? Klanghindernis::ModulOhneBibliothek
                                                         : Klanghindernis::KeinModul);
 }

@@ -7,7 +7,7 @@ namespace vun {
 
 class Klangspieler;
 
-// The cards' sounds through GStreamer, from the sound module, looked for beside the program
+// The cards' sounds from the sound module, looked for beside the program
 // first (a build), then in the package's own folder, found from the program's. Where the module
 // is missing or cannot be loaded, a player that says so and which package brings it.
 std::unique_ptr<Klangspieler> klangspielerLaden();

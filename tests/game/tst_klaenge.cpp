@@ -151,7 +151,7 @@ private slots:
                                 "Bitte das Paket „pulseaudio“ installieren.\r"
                                 "Klänge gehen hier nicht: AAC-Klänge (.m4a) können nicht "
                                 "abgespielt werden.\r"
-                                "Bitte das Paket „gstreamer1.0-libav“ installieren.\r"
+                                "Bitte das Paket „libfaad2“ installieren.\r"
                                 "Bis dahin bleiben diese Karten still."));
         const int verstummt = s.spieler().verstummt;
         s.neuesSpiel();

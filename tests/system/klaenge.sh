@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The cards' sounds heard: the real program on a virtual X server, its sounds through GStreamer
+# The cards' sounds heard: the real program on a virtual X server, its sounds through libpulse
 # into a null sink of a PulseAudio server of the test's own, recorded from the sink's monitor.
 # Nine sounds of distinct pitch in three formats, each on the two cards of its pair, told apart
 # by their pitch in the recording: every card turned sounds, with one of the nine pitches, and
