@@ -18,6 +18,12 @@ inline bool dateiSchreiben(const QString& pfad, const QByteArray& bytes) {
            datei.write(bytes) == bytes.size();
 }
 
+// The whole file's bytes; none where it cannot be read.
+inline QByteArray dateiInhalt(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
 // Lines in Windows-1252 (the characters must exist there), each ended by CR LF.
 inline QByteArray alsWindows1252(const QStringList& zeilen) {
     QByteArray bytes;

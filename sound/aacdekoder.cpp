@@ -1,0 +1,151 @@
+// AAC from an .m4a file through libfaad2, one sample (an AAC frame) at a time as the sample
+// tables place it. The first frame is decoded on opening: only the frames tell the real rate
+// and channels (implicit SBR doubles the configuration's rate, parametric stereo makes a mono
+// configuration stereo), and a file whose first frame fails is no sound at all.
+#include "sound/dekoder.h"
+#include "sound/klangkopf.h"
+#include "sound/mp4proben.h"
+
+#include <QIODevice>
+#include <algorithm>
+#include <neaacdec.h>
+#include <type_traits>
+#include <vector>
+
+namespace vun::ton {
+
+namespace {
+
+struct Schliessen {
+    void operator()(NeAACDecHandle handle) const { NeAACDecClose(handle); }
+};
+using Faad = std::unique_ptr<std::remove_pointer_t<NeAACDecHandle>, Schliessen>;
+
+// More channels than AAC's 7.1 are not a sound a card plays.
+constexpr int MaxKanaele = 8;
+
+class AacDekoder final : public Dekoder {
+public:
+    AacDekoder(std::unique_ptr<QIODevice> datei, QList<Mp4Probe> proben, Faad faad)
+        : datei_(std::move(datei)), quelle_(*datei_), proben_(std::move(proben)),
+          faad_(std::move(faad)) {}
+
+    // Decodes the first frame and takes its rate and channels; false where it fails.
+    bool oeffnen() {
+        NeAACDecFrameInfo info{};
+        if (!dekodieren(info))
+            return false;
+        rate_ = int(info.samplerate);
+        kanaele_ = info.channels;
+        if (rate_ <= 0 || kanaele_ <= 0 || kanaele_ > MaxKanaele)
+            return false;
+        return uebernehmen(info);
+    }
+
+    int rate() const override { return rate_; }
+    int kanaele() const override { return kanaele_; }
+
+    qint64 lesen(qint16* ziel, qint64 bilder) override {
+        qint64 fertig = 0;
+        while (fertig < bilder) {
+            if (vorne_ == vorrat_.size()) {
+                if (!naechsterRahmen())
+                    break;
+                continue;
+            }
+            const qint64 n = std::min(qint64(vorrat_.size() - vorne_) / kanaele_, bilder - fertig);
+            std::copy_n(vorrat_.begin() + vorne_, n * kanaele_, ziel + fertig * kanaele_);
+            vorne_ += size_t(n * kanaele_);
+            fertig += n;
+        }
+        return fertig;
+    }
+
+private:
+    // The next sample decoded into the store. A frame that fails, or changes the rate or the
+    // channels the player was opened with, ends the sound: after it nothing can be trusted.
+    bool naechsterRahmen() {
+        NeAACDecFrameInfo info{};
+        if (ende_ || !dekodieren(info) || int(info.samplerate) != rate_ ||
+            info.channels != kanaele_ || !uebernehmen(info)) {
+            ende_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    // The next sample through the decoder; false where none is left or it fails.
+    bool dekodieren(NeAACDecFrameInfo& info) {
+        if (naechste_ == proben_.size())
+            return false;
+        const Mp4Probe probe = proben_[naechste_++];
+        QByteArray bytes = quelle_.lesen(probe.stelle, probe.groesse);
+        if (bytes.size() != probe.groesse)
+            return false;
+        ausgabe_ = static_cast<const qint16*>(
+            NeAACDecDecode(faad_.get(), &info, reinterpret_cast<unsigned char*>(bytes.data()),
+                           static_cast<unsigned long>(bytes.size())));
+        return info.error == 0 && (ausgabe_ != nullptr || info.samples == 0);
+    }
+
+    // The decoder's output, which lives only until the next frame, into the store.
+    bool uebernehmen(const NeAACDecFrameInfo& info) {
+        if (info.samples % unsigned(kanaele_) != 0)
+            return false;
+        vorrat_.assign(ausgabe_, ausgabe_ + info.samples);
+        vorne_ = 0;
+        return true;
+    }
+
+    std::unique_ptr<QIODevice> datei_;
+    klangkopf::Quelle quelle_;
+    QList<Mp4Probe> proben_;
+    qsizetype naechste_ = 0;
+    Faad faad_;
+    const qint16* ausgabe_ = nullptr;
+    std::vector<qint16> vorrat_;
+    size_t vorne_ = 0;
+    int rate_ = 0;
+    int kanaele_ = 0;
+    bool ende_ = false;
+};
+
+// A decoder for the configuration, giving 16-bit samples and every channel as it is.
+Faad faadOeffnen(QByteArray konfiguration) {
+    Faad faad(NeAACDecOpen());
+    if (!faad)
+        return nullptr;
+    NeAACDecConfigurationPtr einstellung = NeAACDecGetCurrentConfiguration(faad.get());
+    if (!einstellung)
+        return nullptr;
+    einstellung->outputFormat = FAAD_FMT_16BIT;
+    einstellung->downMatrix = 0;
+    if (!NeAACDecSetConfiguration(faad.get(), einstellung))
+        return nullptr;
+    unsigned long rate = 0;
+    unsigned char kanaele = 0;
+    if (NeAACDecInit2(faad.get(), reinterpret_cast<unsigned char*>(konfiguration.data()),
+                      static_cast<unsigned long>(konfiguration.size()), &rate, &kanaele) < 0)
+        return nullptr;
+    return faad;
+}
+
+} // namespace
+
+std::unique_ptr<Dekoder> aacDekoder(std::unique_ptr<QIODevice> datei) {
+    if (!datei || !datei->isOpen())
+        return nullptr;
+    auto spur = mp4Proben(*datei);
+    if (!spur)
+        return nullptr;
+    Faad faad = faadOeffnen(spur->konfiguration);
+    if (!faad)
+        return nullptr;
+    auto dekoder =
+        std::make_unique<AacDekoder>(std::move(datei), std::move(spur->proben), std::move(faad));
+    if (!dekoder->oeffnen())
+        return nullptr;
+    return dekoder;
+}
+
+} // namespace vun::ton
