@@ -3,12 +3,12 @@
 // and channels (implicit SBR doubles the configuration's rate, parametric stereo makes a mono
 // configuration stereo), and a file whose first frame fails is no sound at all.
 #include "sound/dekoder.h"
+#include "sound/faad.h"
 #include "sound/klangkopf.h"
 #include "sound/mp4proben.h"
 
 #include <QIODevice>
 #include <algorithm>
-#include <neaacdec.h>
 #include <type_traits>
 #include <vector>
 
@@ -17,16 +17,16 @@ namespace vun::ton {
 namespace {
 
 struct Schliessen {
-    void operator()(NeAACDecHandle handle) const { NeAACDecClose(handle); }
+    void operator()(NeAACDecHandle handle) const { faad()->schliessen(handle); }
 };
-using Faad = std::unique_ptr<std::remove_pointer_t<NeAACDecHandle>, Schliessen>;
+using Faadgriff = std::unique_ptr<std::remove_pointer_t<NeAACDecHandle>, Schliessen>;
 
 // More channels than AAC's 7.1 are not a sound a card plays.
 constexpr int MaxKanaele = 8;
 
 class AacDekoder final : public Dekoder {
 public:
-    AacDekoder(std::unique_ptr<QIODevice> datei, QList<Mp4Probe> proben, Faad faad)
+    AacDekoder(std::unique_ptr<QIODevice> datei, QList<Mp4Probe> proben, Faadgriff faad)
         : datei_(std::move(datei)), quelle_(*datei_), proben_(std::move(proben)),
           faad_(std::move(faad)) {}
 
@@ -83,8 +83,8 @@ private:
         if (bytes.size() != probe.groesse)
             return false;
         ausgabe_ = static_cast<const qint16*>(
-            NeAACDecDecode(faad_.get(), &info, reinterpret_cast<unsigned char*>(bytes.data()),
-                           static_cast<unsigned long>(bytes.size())));
+            faad()->dekodieren(faad_.get(), &info, reinterpret_cast<unsigned char*>(bytes.data()),
+                               static_cast<unsigned long>(bytes.size())));
         return info.error == 0 && (ausgabe_ != nullptr || info.samples == 0);
     }
 
@@ -101,7 +101,7 @@ private:
     klangkopf::Quelle quelle_;
     QList<Mp4Probe> proben_;
     qsizetype naechste_ = 0;
-    Faad faad_;
+    Faadgriff faad_;
     const qint16* ausgabe_ = nullptr;
     std::vector<qint16> vorrat_;
     size_t vorne_ = 0;
@@ -110,22 +110,26 @@ private:
     bool ende_ = false;
 };
 
-// A decoder for the configuration, giving 16-bit samples and every channel as it is.
-Faad faadOeffnen(QByteArray konfiguration) {
-    Faad faad(NeAACDecOpen());
+// A decoder for the configuration, giving 16-bit samples and every channel as it is; nothing
+// where libfaad2 is not installed.
+Faadgriff faadOeffnen(QByteArray konfiguration) {
+    const Faad* const f = faad();
+    if (!f)
+        return nullptr;
+    Faadgriff faad(f->oeffnen());
     if (!faad)
         return nullptr;
-    NeAACDecConfigurationPtr einstellung = NeAACDecGetCurrentConfiguration(faad.get());
+    NeAACDecConfigurationPtr einstellung = f->konfiguration(faad.get());
     if (!einstellung)
         return nullptr;
     einstellung->outputFormat = FAAD_FMT_16BIT;
     einstellung->downMatrix = 0;
-    if (!NeAACDecSetConfiguration(faad.get(), einstellung))
+    if (!f->konfigurieren(faad.get(), einstellung))
         return nullptr;
     unsigned long rate = 0;
     unsigned char kanaele = 0;
-    if (NeAACDecInit2(faad.get(), reinterpret_cast<unsigned char*>(konfiguration.data()),
-                      static_cast<unsigned long>(konfiguration.size()), &rate, &kanaele) < 0)
+    if (f->anfangen(faad.get(), reinterpret_cast<unsigned char*>(konfiguration.data()),
+                    static_cast<unsigned long>(konfiguration.size()), &rate, &kanaele) < 0)
         return nullptr;
     return faad;
 }
@@ -138,7 +142,7 @@ std::unique_ptr<Dekoder> aacDekoder(std::unique_ptr<QIODevice> datei) {
     auto spur = mp4Proben(*datei);
     if (!spur)
         return nullptr;
-    Faad faad = faadOeffnen(spur->konfiguration);
+    Faadgriff faad = faadOeffnen(spur->konfiguration);
     if (!faad)
         return nullptr;
     auto dekoder =

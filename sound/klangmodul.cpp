@@ -6,6 +6,7 @@
 // 190 ms from the request to the first sample on Qt 6.4.
 #include "seams/klangspieler.h"
 #include "sound/dekoder.h"
+#include "sound/faad.h"
 #include "sound/klangpruefung.h"
 #include "sound/pulseausgang.h"
 
@@ -27,7 +28,9 @@ Klangformat formatVon(const QString& datei) {
 }
 
 bool decoderDa(Klangformat format) {
-    return format == Klangformat::M4a || format == Klangformat::Keines || ton::sndfileKann(format);
+    if (format == Klangformat::M4a)
+        return ton::faad() != nullptr;
+    return format == Klangformat::Keines || ton::sndfileKann(format);
 }
 
 Klanghindernis fehlenderDecoder(Klangformat format) {
