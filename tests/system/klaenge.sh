@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The cards' sounds heard: the real program on a virtual X server, its sounds through libpulse
 # into a null sink of a PulseAudio server of the test's own, recorded from the sink's monitor.
-# Nine sounds of distinct pitch in three formats, each on the two cards of its pair, told apart
+# Nine sounds of distinct pitch in six formats, each on the two cards of its pair, told apart
 # by their pitch in the recording: every card turned sounds, with one of the nine pitches, and
 # each pitch comes from exactly two cards; the next card cuts the last one's sound off; with
 # reading aloud on, a word card with its own sound plays that and the voice does not say its
@@ -24,13 +24,18 @@ for k in $(seq 1 18); do
     read -r _ kx[$k] ky[$k] < <(grep "^karte$k " "$arbeit/orte")
 done
 
-# Sound N: a sine of 300 + 100 N Hz, 1.2 s long, as WAV, FLAC or Ogg Vorbis by thirds, so that
-# each of the players' pipelines is heard.
+# Sound N: a sine of 300 + 100 N Hz, 1.2 s long, in each of the formats the module decodes: WAV,
+# FLAC and Ogg Vorbis made here by sox, MP3, Opus and AAC in .m4a made once from sox's sines by
+# ffmpeg and kept in toene/, as sox writes none of them.
 mkdir "$arbeit/klaenge" "$arbeit/woerter"
-endungen=(- wav wav wav flac flac flac ogg ogg ogg)
+endungen=(- wav wav flac flac ogg ogg mp3 opus m4a)
 for n in $(seq 1 9); do
     e=${endungen[n]}
-    sox -n -r 44100 -c 1 "$arbeit/klaenge/t$n.$e" synth 1.2 sine $((300 + 100 * n)) vol 0.5
+    if [ -f "$(dirname "$0")/toene/t$n.$e" ]; then
+        cp "$(dirname "$0")/toene/t$n.$e" "$arbeit/klaenge/"
+    else
+        sox -n -r 44100 -c 1 "$arbeit/klaenge/t$n.$e" synth 1.2 sine $((300 + 100 * n)) vol 0.5
+    fi
     cp "$arbeit/klaenge/t$n.$e" "$arbeit/woerter/t$n.$e"
     cp "$arbeit/klaenge/t$n.$e" "$arbeit/woerter/u$n.$e"
     echo "t$n.$e"
