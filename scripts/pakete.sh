@@ -23,14 +23,14 @@ esac
 # What building and running the program needs, with Qt's plugins for the picture formats a list
 # may name (WebP and others; PNG, JPEG, GIF and BMP come with Qt itself), and for reading aloud
 # Qt's speech module with its speech-dispatcher plugin, the speech service and its German voice
-# (espeak-ng); for the cards' sounds libsndfile, which decodes six of the seven formats, libfaad2
-# for AAC, and libpulse, the sound server's library. Qt's speech headers include Qt Quick's, which
+# (espeak-ng); for the cards' sounds libsndfile, which decodes five of the seven formats, libFLAC
+# for FLAC in Ogg, libfaad2 for AAC, and libpulse, the sound server's library. Qt's speech headers include Qt Quick's, which
 # qt6-speech-dev does not pull in on Debian 12.
 BAU_PAKETE=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6svg6 "$SVG_BILDPAKET"
     qt6-image-formats-plugins qt6-qpa-plugins qt6-wayland qt6-translations-l10n fonts-liberation
     libxcb1-dev qt6-speech-dev qt6-declarative-dev libqt6texttospeech6 qt6-speech-speechd-plugin
     speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-    libsndfile1-dev libpulse-dev libfaad-dev libfaad2 pkgconf)
+    libsndfile1-dev libflac-dev libpulse-dev libfaad-dev libfaad2 pkgconf)
 
 # What the test suite needs on top: Qt's private headers (accessibility switched on as by a
 # screen reader), the validators of the desktop entry and the AppStream metainfo, an X server
@@ -46,7 +46,8 @@ TEST_PAKETE=(qt6-base-private-dev desktop-file-utils appstream strace xvfb openb
 # package tools, what every Debian package build takes for granted, lintian, and git, which
 # takes the sources out of the checkout).
 PAKET_PAKETE=(dpkg-dev debhelper build-essential lintian git cmake g++ qt6-base-dev qt6-svg-dev
-    qt6-speech-dev qt6-declarative-dev libxcb1-dev libsndfile1-dev libpulse-dev libfaad-dev pkgconf)
+    qt6-speech-dev qt6-declarative-dev libxcb1-dev libsndfile1-dev libflac-dev libpulse-dev
+    libfaad-dev pkgconf)
 
 # The presets leave the number of jobs to these: every core of the machine.
 CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)

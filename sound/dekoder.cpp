@@ -53,8 +53,9 @@ std::unique_ptr<Dekoder> dekoderOeffnen(const QString& datei, Klangformat format
     std::unique_ptr<QIODevice> geraet = regulaerOeffnen(datei);
     if (!geraet)
         return nullptr;
-    std::unique_ptr<Dekoder> dekoder = format == Klangformat::M4a
-                                           ? aacDekoder(std::move(geraet))
+    std::unique_ptr<Dekoder> dekoder = format == Klangformat::M4a ? aacDekoder(std::move(geraet))
+                                       : format == Klangformat::OggFlac
+                                           ? oggFlacDekoder(std::move(geraet))
                                            : sndfileDekoder(std::move(geraet));
     if (!dekoder)
         return nullptr;

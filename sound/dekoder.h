@@ -23,11 +23,15 @@ public:
     virtual qint64 lesen(qint16* ziel, qint64 bilder) = 0;
 };
 
-// Ogg Vorbis, Opus and FLAC, WAV, MP3 and FLAC through libsndfile, found from the content;
+// FLAC in Ogg through libFLAC; as aacDekoder.
+std::unique_ptr<Dekoder> oggFlacDekoder(std::unique_ptr<QIODevice> datei);
+
+// Ogg Vorbis and Opus, WAV, MP3 and FLAC through libsndfile, found from the content;
 // the decoder reads the device, which must stay open while it lives. Nothing where libsndfile
 // reads no sound from it.
 std::unique_ptr<Dekoder> sndfileDekoder(std::unique_ptr<QIODevice> datei);
-// Whether libsndfile, as built here, decodes the format (not AAC: that is aacDekoder's).
+// Whether libsndfile, as built here, decodes the format (not AAC nor FLAC in Ogg: those are
+// aacDekoder's and oggFlacDekoder's).
 bool sndfileKann(Klangformat format);
 
 // AAC in an MP4 file (.m4a); the decoder reads the device, which must stay open while it lives.

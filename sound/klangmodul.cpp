@@ -30,7 +30,8 @@ Klangformat formatVon(const QString& datei) {
 bool decoderDa(Klangformat format) {
     if (format == Klangformat::M4a)
         return ton::faad() != nullptr;
-    return format == Klangformat::Keines || ton::sndfileKann(format);
+    return format == Klangformat::Keines || format == Klangformat::OggFlac ||
+           ton::sndfileKann(format);
 }
 
 Klanghindernis fehlenderDecoder(Klangformat format) {

@@ -95,14 +95,13 @@ bool sndfileKann(Klangformat format) {
         return kann(SF_FORMAT_OGG, SF_FORMAT_VORBIS);
     case Klangformat::Opus:
         return kann(SF_FORMAT_OGG, SF_FORMAT_OPUS);
-    case Klangformat::OggFlac:
-        return kann(SF_FORMAT_OGG, SF_FORMAT_FLAC) || kann(SF_FORMAT_OGG, 0);
     case Klangformat::Wav:
         return kann(SF_FORMAT_WAV, 0);
     case Klangformat::Mp3:
         return kann(SF_FORMAT_MPEG, 0);
     case Klangformat::Flac:
         return kann(SF_FORMAT_FLAC, 0);
+    case Klangformat::OggFlac:
     case Klangformat::M4a:
     case Klangformat::Keines:
         break;
