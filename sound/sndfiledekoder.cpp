@@ -86,6 +86,8 @@ std::unique_ptr<Dekoder> sndfileDekoder(std::unique_ptr<QIODevice> datei) {
         sf_close(sf);
         return nullptr;
     }
+    // A loud recording in floating point is clipped, not wrapped round into a crack.
+    sf_command(sf, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     return std::make_unique<SndfileDekoder>(std::move(datei), sf, info);
 }
 
