@@ -2,10 +2,10 @@
 // tables place it. The first frame is decoded on opening: only the frames tell the real rate
 // and channels (implicit SBR doubles the configuration's rate, parametric stereo makes a mono
 // configuration stereo), and a file whose first frame fails is no sound at all.
-#include "sound/dekoder.h"
 #include "sound/faad.h"
 #include "sound/klangkopf.h"
 #include "sound/mp4proben.h"
+#include "sound/rahmendekoder.h"
 
 #include <QIODevice>
 #include <algorithm>
@@ -24,7 +24,7 @@ using Faadgriff = std::unique_ptr<std::remove_pointer_t<NeAACDecHandle>, Schlies
 // More channels than AAC's 7.1 are not a sound a card plays.
 constexpr int MaxKanaele = 8;
 
-class AacDekoder final : public Dekoder {
+class AacDekoder final : public Rahmendekoder {
 public:
     AacDekoder(std::unique_ptr<QIODevice> datei, QList<Mp4Probe> proben, Faadgriff faad)
         : datei_(std::move(datei)), quelle_(*datei_), proben_(std::move(proben)),
@@ -45,26 +45,10 @@ public:
     int rate() const override { return rate_; }
     int kanaele() const override { return kanaele_; }
 
-    qint64 lesen(qint16* ziel, qint64 bilder) override {
-        qint64 fertig = 0;
-        while (fertig < bilder) {
-            if (vorne_ == vorrat_.size()) {
-                if (!naechsterRahmen())
-                    break;
-                continue;
-            }
-            const qint64 n = std::min(qint64(vorrat_.size() - vorne_) / kanaele_, bilder - fertig);
-            std::copy_n(vorrat_.begin() + vorne_, n * kanaele_, ziel + fertig * kanaele_);
-            vorne_ += size_t(n * kanaele_);
-            fertig += n;
-        }
-        return fertig;
-    }
-
 private:
     // The next sample decoded into the store. A frame that fails, or changes the rate or the
     // channels the player was opened with, ends the sound: after it nothing can be trusted.
-    bool naechsterRahmen() {
+    bool naechsterRahmen() override {
         NeAACDecFrameInfo info{};
         if (ende_ || !dekodieren(info) || int(info.samplerate) != rate_ ||
             info.channels != kanaele_ || !uebernehmen(info)) {
@@ -93,7 +77,6 @@ private:
         if (info.samples % unsigned(kanaele_) != 0)
             return false;
         vorrat_.assign(ausgabe_, ausgabe_ + info.samples);
-        vorne_ = 0;
         return true;
     }
 
@@ -103,8 +86,6 @@ private:
     qsizetype naechste_ = 0;
     Faadgriff faad_;
     const qint16* ausgabe_ = nullptr;
-    std::vector<qint16> vorrat_;
-    size_t vorne_ = 0;
     int rate_ = 0;
     int kanaele_ = 0;
     bool ende_ = false;

@@ -1,6 +1,6 @@
 // FLAC in Ogg (.oga) through libFLAC: libsndfile links libFLAC but reads only FLAC on its own,
 // and fails on every Ogg FLAC file. Frames are decoded one at a time as they are asked for.
-#include "sound/dekoder.h"
+#include "sound/rahmendekoder.h"
 
 #include <FLAC/stream_decoder.h>
 #include <QIODevice>
@@ -17,7 +17,7 @@ constexpr unsigned MaxKanaele = 8;
 // and a file of garbage after its headers must not be searched through for ever.
 constexpr int MaxLeerlauf = 4096;
 
-class OggFlacDekoder final : public Dekoder {
+class OggFlacDekoder final : public Rahmendekoder {
 public:
     explicit OggFlacDekoder(std::unique_ptr<QIODevice> datei) : datei_(std::move(datei)) {}
     ~OggFlacDekoder() override {
@@ -39,24 +39,8 @@ public:
     int rate() const override { return rate_; }
     int kanaele() const override { return int(kanaele_); }
 
-    qint64 lesen(qint16* ziel, qint64 bilder) override {
-        qint64 fertig = 0;
-        while (fertig < bilder) {
-            if (vorne_ == vorrat_.size() && !naechsterRahmen())
-                break;
-            const qint64 n = std::min(qint64(vorrat_.size() - vorne_) / kanaele_, bilder - fertig);
-            std::copy_n(vorrat_.begin() + qsizetype(vorne_), n * kanaele_,
-                        ziel + fertig * kanaele_);
-            vorne_ += std::size_t(n * kanaele_);
-            fertig += n;
-        }
-        return fertig;
-    }
-
 private:
-    bool naechsterRahmen() {
-        vorrat_.clear();
-        vorne_ = 0;
+    bool naechsterRahmen() override {
         for (int i = 0; i < MaxLeerlauf && vorrat_.empty(); ++i)
             if (ende_ || !FLAC__stream_decoder_process_single(flac_) ||
                 FLAC__stream_decoder_get_state(flac_) == FLAC__STREAM_DECODER_END_OF_STREAM)
@@ -127,8 +111,6 @@ private:
 
     std::unique_ptr<QIODevice> datei_;
     FLAC__StreamDecoder* flac_ = nullptr;
-    std::vector<qint16> vorrat_;
-    std::size_t vorne_ = 0;
     int rate_ = 0;
     unsigned kanaele_ = 0;
     bool ende_ = false;
