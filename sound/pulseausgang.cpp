@@ -100,7 +100,7 @@ bool Pulseausgang::verbinden() {
     if (!kontext_) {
         pa_proplist* angaben = pa_proplist_new();
         pa_proplist_sets(angaben, PA_PROP_APPLICATION_NAME, "VUN-Memory");
-        pa_proplist_sets(angaben, PA_PROP_APPLICATION_ICON_NAME, "vun-memory");
+        pa_proplist_sets(angaben, PA_PROP_APPLICATION_ICON_NAME, "de.vunmemory.VunMemory");
         pa_proplist_sets(angaben, PA_PROP_MEDIA_ROLE, "game");
         kontext_ =
             pa_context_new_with_proplist(pa_threaded_mainloop_get_api(schleife_), nullptr, angaben);
