@@ -6,13 +6,15 @@
 # VUNMEMO.TXT read); opened with a word list named with blanks and umlauts, with Qt's own
 # options before it, and with the shipped picture list, likewise; opened with a faulty list, the
 # message box first. The picture list's pictures and Qt's plugins for them must be installed;
-# --help and --version answer without a display.
+# --help and --version answer without a display. The desktop's sound server is one of the test's
+# own, so that the shipped sound list plays on it without a box.
 # Needs root; purges an installed vun-memory. Exit status 1 when any check fails.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/pakete.sh
-pakete_sicherstellen xvfb xdotool openbox x11-utils
+pakete_sicherstellen xvfb xdotool openbox x11-utils pulseaudio pulseaudio-utils
 . tests/support/xsitzung.sh
+. tests/support/tonsitzung.sh
 
 arbeit=$(mktemp -d)
 ppid_=""
@@ -20,12 +22,12 @@ installiert=""
 aufraeumen() {
     [ -n "$ppid_" ] && kill "$ppid_" 2>/dev/null || true
     x_beenden
+    ton_beenden
     [ -n "$installiert" ] && apt-get purge -y -q vun-memory >/dev/null 2>&1 || true
     rm -rf "$arbeit"
 }
 trap aufraeumen EXIT
-mkdir -p "$arbeit/home" "$arbeit/laufzeit" "$arbeit/Meine Listen"
-chmod 700 "$arbeit/laufzeit"
+mkdir -p "$arbeit/home" "$arbeit/Meine Listen"
 
 . tests/support/pruefen.sh
 
@@ -61,6 +63,7 @@ pruefe "--version without a display" \
     bash -c "env -i '${befehl%% *}' --version | grep -qx 'VUN-Memory (vun-memory) [0-9.]*'"
 
 x_starten
+ton_starten "$arbeit/ton" || { echo "FEHLER: the sound server"; exit 1; }
 
 # Runs the entry's Exec in its Path, the arguments given standing for its %f, in a session as
 # bare as a desktop's.
@@ -70,7 +73,7 @@ starten() {
         if [ "$wort" = %f ]; then teile+=("$@"); else teile+=("$wort"); fi
     done
     (cd "$ordner" && exec env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" HOME="$arbeit/home" \
-        XDG_RUNTIME_DIR="$arbeit/laufzeit" LANG=C.UTF-8 "${teile[@]}") &
+        XDG_RUNTIME_DIR="$arbeit/ton/lauf" LANG=C.UTF-8 "${teile[@]}") &
     ppid_=$!
 }
 beenden() {
