@@ -18,6 +18,8 @@ using namespace vun::ton;
 
 namespace {
 
+// A second of 440 Hz, mono, made for this test by sox and encoded by ffmpeg's AAC encoder at
+// 32 kbit/s, its index before its samples as a phone's recorder writes it.
 QByteArray kammerton() {
     return test::dateiInhalt(QStringLiteral(VUN_KLANGPROBEN "/kammerton.m4a"));
 }
