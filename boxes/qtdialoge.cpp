@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -29,8 +30,10 @@ QPushButton* knopf(QMessageBox& box, QMessageBox::StandardButton art, const QStr
 }
 
 // Qt wraps a box's text at a width in pixels that does not grow with the font: a zoomed box would
-// break the game's lines after a word or two. Each line keeps its length as far as the screen
-// allows.
+// break the game's lines after a word or two. Each line keeps its length as far as the box may
+// grow: Qt never makes a box wider than 1000 pixels on a screen wider than 1024, and a text
+// wider than that was cut off at its right, in full screen. Called once the box has its buttons
+// and its zoomed margins.
 void zeilenHalten(QMessageBox& box) {
     auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!text)
@@ -38,7 +41,13 @@ void zeilenHalten(QMessageBox& box) {
     int breite = 0;
     for (const QString& zeile : text->text().split(QLatin1Char('\n')))
         breite = std::max(breite, text->fontMetrics().horizontalAdvance(zeile) + 1);
-    text->setMinimumWidth(std::min(breite, box.screen()->availableGeometry().width() * 3 / 4));
+    const int bildschirm = box.screen()->availableGeometry().width();
+    const int grenze = bildschirm <= 1024 ? bildschirm : std::min(bildschirm - 480, 1000);
+    text->setMinimumWidth(breite);
+    box.layout()->activate();
+    const int zuviel = box.layout()->minimumSize().width() - grenze;
+    if (zuviel > 0)
+        text->setMinimumWidth(std::max(0, breite - zuviel));
 }
 
 // Qt gives the details a field of a fixed height in pixels, which at a larger font shows a line or
@@ -117,7 +126,6 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     box.setText(zeilen(prompt));
     // A teacher copies a list's fault or a class's result from the box, as from the details.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    zeilenHalten(box);
     // The game asks its questions with the question mark and tells everything else plainly.
     box.setIcon(stil & Fragezeichen ? QMessageBox::Question : QMessageBox::NoIcon);
     frageZoomen(box);
@@ -136,6 +144,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
         // Escape and the close box answer No, as with any Yes/No question.
         box.setEscapeButton(nein);
         abstaendeZoomen(box, faktor());
+        zeilenHalten(box);
         detailsGanz(box);
         box.exec();
         return box.clickedButton() == ja ? AntwortJa : AntwortNein;
@@ -144,6 +153,7 @@ MsgBoxAntwort QtDialoge::MsgBox(const QString& prompt, MsgBoxStil stil, const QS
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     abstaendeZoomen(box, faktor());
+    zeilenHalten(box);
     detailsGanz(box);
     box.exec();
     return AntwortOk;

@@ -110,6 +110,30 @@ private slots:
                      zeilen.join('\n'));
         QVERIFY(geprueft);
     }
+
+    // A line longer than Qt lets a box grow, in full screen: it wraps inside the box, cut off
+    // at its right by nothing.
+    void langeZeileBricht() {
+        EchtesSpiel s;
+        aufGroesse(s.fenster, true);
+        bool geprueft = false;
+        beimDialog([&](QWidget* box) {
+            auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(text);
+            QVERIFY2(box->rect().contains(text->geometry()),
+                     qPrintable(QStringLiteral("text %1 px wide in a box of %2")
+                                    .arg(text->width())
+                                    .arg(box->width())));
+            geprueft = true;
+            box->close();
+        });
+        QtDialoge boxen;
+        boxen.setzeEltern(&s.fenster, [&] { return s.fenster.groesse().faktor(); });
+        boxen.MsgBox(QStringLiteral("Klänge gehen hier nicht: AAC-Klänge (.m4a) können nicht "
+                                    "abgespielt werden, und dazu noch etwas mehr."),
+                     NurOk, QStringLiteral("VUN-Memory"), QString());
+        QVERIFY(geprueft);
+    }
 };
 
 QTEST_MAIN(TstBoxen)
